@@ -1,0 +1,412 @@
+#include "app/frame_form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QScreen>
+#include <QSessionManager>
+#include <QTimer>
+#include <algorithm>
+#include <exception>
+#include <new>
+
+#include "app/frame_menus.h"
+#include "editor/edit_form.h"
+#include "editor/text_control.h"
+#include "platform/run_once.h"
+
+namespace penwick {
+
+namespace {
+
+constexpr int kDesignLeft = 4;
+constexpr int kDesignTop = 108;
+constexpr int kDesignWidth = 632;
+constexpr int kDesignHeight = 254;
+
+// The white cover panel; a click on it can only happen if it was left visible, and hides it.
+class WhiteCover : public QWidget {
+ public:
+  explicit WhiteCover(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    hide();
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override { hide(); }
+};
+
+// Suspends drawing of a widget for the lifetime of the guard.
+class UpdateLock {
+ public:
+  explicit UpdateLock(QWidget* widget) : widget_(widget), was_(widget->updatesEnabled()) {
+    widget_->setUpdatesEnabled(false);
+  }
+  ~UpdateLock() { widget_->setUpdatesEnabled(was_); }
+
+ private:
+  QWidget* widget_;
+  bool was_;
+};
+
+const char kMinimumWidthText[] =
+    "When resizing Penwick, you cannot make it less wide than 590 pixels. This gives you a little room around "
+    "it at 640x480. However, it prevents ikon drop-off and problems associated with that. It's not meant to "
+    "be a post-it pad.\n\nTo not see this message again, press cancel.";
+
+const char kSavingSettingsText[] =
+    "Penwick will now write to Penwick.ini. If you have edited the ini file and saved it ...you might want to "
+    "cancel this writing over of it. Or, you might not have new settings and prefer to preserve your recent "
+    "opens list from last time. You might even want to get rid of settings useful only temporarily.\n\n"
+    "If anything should go wrong while writing penwick.ini, pw_ini.bak is your previous penwick.ini.";
+
+const char kQuickFlipText[] =
+    "Ctrl+F6 flips between the two windows on top: press it again to flip back. When other windows have "
+    "come on top since, Shift+Ctrl+F6 brings the last flipped pair back to the top. If neither of those "
+    "files is open any more, nothing happens.";
+
+}  // namespace
+
+TFrameForm::TFrameForm(Ui& ui, QString programFolder, QStringList arguments, QWidget* parent)
+    : QMainWindow(parent),
+      boxes_(ui),
+      programFolder_(std::move(programFolder)),
+      store_(programFolder_),
+      arguments_(std::move(arguments)) {
+  setWindowTitle(QStringLiteral("Penwick"));
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSize(8);
+  if (QFontInfo(font).family() == QLatin1String("Arial")) setFont(font);
+
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+  grid->setContentsMargins(0, 0, 0, 0);
+  mdi_ = new QMdiArea(central);
+  mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+  Panel1_ = new WhiteCover(central);
+  Panel1_->setObjectName(QStringLiteral("Panel1"));
+  grid->addWidget(mdi_, 0, 0);
+  grid->addWidget(Panel1_, 0, 0);
+  setCentralWidget(central);
+
+  menus_ = new FrameMenus(*this);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, &TFrameForm::OnSubWindowActivated);
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &TFrameForm::OnCommitData);
+
+  setMinimumWidth(kMinimumWidth);
+  setGeometry(kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight);
+  FormCreate();
+}
+
+TFrameForm::~TFrameForm() { qApp->removeEventFilter(this); }
+
+void TFrameForm::FormCreate() {
+  qApp->installEventFilter(this);
+  firstActivation_ = true;
+  store_.Load(settings_, switches_, boxes_);
+  const int width = settings_.width != 0 ? std::max(settings_.width, kMinimumWidth) : kDesignWidth;
+  const int height = settings_.height != 0 ? settings_.height : kDesignHeight;
+  setGeometry(settings_.left, settings_.top, width, height);
+}
+
+void TFrameForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!firstActivation_) return;
+  // First shown centred on the screen; the notice and the command line wait until the frame is up.
+  if (QScreen* screen = this->screen()) {
+    QRect frameRect = frameGeometry();
+    frameRect.moveCenter(screen->availableGeometry().center());
+    move(frameRect.topLeft());
+  }
+  QTimer::singleShot(0, this, &TFrameForm::FormActivate);
+}
+
+void TFrameForm::FormActivate() {
+  if (!firstActivation_) return;
+  firstActivation_ = false;
+  run_.firstEditorOfRun = true;
+  run_.removableDriveCheck = true;
+  if (!settings_.noBugMsg) {
+    if (boxes_.Show(QStringLiteral("Penwick's Minimum Width!"), QString::fromLatin1(kMinimumWidthText),
+                    MsgType::kInformation, MsgButtons::kOkCancel) == MsgResult::kCancel) {
+      settings_.noBugMsg = true;
+    }
+  }
+  HandleCommandLine();
+}
+
+void TFrameForm::HandleCommandLine() {
+  const QString joined = arguments_.join(QLatin1Char(' '));
+  arguments_.clear();
+  if (joined.isEmpty()) return;
+  // A relative name is taken against the current directory; the name's folder becomes the current one.
+  const QFileInfo info(QDir::current(), joined);
+  const QString folder = QDir::cleanPath(info.absolutePath());
+  const QString pattern = info.fileName();
+  QDir::setCurrent(folder);
+  const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+  if (!pattern.contains(QLatin1Char('?')) && !pattern.contains(QLatin1Char('*'))) {
+    const QString name = prefix + pattern;
+    if (!QFileInfo(name).isFile()) return;
+    StartupOpen(name);
+    settings_.lastOpen = name;
+    settings_.lastFilter = 2;
+    return;
+  }
+  const QStringList matches = QDir(folder).entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name);
+  for (const QString& match : matches) StartupOpen(prefix + match);
+  settings_.lastOpen = matches.isEmpty() ? prefix : prefix + matches.last();
+  settings_.lastFilter = 2;
+  ShowCover(false);
+}
+
+TEditForm* TFrameForm::CreateEditorWindow(bool rtfView) {
+  ShowCover(true);
+  run_.nextWindowNumber = static_cast<int>(EditorWindows().size()) + (rtfView ? 101 : 1);
+  auto* editor = new TEditForm(*this);
+  mdi_->addSubWindow(editor);
+  editor->showMaximized();
+  editor->Editor()->setFocus();
+  return editor;
+}
+
+TEditForm* TFrameForm::StartupOpen(const QString& fileName) {
+  TEditForm* editor = CreateEditorWindow();
+  editor->Load(fileName);
+  ShowCover(false);
+  return editor;
+}
+
+void TFrameForm::New1Click() {
+  TEditForm* editor = CreateEditorWindow();
+  editor->setWindowTitle(QString::fromLatin1(kNewFile));
+  editor->SetNumber(editor->Number());
+  ShowCover(false);
+}
+
+void TFrameForm::Exit1Click() { close(); }
+
+std::vector<TEditForm*> TFrameForm::EditorWindows() const {
+  std::vector<TEditForm*> editors;
+  for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+    auto* editor = qobject_cast<TEditForm*>(window);
+    if (editor && !editor->IsClosed()) editors.push_back(editor);
+  }
+  std::stable_sort(editors.begin(), editors.end(),
+                   [](TEditForm* a, TEditForm* b) { return a->Number() % 100 < b->Number() % 100; });
+  return editors;
+}
+
+TEditForm* TFrameForm::ActiveEditor() const {
+  auto* editor = qobject_cast<TEditForm*>(mdi_->activeSubWindow());
+  return editor && !editor->IsClosed() ? editor : nullptr;
+}
+
+void TFrameForm::ShowCover(bool shown) {
+  Panel1_->setVisible(shown);
+  if (shown) Panel1_->raise();
+}
+
+void TFrameForm::OnSubWindowActivated(QMdiSubWindow* window) {
+  auto* editor = qobject_cast<TEditForm*>(window);
+  if (editor && !editor->IsClosed()) {
+    if (editor != lastActive_) editor->FormActivate();
+    lastActive_ = editor;
+  }
+  menus_->ShowMenusFor(ActiveEditor() != nullptr);
+  menus_->RefreshEnabled();
+}
+
+void TFrameForm::RunCommand(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::bad_alloc&) {
+    boxes_.ShowError(QStringLiteral("Out of memory"));
+  } catch (const std::exception& error) {
+    boxes_.ShowError(QString::fromLocal8Bit(error.what()));
+  }
+}
+
+// --- Quick flip -------------------------------------------------------------------------------------------
+
+void TFrameForm::RequestFlip(bool next) {
+  (next ? run_.flipNext : run_.flipPrev) = true;
+  QMetaObject::invokeMethod(this, &TFrameForm::RunFlip, Qt::QueuedConnection);
+}
+
+void TFrameForm::RunFlip() {
+  const bool next = run_.flipNext;
+  const bool previous = run_.flipPrev;
+  run_.flipNext = run_.flipPrev = false;
+  if (next) {
+    GetNext();
+  } else if (previous) {
+    GetPrev();
+  }
+}
+
+void TFrameForm::GetNext() {
+  const QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
+  if (EditorWindows().size() < 2 || order.size() < 2) {
+    boxes_.ui().Beep();
+    return;
+  }
+  UpdateLock lock(this);
+  QMdiSubWindow* active = mdi_->activeSubWindow();
+  flipFirst_ = active ? active->windowTitle() : QString();
+  if (active && active->isMaximized()) {
+    wasMaximized_ = true;
+    active->showNormal();
+  }
+  // The window that was active before the current one.
+  QMdiSubWindow* target = order.at(order.size() - 2);
+  if (target == active) target = order.last();
+  mdi_->setActiveSubWindow(target);
+  if (wasMaximized_) {
+    wasMaximized_ = false;
+    target->showMaximized();
+  }
+  flipSecond_ = mdi_->activeSubWindow() ? mdi_->activeSubWindow()->windowTitle() : QString();
+}
+
+void TFrameForm::GetPrev() {
+  if (EditorWindows().size() < 2) {
+    boxes_.ui().Beep();
+    return;
+  }
+  boxes_.Show(QStringLiteral("USING and Restoring Quick Flip"), QString::fromLatin1(kQuickFlipText),
+              MsgType::kInformation, MsgButtons::kOk);
+  UpdateLock lock(this);
+  QMdiSubWindow* active = mdi_->activeSubWindow();
+  if (active && active->isMaximized()) {
+    wasMaximized_ = true;
+    active->showNormal();
+  }
+  // Matched by caption, so a file closed and reopened in another window still counts.
+  for (const QString& caption : {flipFirst_, flipSecond_}) {
+    if (caption.isEmpty()) continue;
+    for (TEditForm* editor : EditorWindows()) {
+      if (editor->windowTitle() == caption) mdi_->setActiveSubWindow(editor);
+    }
+  }
+  if (wasMaximized_) {
+    wasMaximized_ = false;
+    if (QMdiSubWindow* now = mdi_->activeSubWindow()) now->showMaximized();
+  }
+}
+
+// --- Key filter -------------------------------------------------------------------------------------------
+
+bool TFrameForm::eventFilter(QObject* watched, QEvent* event) {
+  return AppMessage(watched, event) || QMainWindow::eventFilter(watched, event);
+}
+
+bool TFrameForm::AppMessage(QObject* target, QEvent* event) {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() != Qt::Key_Tab || !(key->modifiers() & Qt::ControlModifier)) return false;
+  TEditForm* editor = ActiveEditor();
+  if (!editor || target != editor->Editor() || !editor->Editor()->hasFocus()) return false;
+  if (event->type() == QEvent::ShortcutOverride) {
+    // Keep Ctrl+Tab from switching windows: the text control takes it.
+    event->accept();
+    return true;
+  }
+  // Ctrl+Tab in the text arrives as a plain Tab with the tab-insert request set.
+  run_.tabInsertRequest = true;
+  run_.ctrlRestore = true;
+  editor->Editor()->SendKey(Qt::Key_Tab, key->modifiers() & ~Qt::ControlModifier, QStringLiteral("\t"));
+  return true;
+}
+
+// --- Closing and log-off ----------------------------------------------------------------------------------
+
+bool TFrameForm::AskToClose() {
+  // Top of the stacking order first.
+  QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::StackingOrder);
+  std::reverse(order.begin(), order.end());
+  for (QMdiSubWindow* window : order) {
+    auto* editor = qobject_cast<TEditForm*>(window);
+    if (editor && !editor->IsClosed() && !editor->FormCloseQuery()) return false;
+  }
+  const MsgResult answer = boxes_.Show(QStringLiteral("Saving settings"), QString::fromLatin1(kSavingSettingsText),
+                                       MsgType::kWarning, MsgButtons::kYesNoCancel);
+  if (answer == MsgResult::kCancel) return false;
+  writeSettings_ = answer == MsgResult::kYes;
+  return true;
+}
+
+bool TFrameForm::FormCloseQuery() { return AskToClose(); }
+
+bool TFrameForm::WriteSettings() {
+  const QRect bounds = geometry();
+  settings_.top = bounds.top();
+  settings_.left = bounds.left();
+  settings_.height = bounds.height();
+  settings_.width = bounds.width();
+  return store_.Save(settings_, switches_, boxes_);
+}
+
+bool TFrameForm::FormClose() {
+  if (writeSettings_ && !WriteSettings()) return false;
+  closing_ = true;
+  for (TEditForm* editor : EditorWindows()) editor->CloseApproved();
+  return true;
+}
+
+void TFrameForm::closeEvent(QCloseEvent* event) {
+  if (closing_) {
+    event->accept();
+    return;
+  }
+  bool accepted = false;
+  RunCommand([&] { accepted = FormCloseQuery() && FormClose(); });
+  if (accepted) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+bool TFrameForm::LogOffQuery() {
+  if (!AskToClose()) return false;
+  return !writeSettings_ || WriteSettings();
+}
+
+void TFrameForm::LogOffProceed() {
+  const bool hasFile = !EditorWindows().empty();
+  const QString file = hasFile ? run_.currentFile : QStringLiteral("no file");
+  const MsgResult answer = boxes_.Show(
+      QStringLiteral("Win 95 closing -- \"Yes\" quick or auto-\"No\"!"),
+      QStringLiteral("Windows95 is shutting down; When it is started, do you want Penwick to be open at startup "
+                     "with %1 loaded? (Sorry, only one.)")
+          .arg(file),
+      MsgType::kConfirmation, MsgButtons::kYesNo);
+  if (answer != MsgResult::kYes) return;
+  QString error;
+  if (!RegisterRunOnce(QStringLiteral("Penwick"), QCoreApplication::applicationFilePath(),
+                       hasFile ? run_.currentFile : QString(), &error)) {
+    boxes_.ShowError(error);
+  }
+}
+
+void TFrameForm::OnCommitData(QSessionManager& manager) {
+  if (!manager.allowsInteraction()) return;
+  const bool mayGo = LogOffQuery();
+  if (!mayGo) {
+    manager.cancel();
+    manager.release();
+    return;
+  }
+  LogOffProceed();
+  manager.release();
+}
+
+}  // namespace penwick

@@ -1,0 +1,108 @@
+#pragma once
+// An editor window: one document in its text control, with the nine-panel status bar.
+
+#include <QMdiSubWindow>
+#include <QString>
+
+#include "editor/scintilla_widget.h"
+#include "platform/document_io.h"
+
+namespace penwick {
+
+class FrameLink;
+class StatusPanels;
+class TextControl;
+
+inline constexpr char kNewFile[] = "New File";
+
+class TEditForm : public QMdiSubWindow, public KeyHandler {
+  Q_OBJECT
+ public:
+  enum class LoadKind {
+    kNormal,      // recent-files list updated
+    kDirectOpen,  // from a direct-open slot or a desktop: the recent-files list is left alone
+    kTemplate,    // the document stays unnamed and enters no list
+    kReload,      // the window is already in the open-files list
+  };
+
+  // Takes the window number the frame prepared (Run().nextWindowNumber).
+  TEditForm(FrameLink& frame, QWidget* parent = nullptr);
+  ~TEditForm() override;
+
+  // Reads file F into the window. A missing file is created empty first.
+  void Load(const QString& fileName, LoadKind kind = LoadKind::kNormal);
+
+  // File commands. Each returns whether the document was written.
+  bool Save1Click();
+  bool Saveas1Click();
+  void Reload1Click();
+  void Close1Click();
+
+  // Asks to save a modified document; false keeps the window open.
+  bool FormCloseQuery();
+  void FormActivate();
+
+  void SetModified(bool modified);
+  void EditorChange();
+  void EditorSelectionChange();
+  void UpdateCursorPos();
+
+  bool EditorKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+  void EditorKeyPress(QChar& ch) override;
+
+  const QString& FileName() const { return fileName_; }
+  bool IsUnnamed() const;
+  int Number() const { return number_; }
+  // Sets the window number and rewrites panel 6.
+  void SetNumber(int number);
+  bool IsRtfView() const { return number_ > 100; }
+  int MaxLength() const { return maxLength_; }
+  const DocumentFormat& Format() const { return format_; }
+
+  TextControl& Text() { return *text_; }
+  ScintillaWidget* Editor() const { return editor_; }
+  StatusPanels* StatusBar() const { return statusBar_; }
+  // Shows the program-wide switches in panels 2 to 5.
+  void RefreshSwitchPanels();
+
+  // Ctrl+F6 / Shift+Ctrl+F6: asks the frame for the quick flip to the next or back to the previous pair.
+  void RequestFlip(bool next);
+  bool IsClosed() const { return closed_; }
+
+  // Closes without asking again (the frame has asked already).
+  void CloseApproved();
+
+ signals:
+  // The status bar was clicked: the frame rotates to another window.
+  void StatusBarClicked(int number);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormClose();
+  void SetFileName(const QString& fileName);
+  bool WriteDocument();
+  bool LoadFileText(const QString& fileName);
+  void ApplyColours();
+
+  FrameLink& frame_;
+  ScintillaWidget* editor_ = nullptr;
+  TextControl* text_ = nullptr;
+  StatusPanels* statusBar_ = nullptr;
+  QString fileName_ = kNewFile;
+  int number_ = 0;
+  int maxLength_ = 65536;
+  DocumentFormat format_;
+  int lastSelStart_ = 0;
+  bool closeApproved_ = false;
+  bool closed_ = false;
+};
+
+// The name part of a full file name.
+QString NamePart(const QString& fileName);
+// The save and open dialogs' filter number for a file name: ".txt" 1, ".htm"/".html" 3, ".xml" 4, ".rtf" 5,
+// ".tpt" 6, anything else 2 (extension compared without regard to case).
+int FilterIndexFor(const QString& fileName);
+
+}  // namespace penwick

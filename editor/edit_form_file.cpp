@@ -1,0 +1,221 @@
+// Loading, saving and reloading the editor window's document.
+
+#include <QApplication>
+#include <algorithm>
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/message_boxes.h"
+#include "editor/edit_form.h"
+#include "editor/frame_link.h"
+#include "editor/status_panels.h"
+#include "editor/text_control.h"
+
+namespace penwick {
+
+namespace {
+
+const QStringList kSaveFilters = {
+    QStringLiteral("Plain text files (*.txt)|*.txt"),
+    QStringLiteral("All files|*.*"),
+    QStringLiteral("HTML files (*.htm)(*html)|*.htm; *.html"),
+    QStringLiteral("XML files (*.xml)|*.xml"),
+    QStringLiteral("Rich Text Files (*.rtf)|*.rtf"),
+    QStringLiteral("Penwick templates (*.tpt)|*.tpt"),
+};
+
+const char kLoading[] = "Loading...";
+const char kHighlighting[] = "Highlighting...";
+
+// Keeps the window usable whatever happens during a load.
+class LoadFinisher {
+ public:
+  LoadFinisher(TEditForm& form, TextControl& text) : form_(form), text_(text) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  }
+  // A reload that could not read the file keeps the user's text as it was, modified or not.
+  void KeepText() { keepText_ = true; }
+  ~LoadFinisher() {
+    if (!keepText_) {
+      text_.SetSelStart(0);
+      text_.SetModified(false);
+      form_.SetModified(false);
+    }
+    QApplication::restoreOverrideCursor();
+    const QString caption = form_.windowTitle();
+    if (caption == QLatin1String(kLoading) || caption == QLatin1String(kHighlighting)) {
+      form_.setWindowTitle(QString::fromLatin1(kNewFile));
+    }
+  }
+
+ private:
+  TEditForm& form_;
+  TextControl& text_;
+  bool keepText_ = false;
+};
+
+}  // namespace
+
+bool TEditForm::LoadFileText(const QString& fileName) {
+  QByteArray bytes;
+  QString error;
+  if (!ReadWholeFile(fileName, &bytes, &error)) {
+    frame_.Boxes().ShowError(error);
+    return false;
+  }
+  DecodedDocument decoded = DecodeDocument(bytes);
+  bytes.clear();
+  format_ = decoded.format;
+  text_->LoadUtf8(decoded.utf8);
+  return true;
+}
+
+void TEditForm::Load(const QString& fileName, LoadKind kind) {
+  RunState& run = frame_.Run();
+  SetFileName(fileName);
+  run.currentFile = fileName;
+  SetNumber(number_);
+  // A name that does not exist yet is created empty first.
+  if (!QFileInfo::exists(fileName) && !Save1Click()) {
+    SetFileName(kNewFile);
+    return;
+  }
+
+  LoadFinisher finisher(*this, *text_);
+  const QString caption = windowTitle();
+  setWindowTitle(QString::fromLatin1(kLoading));
+  ApplyColours();
+  if (!LoadFileText(fileName)) {
+    if (kind == LoadKind::kReload) {
+      finisher.KeepText();
+      setWindowTitle(caption);
+    } else {
+      // Nothing was read: the window must not later save its empty text over the file.
+      fileName_ = kNewFile;
+    }
+    return;
+  }
+  text_->SetSelStart(text_->TextLength());
+  text_->SetSelStart(0);
+  const int length = text_->TextLength();
+  if (length > 32768) maxLength_ = 2 * length;
+
+  if (kind != LoadKind::kTemplate) {
+    if (kind != LoadKind::kReload) run.openFiles.append(fileName);
+    if (kind != LoadKind::kDirectOpen) AddRecentFile(frame_.AppSettings().reopens, fileName);
+  }
+  if (kind == LoadKind::kTemplate) SetFileName(kNewFile);
+  setWindowTitle(kind == LoadKind::kTemplate ? QString::fromLatin1(kNewFile) : caption);
+  run.wordCountFile = fileName_;
+  if (IsRtfView()) {
+    RefreshSwitchPanels();
+    maxLength_ = length;
+  }
+  statusBar_->SetText(7, QStringLiteral("%1B").arg(length));
+  lastSelStart_ = 0;
+  UpdateCursorPos();
+}
+
+bool TEditForm::WriteDocument() {
+  const QByteArrayView utf8 = text_->Utf8();
+  QByteArray bytes;
+  qsizetype bad = -1;
+  if (!EncodeDocument(utf8.data(), utf8.size(), format_, &bytes, &bad)) {
+    // Never drop or replace a character silently: the user decides.
+    const int pos = text_->ToChar(static_cast<long>(bad));
+    const int line = text_->LineFromPosition(pos);
+    const QString ch = text_->Text().mid(pos, 1);
+    const MsgResult answer = frame_.Boxes().Show(
+        QStringLiteral("Saving a file"),
+        QStringLiteral("%1 holds characters that its Windows-1252 (ANSI) encoding cannot store, the first "
+                       "\"%2\" (U+%3) in line %4.\n\nOK saves the file as UTF-8; Cancel saves nothing.")
+            .arg(fileName_, ch, QString::number(ch.isEmpty() ? 0 : ch.at(0).unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')))
+            .arg(line + 1),
+        MsgType::kWarning, MsgButtons::kOkCancel);
+    if (answer != MsgResult::kOk) return false;
+    DocumentFormat utf8Format = format_;
+    utf8Format.encoding = TextEncoding::kUtf8;
+    if (!EncodeDocument(utf8.data(), utf8.size(), utf8Format, &bytes, &bad)) return false;
+    format_ = utf8Format;
+  }
+  QString error;
+  if (!WriteWholeFileAtomic(fileName_, bytes, &error)) {
+    frame_.Boxes().ShowError(error);
+    return false;
+  }
+  return true;
+}
+
+bool TEditForm::Save1Click() {
+  if (IsUnnamed()) return Saveas1Click();
+  if (IsRtfView()) {
+    frame_.Boxes().Show(QStringLiteral("RTF Viewing mode"), QStringLiteral("This file for viewing in RTF mode only"),
+                        MsgType::kInformation, MsgButtons::kOk);
+    return false;
+  }
+  frame_.Run().wordCountFile = fileName_;
+  if (!WriteDocument()) return false;
+  text_->SetModified(false);
+  SetModified(false);
+  return true;
+}
+
+bool TEditForm::Saveas1Click() {
+  if (IsRtfView()) {
+    frame_.Boxes().Show(QStringLiteral("RTF Viewing mode"), QStringLiteral("This file for viewing in RTF mode only"),
+                        MsgType::kInformation, MsgButtons::kOk);
+    return false;
+  }
+  FileDialogRequest request;
+  request.caption = QStringLiteral("Save As");
+  request.fileName = fileName_;
+  request.folder = QDir::currentPath();
+  request.filters = kSaveFilters;
+  request.filterIndex = FilterIndexFor(fileName_);
+  const FileDialogResult chosen = frame_.Boxes().ui().AskSaveFile(request);
+  if (chosen.fileNames.isEmpty()) return false;
+  const QString newName = QDir::cleanPath(QFileInfo(chosen.fileNames.first()).absoluteFilePath());
+  const QString oldName = fileName_;
+  const bool wasUnnamed = IsUnnamed();
+  SetFileName(newName);
+
+  RunState& run = frame_.Run();
+  QStringList& recent = frame_.AppSettings().reopens;
+  for (QString& open : run.openFiles) {
+    if (open == oldName) open = newName;
+  }
+  recent.prepend(newName);
+  while (recent.size() > 5) recent.removeLast();
+  if (wasUnnamed) {
+    run.openFiles.insert(std::clamp(number_ % 100 - 1, 0, static_cast<int>(run.openFiles.size())), newName);
+    run.currentFile = newName;
+  }
+  return Save1Click();
+}
+
+void TEditForm::Reload1Click() {
+  MessageBoxes& boxes = frame_.Boxes();
+  if (IsRtfView()) {
+    boxes.Show(QStringLiteral("Reload canceled"), QStringLiteral("You can't reload RTF viewer"),
+               MsgType::kInformation, MsgButtons::kOk);
+    return;
+  }
+  if (boxes.Show(QStringLiteral("Reloading a file."),
+                 QStringLiteral("Reloading keeps this window and refreshes its text from the file on disk. "
+                                "It is useful after Save as, or to refresh the highlighting of tags.\n\n"
+                                "It is also the quick way to abandon your changes: they are lost."),
+                 MsgType::kInformation, MsgButtons::kOkCancel) != MsgResult::kOk) {
+    return;
+  }
+  // Never empty the text for a file that is gone: the text may be all that is left of it.
+  if (IsUnnamed() || !QFileInfo(fileName_).isFile()) {
+    boxes.Show(QStringLiteral("Load Failure"), QStringLiteral("File Doesn't exist!"), MsgType::kInformation,
+               MsgButtons::kOk);
+    return;
+  }
+  editor_->setUpdatesEnabled(false);
+  Load(fileName_, LoadKind::kReload);
+  editor_->setUpdatesEnabled(true);
+}
+
+}  // namespace penwick

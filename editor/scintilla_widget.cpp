@@ -1,0 +1,150 @@
+#include "editor/scintilla_widget.h"
+
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <algorithm>
+#include <array>
+
+namespace penwick {
+
+namespace {
+
+// Scintilla commands whose default keys stay: caret movement, selection, Return, Backspace, Delete, Tab.
+constexpr std::array kKeptCommands = {
+    QsciCommand::LineDown,          QsciCommand::LineDownExtend,      QsciCommand::LineDownRectExtend,
+    QsciCommand::LineUp,            QsciCommand::LineUpExtend,        QsciCommand::LineUpRectExtend,
+    QsciCommand::CharLeft,          QsciCommand::CharLeftExtend,      QsciCommand::CharLeftRectExtend,
+    QsciCommand::CharRight,         QsciCommand::CharRightExtend,     QsciCommand::CharRightRectExtend,
+    QsciCommand::WordLeft,          QsciCommand::WordLeftExtend,      QsciCommand::WordRight,
+    QsciCommand::WordRightExtend,   QsciCommand::VCHome,              QsciCommand::VCHomeExtend,
+    QsciCommand::VCHomeRectExtend,  QsciCommand::LineEnd,             QsciCommand::LineEndExtend,
+    QsciCommand::LineEndRectExtend, QsciCommand::DocumentStart,       QsciCommand::DocumentStartExtend,
+    QsciCommand::DocumentEnd,       QsciCommand::DocumentEndExtend,   QsciCommand::PageUp,
+    QsciCommand::PageUpExtend,      QsciCommand::PageUpRectExtend,    QsciCommand::PageDown,
+    QsciCommand::PageDownExtend,    QsciCommand::PageDownRectExtend,  QsciCommand::LineScrollDown,
+    QsciCommand::LineScrollUp,      QsciCommand::Newline,             QsciCommand::Delete,
+    QsciCommand::DeleteBack,        QsciCommand::Tab,                 QsciCommand::Backtab,
+    QsciCommand::Cancel,            QsciCommand::Home,                QsciCommand::HomeExtend,
+    QsciCommand::DeleteWordLeft,    QsciCommand::DeleteWordRight,
+};
+
+QAccessibleInterface* PlainEditorAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String("QsciScintillaBase") && object && object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallCheapAccessibility() {
+  // The newest factory wins; installing twice is harmless but pointless.
+  QAccessible::removeFactory(PlainEditorAccessible);
+  QAccessible::installFactory(PlainEditorAccessible);
+}
+
+ScintillaWidget::ScintillaWidget(QWidget* parent) : QsciScintilla(parent) {
+  KeepOnlyMovementKeys();
+  // Only the before-notifications: the others make QScintilla do work proportional to the document on
+  // every keystroke. Penwick's change events are built on these.
+  SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
+}
+
+void ScintillaWidget::KeepOnlyMovementKeys() {
+  for (QsciCommand* command : standardCommands()->commands()) {
+    if (std::find(kKeptCommands.begin(), kKeptCommands.end(), command->command()) == kKeptCommands.end()) {
+      command->setKey(0);
+      command->setAlternateKey(0);
+    }
+  }
+}
+
+QString ScintillaWidget::FilterTyped(const QString& text) {
+  if (!keyHandler_) return text;
+  QString left;
+  left.reserve(text.size());
+  for (QChar ch : text) {
+    keyHandler_->EditorKeyPress(ch);
+    if (!ch.isNull()) left += ch;
+  }
+  return left;
+}
+
+void ScintillaWidget::keyPressEvent(QKeyEvent* event) {
+  if (keyHandler_ && keyHandler_->EditorKeyDown(event->key(), event->modifiers())) {
+    event->accept();
+    return;
+  }
+  const QString text = event->text();
+  // Printable characters pass the character handler; control characters (Return, Tab, Backspace) and keys
+  // without text go to the control's own key handling.
+  if (!text.isEmpty() && text.at(0).isPrint() && keyHandler_) {
+    const QString left = FilterTyped(text);
+    if (left.isEmpty()) {
+      event->accept();
+      return;
+    }
+    if (left != text) {
+      QKeyEvent replaced(event->type(), event->key(), event->modifiers(), left, event->isAutoRepeat(),
+                         static_cast<ushort>(event->count()));
+      QsciScintilla::keyPressEvent(&replaced);
+      event->setAccepted(replaced.isAccepted());
+      return;
+    }
+  }
+  QsciScintilla::keyPressEvent(event);
+}
+
+void ScintillaWidget::inputMethodEvent(QInputMethodEvent* event) {
+  if (!keyHandler_ || event->commitString().isEmpty()) {
+    QsciScintilla::inputMethodEvent(event);
+    return;
+  }
+  // Characters from dead keys, compose sequences and input methods pass the same handler as typed ones.
+  const QString left = FilterTyped(event->commitString());
+  if (left == event->commitString()) {
+    QsciScintilla::inputMethodEvent(event);
+    return;
+  }
+  QInputMethodEvent replaced(event->preeditString(), event->attributes());
+  replaced.setCommitString(left, event->replacementStart(), event->replacementLength());
+  QsciScintilla::inputMethodEvent(&replaced);
+}
+
+void ScintillaWidget::SendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+  keyPressEvent(&press);
+}
+
+QVariant ScintillaWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+  // QScintilla answers these by scanning back to the previous blank line (the whole document in a file
+  // without blank lines); input methods only need the current line.
+  switch (query) {
+    case Qt::ImCursorPosition:
+    case Qt::ImAnchorPosition:
+    case Qt::ImSurroundingText: {
+      const long pos = SendScintilla(SCI_GETCURRENTPOS);
+      const long anchor = SendScintilla(SCI_GETANCHOR);
+      const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos));
+      const long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+      const long end = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+      if (query == Qt::ImSurroundingText) {
+        QByteArray bytes(static_cast<int>(end - start), '\0');
+        if (end > start) SendScintilla(SCI_GETTEXTRANGE, start, end, bytes.data());
+        return QString::fromUtf8(bytes);
+      }
+      const long at = query == Qt::ImCursorPosition ? pos : std::clamp(anchor, start, end);
+      QByteArray prefix(static_cast<int>(at - start), '\0');
+      if (at > start) SendScintilla(SCI_GETTEXTRANGE, start, at, prefix.data());
+      return static_cast<int>(QString::fromUtf8(prefix).size());
+    }
+    default:
+      return QsciScintilla::inputMethodQuery(query);
+  }
+}
+
+}  // namespace penwick

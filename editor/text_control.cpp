@@ -1,0 +1,251 @@
+#include "editor/text_control.h"
+
+#include <QFontDatabase>
+#include <algorithm>
+
+#include "editor/scintilla_widget.h"
+
+namespace penwick {
+
+namespace {
+constexpr long kLoadHeadroom = 1 << 20;  // room for typing after a load, so early keys do not move the buffer
+constexpr auto kUtf32 = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32;
+}  // namespace
+
+TextControl::TextControl(ScintillaWidget* editor) : QObject(editor), editor_(editor) {
+  editor_->setUtf8(true);
+  editor_->setEolMode(QsciScintilla::EolWindows);
+  editor_->setWrapMode(QsciScintilla::WrapNone);
+  // Soft wrap would switch the layout cache to whole-document; keep it per page.
+  Send(QsciScintillaBase::SCI_SETLAYOUTCACHE, QsciScintillaBase::SC_CACHE_PAGE);
+  Send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, kUtf32);
+  // The horizontal scroll range follows the longest line shown instead of a fixed 2000 pixels.
+  Send(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
+  Send(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
+  editor_->setMarginWidth(0, 0);
+  editor_->setMarginWidth(1, 0);
+  editor_->setMarginWidth(2, 0);
+  editor_->setAutoIndent(false);
+  editor_->setAutoCompletionSource(QsciScintilla::AcsNone);
+
+  connect(editor_, &QsciScintillaBase::SCN_MODIFIED, this,
+          [this](int position, int type, const char*, int, int, int, int, int, int, int) {
+            OnModified(position, type);
+          });
+  connect(editor_, &QsciScintillaBase::SCN_UPDATEUI, this, &TextControl::OnUpdateUi);
+}
+
+long TextControl::Send(unsigned int msg, unsigned long wParam, long lParam) const {
+  return editor_->SendScintilla(msg, wParam, lParam);
+}
+
+void TextControl::OnModified(int, int type) {
+  if (!(type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE))) return;
+  modified_ = true;
+  if (changePending_) return;
+  changePending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        changePending_ = false;
+        emit Changed();
+      },
+      Qt::QueuedConnection);
+}
+
+void TextControl::OnUpdateUi(int updated) {
+  if (updated & (QsciScintillaBase::SC_UPDATE_SELECTION | QsciScintillaBase::SC_UPDATE_CONTENT)) {
+    emit SelectionChanged();
+  }
+}
+
+void TextControl::LoadUtf8(const QByteArray& utf8) {
+  Send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
+  Send(QsciScintillaBase::SCI_CLEARALL);
+  Send(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + kLoadHeadroom));
+  // APPENDTEXT takes a length, so NUL bytes in the document load like any other character.
+  if (!utf8.isEmpty()) {
+    editor_->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()),
+                           utf8.constData());
+  }
+  Send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+  Send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
+  Send(QsciScintillaBase::SCI_SETSAVEPOINT);
+}
+
+QByteArrayView TextControl::Utf8() const {
+  const long length = Send(QsciScintillaBase::SCI_GETLENGTH);
+  const auto* data = static_cast<const char*>(editor_->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+  return QByteArrayView(data, length);
+}
+
+QString TextControl::Text() const {
+  const QByteArrayView bytes = Utf8();
+  return QString::fromUtf8(bytes.data(), bytes.size());
+}
+
+void TextControl::SetText(const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  Send(QsciScintillaBase::SCI_CLEARALL);
+  if (!utf8.isEmpty()) {
+    editor_->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()),
+                           utf8.constData());
+  }
+}
+
+long TextControl::ToByte(int pos) const {
+  if (pos <= 0) return 0;
+  const long lastLine = Send(QsciScintillaBase::SCI_GETLINECOUNT) - 1;
+  const long line = std::min(Send(QsciScintillaBase::SCI_LINEFROMINDEXPOSITION, pos, kUtf32), lastLine);
+  const long lineByte = Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
+  const long lineChar = Send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, line, kUtf32);
+  const long lineEndByte = line < lastLine ? Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line + 1)
+                                           : Send(QsciScintillaBase::SCI_GETLENGTH);
+  const long offset = pos - lineChar;
+  if (offset <= 0) return lineByte;
+  // POSITIONRELATIVE answers 0 past the end of the document; stay inside the line.
+  const long byte = Send(QsciScintillaBase::SCI_POSITIONRELATIVE, lineByte, offset);
+  return (byte == 0 || byte > lineEndByte) ? lineEndByte : byte;
+}
+
+int TextControl::ToChar(long bytePos) const {
+  bytePos = std::clamp(bytePos, 0L, Send(QsciScintillaBase::SCI_GETLENGTH));
+  const long line = Send(QsciScintillaBase::SCI_LINEFROMPOSITION, bytePos);
+  const long lineByte = Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
+  const long lineChar = Send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, line, kUtf32);
+  return static_cast<int>(lineChar + Send(QsciScintillaBase::SCI_COUNTCHARACTERS, lineByte, bytePos));
+}
+
+int TextControl::TextLength() const { return ToChar(Send(QsciScintillaBase::SCI_GETLENGTH)); }
+
+int TextControl::SelStart() const { return ToChar(Send(QsciScintillaBase::SCI_GETSELECTIONSTART)); }
+
+int TextControl::SelLength() const {
+  const long start = Send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+  const long end = Send(QsciScintillaBase::SCI_GETSELECTIONEND);
+  return ToChar(end) - ToChar(start);
+}
+
+int TextControl::CaretPos() const { return ToChar(Send(QsciScintillaBase::SCI_GETCURRENTPOS)); }
+
+void TextControl::SetSelStart(int pos) {
+  const long byte = ToByte(pos);
+  Send(QsciScintillaBase::SCI_SETSEL, byte, byte);  // SETSEL scrolls the caret into view
+}
+
+void TextControl::SetSelLength(int length) {
+  const int start = SelStart();
+  Send(QsciScintillaBase::SCI_SETSEL, ToByte(start), ToByte(start + std::max(length, 0)));
+}
+
+QString TextControl::SelText() const {
+  const long start = Send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+  const long end = Send(QsciScintillaBase::SCI_GETSELECTIONEND);
+  if (end <= start) return {};
+  QByteArray bytes(end - start + 1, '\0');
+  editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, start, end, bytes.data());
+  bytes.chop(1);
+  return QString::fromUtf8(bytes);
+}
+
+void TextControl::SetSelText(const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  // TARGET replacement takes a length, so the text may hold NUL characters.
+  Send(QsciScintillaBase::SCI_TARGETFROMSELECTION);
+  Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()),
+       reinterpret_cast<long>(utf8.constData()));
+  const long end = Send(QsciScintillaBase::SCI_GETTARGETEND);
+  Send(QsciScintillaBase::SCI_SETSEL, end, end);
+}
+
+void TextControl::ReplaceSelection(const QString& text) {
+  Send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
+  SetSelText(text);
+  Send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+  Send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
+}
+
+int TextControl::LineCount() const { return static_cast<int>(Send(QsciScintillaBase::SCI_GETLINECOUNT)); }
+
+QString TextControl::Line(int line) const {
+  if (line < 0 || line >= LineCount()) return {};
+  const long start = Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
+  const long end = Send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line);
+  if (end <= start) return {};
+  QByteArray bytes(end - start + 1, '\0');
+  editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, start, end, bytes.data());
+  bytes.chop(1);
+  return QString::fromUtf8(bytes);
+}
+
+void TextControl::InsertLine(int line, const QString& text) {
+  const int count = LineCount();
+  line = std::clamp(line, 0, count);
+  QByteArray utf8 = text.toUtf8();
+  long at;
+  if (line < count) {
+    at = Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
+    utf8 += "\r\n";
+  } else {
+    at = Send(QsciScintillaBase::SCI_GETLENGTH);
+    utf8.prepend("\r\n");
+  }
+  Send(QsciScintillaBase::SCI_SETTARGETRANGE, at, at);
+  Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()),
+       reinterpret_cast<long>(utf8.constData()));
+}
+
+void TextControl::DeleteLine(int line) {
+  const int count = LineCount();
+  if (line < 0 || line >= count) return;
+  long start = Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
+  long end = line + 1 < count ? Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line + 1)
+                              : Send(QsciScintillaBase::SCI_GETLENGTH);
+  // The last line takes the line break before it along.
+  if (line + 1 >= count && line > 0) start = Send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line - 1);
+  Send(QsciScintillaBase::SCI_DELETERANGE, start, end - start);
+}
+
+int TextControl::LineFromPosition(int pos) const {
+  return static_cast<int>(Send(QsciScintillaBase::SCI_LINEFROMPOSITION, ToByte(pos)));
+}
+
+int TextControl::LineIndex(int line) const {
+  if (line < 0 || line >= LineCount()) return -1;
+  return static_cast<int>(Send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, line, kUtf32));
+}
+
+int TextControl::LineLength(int pos) const {
+  const long line = LineFromPosition(pos);
+  const long start = Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
+  const long end = Send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line);
+  return static_cast<int>(Send(QsciScintillaBase::SCI_COUNTCHARACTERS, start, end));
+}
+
+void TextControl::SelectAll() { Send(QsciScintillaBase::SCI_SELECTALL); }
+void TextControl::Cut() { Send(QsciScintillaBase::SCI_CUT); }
+void TextControl::Copy() { Send(QsciScintillaBase::SCI_COPY); }
+void TextControl::Paste() { Send(QsciScintillaBase::SCI_PASTE); }
+void TextControl::ClearSelection() { Send(QsciScintillaBase::SCI_CLEAR); }
+void TextControl::Undo() { Send(QsciScintillaBase::SCI_UNDO); }
+bool TextControl::CanUndo() const { return Send(QsciScintillaBase::SCI_CANUNDO) != 0; }
+
+void TextControl::SetModified(bool modified) {
+  modified_ = modified;
+  if (!modified) Send(QsciScintillaBase::SCI_SETSAVEPOINT);
+}
+
+int TextControl::FindText(const QString& text, int start, int length, bool wholeWord, bool matchCase) const {
+  if (text.isEmpty() || length <= 0) return -1;
+  const QByteArray utf8 = text.toUtf8();
+  int flags = 0;
+  if (wholeWord) flags |= QsciScintillaBase::SCFIND_WHOLEWORD;
+  if (matchCase) flags |= QsciScintillaBase::SCFIND_MATCHCASE;
+  Send(QsciScintillaBase::SCI_SETSEARCHFLAGS, flags);
+  Send(QsciScintillaBase::SCI_SETTARGETRANGE, ToByte(start), ToByte(start + length));
+  const long found = editor_->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET,
+                                            static_cast<unsigned long>(utf8.size()), utf8.constData());
+  return found < 0 ? -1 : ToChar(found);
+}
+
+}  // namespace penwick

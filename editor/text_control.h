@@ -1,0 +1,84 @@
+#pragma once
+// The editor window's text control in the terms every command uses: positions are character offsets from 0,
+// a line break is CR LF and counts two, lines are numbered from 0. Underneath is Scintilla in UTF-8 mode;
+// characters and bytes are mapped through its line character index, so no query walks the whole document.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QObject>
+#include <QString>
+
+namespace penwick {
+
+class ScintillaWidget;
+
+class TextControl : public QObject {
+  Q_OBJECT
+ public:
+  explicit TextControl(ScintillaWidget* editor);
+
+  ScintillaWidget* Widget() const { return editor_; }
+
+  // Replaces the whole document with utf8 (line breaks CR LF): no undo step, room left for typing.
+  void LoadUtf8(const QByteArray& utf8);
+  // The document as Scintilla holds it (UTF-8, CR LF), valid until the next edit.
+  QByteArrayView Utf8() const;
+
+  QString Text() const;
+  void SetText(const QString& text);  // undoable; "" empties the control
+  int TextLength() const;             // characters
+
+  int SelStart() const;
+  void SetSelStart(int pos);  // collapses the selection to a caret there, scrolled into view
+  int SelLength() const;
+  void SetSelLength(int length);  // selection from the selection start; caret at its end, in view
+  // The moving end of the selection (the caret).
+  int CaretPos() const;
+  QString SelText() const;
+  void SetSelText(const QString& text);  // replaces the selection (undoable); caret after the new text
+  // Inserts text at the caret or over the selection without an undo step. Scintilla cannot leave a gap in
+  // its undo history, so the history is emptied.
+  void ReplaceSelection(const QString& text);
+
+  int LineCount() const;  // at least 1
+  QString Line(int line) const;
+  void InsertLine(int line, const QString& text);
+  void DeleteLine(int line);
+  int LineFromPosition(int pos) const;
+  int LineIndex(int line) const;     // first position of the line; -1 beyond the last line
+  int LineLength(int pos) const;     // length of the line holding pos, without its line break
+
+  void SelectAll();
+  void Cut();
+  void Copy();
+  void Paste();
+  void ClearSelection();
+  void Undo();
+  bool CanUndo() const;
+
+  bool Modified() const { return modified_; }
+  void SetModified(bool modified);
+
+  // Searches forward from start over length characters; returns the position found or -1.
+  int FindText(const QString& text, int start, int length, bool wholeWord, bool matchCase) const;
+
+  long ToByte(int pos) const;
+  int ToChar(long bytePos) const;
+
+ signals:
+  // After a text change; several changes in one go are reported once, when control returns to the loop.
+  void Changed();
+  // After the caret moved or the selection changed.
+  void SelectionChanged();
+
+ private:
+  void OnModified(int position, int type);
+  void OnUpdateUi(int updated);
+  long Send(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
+
+  ScintillaWidget* editor_;
+  bool modified_ = false;
+  bool changePending_ = false;
+};
+
+}  // namespace penwick

@@ -1,0 +1,293 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "editor/frame_link.h"
+#include "tests/support/frame_fixture.h"
+
+namespace penwick::test {
+namespace {
+
+using EditFormTest = FrameTest;
+
+QByteArray ReadAll(const QString& path) { return TestEnv::ReadFile(path); }
+
+TEST_F(EditFormTest, DocumentsOfEveryKindSaveBackByteForByte) {
+  Start();
+  QByteArray allHigh;
+  for (int b = 0x80; b <= 0xFF; ++b) allHigh += static_cast<char>(b);
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    QByteArray typed;     // typed at the end of the document
+    QByteArray expected;  // the file afterwards
+  } cases[] = {
+      {"cp1252.txt", "caf\xE9\r\n" + allHigh, "x", "caf\xE9\r\n" + allHigh + "x"},
+      {"utf8.txt", "caf\xC3\xA9\r\nna\xC3\xAFve", "\xC3\xA9", "caf\xC3\xA9\r\nna\xC3\xAFve\xC3\xA9"},
+      {"bom.txt", "\xEF\xBB\xBFplain", "!", "\xEF\xBB\xBFplain!"},
+      {"lf.txt", "a\nb\n", "c", "a\nb\nc"},
+      {"crlf.htm", "<p>\r\n</p>\r\n", "", "<p>\r\n</p>\r\n"},
+      {"nul.bin", QByteArray("a\0b\0\r\n", 6), "z", QByteArray("a\0b\0\r\nz", 7)},
+      {"empty.txt", "", "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = env_.WriteFile(QString::fromLatin1(c.name), c.bytes);
+    TEditForm* editor = Open(path);
+    editor->Text().SetSelStart(editor->Text().TextLength());
+    if (!c.typed.isEmpty()) Type(editor->Editor(), QString::fromUtf8(c.typed));
+    Flush();
+    EXPECT_EQ(Panel(editor, 1), c.typed.isEmpty() ? QString() : QStringLiteral("Modified"));
+    ASSERT_TRUE(editor->Save1Click());
+    EXPECT_EQ(ReadAll(path), c.expected);
+    EXPECT_FALSE(editor->Text().Modified());
+    EXPECT_EQ(Panel(editor, 1), QString());
+    editor->CloseApproved();
+    Flush();
+  }
+  EXPECT_TRUE(ui_.Shown().empty());
+}
+
+TEST_F(EditFormTest, LoadShowsTheNinePanelsAndTheFileName) {
+  Start();
+  const QString path = env_.WriteFile(QStringLiteral("page.html"), "<html>\r\n<b>x</b>\r\n</html>");
+  TEditForm* editor = Open(path);
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("page.html"));
+  EXPECT_EQ(editor->FileName(), path);
+  const QStringList expected = {QStringLiteral("Line:   1   Col:   1"), QString(), QStringLiteral("Tab Intvl: 8"),
+                                QStringLiteral("WrdWrp: Col 68"),      QStringLiteral(" INS"),
+                                QStringLiteral("Dirty Sp: OFF"),        QStringLiteral("Window: 1"),
+                                QStringLiteral("25B"),                  QString()};
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(Panel(editor, i), expected[i]) << "panel " << i;
+  EXPECT_EQ(frame_->Run().openFiles, QStringList{path});
+  EXPECT_EQ(frame_->AppSettings().reopens.value(0), path);
+  EXPECT_EQ(frame_->Run().currentFile, path);
+  EXPECT_EQ(frame_->Run().wordCountFile, path);
+}
+
+TEST_F(EditFormTest, CaretPanelShowsTheMovingEndOfASelection) {
+  Start();
+  TEditForm* editor = Open(env_.WriteFile(QStringLiteral("a.txt"), "abcdef\r\nghij"));
+  ScintillaWidget* widget = editor->Editor();
+  editor->Text().SetSelStart(2);
+  Flush();
+  QTest::keyClick(widget, Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(widget, Qt::Key_Right, Qt::ShiftModifier);
+  Flush();
+  EXPECT_EQ(Panel(editor, 0), QStringLiteral("Line:   1   Col:   5"));
+  editor->Text().SetSelStart(4);
+  Flush();
+  QTest::keyClick(widget, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(widget, Qt::Key_Left, Qt::ShiftModifier);
+  Flush();
+  EXPECT_EQ(Panel(editor, 0), QStringLiteral("Line:   1   Col:   3"));
+  QTest::keyClick(widget, Qt::Key_Down);
+  Flush();
+  EXPECT_EQ(Panel(editor, 0).left(9), QStringLiteral("Line:   2"));
+}
+
+TEST_F(EditFormTest, LongTextRaisesMaxLength) {
+  Start();
+  TEditForm* small = Open(env_.WriteFile(QStringLiteral("s.txt"), "x"));
+  EXPECT_EQ(small->MaxLength(), 65536);
+  TEditForm* big = Open(env_.WriteFile(QStringLiteral("b.txt"), QByteArray(40000, 'a')));
+  EXPECT_EQ(big->MaxLength(), 80000);
+  EXPECT_EQ(Panel(big, 7), QStringLiteral("40000B"));
+}
+
+TEST_F(EditFormTest, LoadingAMissingNameCreatesTheFileEmpty) {
+  Start();
+  const QString path = QDir(env_.WorkFolder()).filePath(QStringLiteral("fresh.htm"));
+  TEditForm* editor = Open(path);
+  EXPECT_TRUE(QFileInfo(path).isFile());
+  EXPECT_EQ(QFileInfo(path).size(), 0);
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("fresh.htm"));
+}
+
+TEST_F(EditFormTest, AnUnreadableFileLeavesAnUnnamedWindowThatCannotOverwriteIt) {
+  Start();
+  const QString folder = QDir(env_.WorkFolder()).filePath(QStringLiteral("adir"));
+  QDir().mkpath(folder);
+  ui_.AnswerMessage(MsgResult::kOk);
+  TEditForm* editor = Open(folder);  // a folder exists but cannot be read as a document
+  ASSERT_FALSE(ui_.Shown().empty());
+  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Penwick"));
+  EXPECT_EQ(ui_.Last().type, MsgType::kError);
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("New File"));
+  EXPECT_TRUE(editor->IsUnnamed());
+  EXPECT_TRUE(frame_->Run().openFiles.isEmpty());
+}
+
+TEST_F(EditFormTest, CharacterOutsideTheFileEncodingIsNeverDroppedSilently) {
+  Start();
+  const QString path = env_.WriteFile(QStringLiteral("ansi.txt"), "caf\xE9");
+  TEditForm* editor = Open(path);
+  editor->Text().SetSelStart(4);
+  editor->Text().SetSelText(QStringLiteral("中"));
+  ui_.AnswerMessage(MsgResult::kCancel);
+  EXPECT_FALSE(editor->Save1Click());
+  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Saving a file"));
+  EXPECT_TRUE(ui_.Last().text.contains(QStringLiteral("U+4E2D")));
+  EXPECT_EQ(ReadAll(path), QByteArray("caf\xE9"));
+  EXPECT_TRUE(editor->Text().Modified());
+  ui_.AnswerMessage(MsgResult::kOk);
+  EXPECT_TRUE(editor->Save1Click());
+  EXPECT_EQ(ReadAll(path), QByteArray("caf\xC3\xA9\xE4\xB8\xAD"));
+  EXPECT_EQ(editor->Format().encoding, TextEncoding::kUtf8);
+}
+
+TEST_F(EditFormTest, FailedSaveKeepsTheOldFileAndTheModifiedFlag) {
+  Start();
+  const QString path = env_.WriteFile(QStringLiteral("keep.txt"), "old");
+  TEditForm* editor = Open(path);
+  QTest::keyClicks(editor->Editor(), QStringLiteral("new "));
+  // The folder disappears under the document: the write cannot happen.
+  const QString moved = env_.WorkFolder() + QStringLiteral("-moved");
+  ASSERT_TRUE(QDir().rename(env_.WorkFolder(), moved));
+  ui_.AnswerMessage(MsgResult::kOk);
+  EXPECT_FALSE(editor->Save1Click());
+  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Penwick"));
+  EXPECT_TRUE(ui_.Last().text.startsWith(QStringLiteral("Unable to write to ") + path));
+  EXPECT_TRUE(editor->Text().Modified());
+  ASSERT_TRUE(QDir().rename(moved, env_.WorkFolder()));
+  EXPECT_EQ(ReadAll(path), QByteArray("old"));
+}
+
+TEST_F(EditFormTest, ClosingAModifiedDocumentNeverLosesItsText) {
+  Start();
+  struct Case {
+    const char* name;
+    MsgResult answer;
+    bool unnamed;
+    bool closes;
+    QByteArray file;  // the named file afterwards
+  } cases[] = {
+      {"cancel", MsgResult::kCancel, false, false, "v1"},
+      {"no", MsgResult::kNo, false, true, "v1"},
+      {"yes", MsgResult::kYes, false, true, "v1+"},
+      {"yes, save as cancelled", MsgResult::kYes, true, false, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = env_.WriteFile(QStringLiteral("c.txt"), "v1");
+    TEditForm* editor = c.unnamed ? NewWindow() : Open(path);
+    editor->Text().SetSelStart(editor->Text().TextLength());
+    QTest::keyClicks(editor->Editor(), QStringLiteral("+"));
+    ui_.AnswerMessage(c.answer);
+    if (c.unnamed) ui_.AnswerSave(QString());
+    QPointer<TEditForm> alive(editor);
+    editor->Close1Click();
+    Flush();
+    EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("Closing with modified text|Save changes to %1?")
+                                           .arg(c.unnamed ? QStringLiteral("New File") : path));
+    EXPECT_EQ(ui_.Shown().back().kind == ShownBox::Kind::kSaveFile, c.unnamed);
+    EXPECT_EQ(alive.isNull(), c.closes);
+    if (!c.unnamed) EXPECT_EQ(ReadAll(path), c.file);
+    if (alive) alive->CloseApproved();
+    Flush();
+  }
+}
+
+TEST_F(EditFormTest, ClosingAWindowRenumbersTheLaterOnes) {
+  Start();
+  std::vector<TEditForm*> editors;
+  for (int i = 1; i <= 4; ++i) editors.push_back(Open(env_.WriteFile(QStringLiteral("w%1.txt").arg(i), "x")));
+  editors[1]->Close1Click();
+  Flush();
+  const std::vector<TEditForm*> left = frame_->EditorWindows();
+  ASSERT_EQ(left.size(), 3u);
+  const QStringList titles = {QStringLiteral("w1.txt"), QStringLiteral("w3.txt"), QStringLiteral("w4.txt")};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(left[i]->windowTitle(), titles[i]);
+    EXPECT_EQ(left[i]->Number(), i + 1);
+    EXPECT_EQ(Panel(left[i], 6), QStringLiteral("Window: %1").arg(i + 1));
+  }
+  EXPECT_EQ(frame_->Run().openFiles.size(), 3);
+  EXPECT_FALSE(frame_->Run().openFiles.contains(QDir(env_.WorkFolder()).filePath(QStringLiteral("w2.txt"))));
+  // A new window takes the next free number.
+  EXPECT_EQ(NewWindow()->Number(), 4);
+}
+
+TEST_F(EditFormTest, ReloadRefreshesTheTextButNeverLosesItWhenTheFileIsGone) {
+  Start();
+  const QString path = env_.WriteFile(QStringLiteral("r.txt"), "disk");
+  TEditForm* editor = Open(path);
+  QTest::keyClicks(editor->Editor(), QStringLiteral("typed "));
+  ui_.AnswerMessage(MsgResult::kCancel);
+  editor->Reload1Click();
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("typed disk"));
+
+  env_.WriteFile(QStringLiteral("r.txt"), "disk v2");
+  ui_.AnswerMessage(MsgResult::kOk);
+  editor->Reload1Click();
+  Flush();
+  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Reloading a file."));
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("disk v2"));
+  EXPECT_FALSE(editor->Text().Modified());
+  EXPECT_EQ(frame_->Run().openFiles, QStringList{path});  // still listed once
+
+  QTest::keyClicks(editor->Editor(), QStringLiteral("mine "));
+  QFile::remove(path);
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerMessage(MsgResult::kOk);
+  editor->Reload1Click();
+  EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("Load Failure|File Doesn't exist!"));
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("mine disk v2"));
+  EXPECT_TRUE(editor->Text().Modified());
+  EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(EditFormTest, SaveAsNamesANewDocumentAndOffersTheFilterOfItsExtension) {
+  Start();
+  TEditForm* editor = NewWindow();
+  QTest::keyClicks(editor->Editor(), QStringLiteral("<p>"));
+  const QString target = QDir(env_.WorkFolder()).filePath(QStringLiteral("named.html"));
+  ui_.AnswerSave(target, 3);
+  ASSERT_TRUE(editor->Save1Click());  // an unnamed document asks for a name
+  const ShownBox& dialog = ui_.Last();
+  EXPECT_EQ(dialog.kind, ShownBox::Kind::kSaveFile);
+  EXPECT_EQ(dialog.value, QStringLiteral("New File"));
+  EXPECT_EQ(dialog.filterIndex, 2);
+  EXPECT_EQ(dialog.items.size(), 6);
+  EXPECT_EQ(dialog.items.value(2), QStringLiteral("HTML files (*.htm)(*html)|*.htm; *.html"));
+  EXPECT_EQ(ReadAll(target), QByteArray("<p>"));
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("named.html"));
+  EXPECT_EQ(frame_->Run().openFiles, QStringList{target});
+  EXPECT_EQ(frame_->AppSettings().reopens, QStringList{target});
+  EXPECT_EQ(frame_->Run().currentFile, target);
+
+  ui_.AnswerSave(QString());
+  EXPECT_FALSE(editor->Saveas1Click());
+  EXPECT_EQ(ui_.Last().filterIndex, 3);
+  EXPECT_EQ(editor->FileName(), target);
+}
+
+TEST(RecentFiles, NewNameGoesToTheHeadAndTheListStaysAtFive) {
+  struct Case {
+    QStringList before;
+    QString name;
+    QStringList after;
+  } cases[] = {
+      {{}, "a", {"a"}},
+      {{"b", "a"}, "a", {"a", "b"}},
+      {{"a", "b"}, "a", {"a", "b"}},
+      {{"1", "2", "3", "4", "5"}, "6", {"6", "1", "2", "3", "4"}},
+      {{"1", "2", "3", "4", "5"}, "3", {"3", "1", "2", "4", "5"}},
+      {{"1", "2", "3", "4", "5", "6", "7"}, "8", {"8", "1", "2", "3", "4"}},
+      {{"a.txt"}, "A.TXT", {"A.TXT", "a.txt"}},
+  };
+  for (const Case& c : cases) {
+    QStringList list = c.before;
+    AddRecentFile(list, c.name);
+    EXPECT_EQ(list, c.after) << c.name.toStdString();
+  }
+}
+
+TEST(FilterIndex, FollowsTheExtensionWithoutRegardToCase) {
+  const std::pair<const char*, int> cases[] = {{"a.txt", 1}, {"b.HTM", 3}, {"c.html", 3}, {"d.xml", 4},
+                                               {"e.Rtf", 5}, {"f.tpt", 6}, {"g.pas", 2}, {"noext", 2}};
+  for (const auto& [name, index] : cases) EXPECT_EQ(FilterIndexFor(QString::fromLatin1(name)), index) << name;
+}
+
+}  // namespace
+}  // namespace penwick::test

@@ -1,0 +1,59 @@
+#include "tests/support/frame_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+
+namespace penwick::test {
+
+void FrameTest::Start(const QStringList& arguments, bool noticeOff) {
+  if (noticeOff) {
+    QFile ini(QDir(env_.ProgramFolder()).filePath(QStringLiteral("penwick.ini")));
+    if (!ini.exists() && ini.open(QIODevice::WriteOnly)) ini.write("[Settings]\r\nNoBugMsg=1\r\n");
+  }
+  frame_ = std::make_unique<TFrameForm>(ui_, env_.ProgramFolder(), arguments);
+  frame_->show();
+  frame_->FormActivate();
+  Flush();
+}
+
+void FrameTest::TearDown() {
+  if (frame_) {
+    // Close every window without questions so the next test starts clean.
+    for (TEditForm* editor : frame_->EditorWindows()) editor->CloseApproved();
+    frame_.reset();
+  }
+  Flush();
+}
+
+TEditForm* FrameTest::Open(const QString& path) {
+  TEditForm* editor = frame_->StartupOpen(path);
+  Flush();
+  return editor;
+}
+
+TEditForm* FrameTest::NewWindow() {
+  frame_->New1Click();
+  Flush();
+  return frame_->ActiveEditor();
+}
+
+void FrameTest::Type(QWidget* widget, const QString& text) {
+  for (QChar ch : text) {
+    const int key = ch.isLetterOrNumber() && ch.unicode() < 128 ? ch.toUpper().unicode() : 0;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
+    QCoreApplication::sendEvent(widget, &release);
+  }
+}
+
+void FrameTest::Flush() {
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::processEvents();
+    // Closed windows are deleted later; let that happen too.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+}  // namespace penwick::test

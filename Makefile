@@ -33,7 +33,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 300
 
 bench: build
-	$(BUILD)/bench/penwick_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_bench
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,523 @@
+#include "app/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
+#include <vector>
+
+#include "app/message_boxes.h"
+#include "platform/profile.h"
+#include "tests/support/scripted_ui.h"
+#include "tests/support/test_env.h"
+
+namespace penwick {
+namespace {
+
+using test::ScriptedUi;
+using test::TestEnv;
+
+QByteArray ListText(const char* section, const char* countKey, const char* prefix, int count) {
+  QByteArray text = QByteArray("[") + section + "]\r\n" + countKey + "=" + QByteArray::number(count) + "\r\n";
+  for (int i = 0; i < count; ++i)
+    text += prefix + QByteArray::number(i) + "=entry" + QByteArray::number(i) + "\r\n";
+  return text;
+}
+
+QStringList Entries(int count) {
+  QStringList entries;
+  for (int i = 0; i < count; ++i) entries.append("entry" + QString::number(i));
+  return entries;
+}
+
+class SettingsStoreTest : public ::testing::Test {
+ protected:
+  QString ProgramFile(const QString& name) const { return QDir(env_.ProgramFolder()).filePath(name); }
+  void WriteProgramFile(const QString& name, const QByteArray& bytes) const {
+    QFile file(ProgramFile(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+  }
+  QByteArray ReadProgramFile(const QString& name) const { return TestEnv::ReadFile(ProgramFile(name)); }
+
+  TestEnv env_;
+  ScriptedUi ui_;
+  MessageBoxes boxes_{ui_};
+  SettingsStore store_{env_.ProgramFolder()};
+};
+
+TEST_F(SettingsStoreTest, MissingFilesGiveTheDefaults) {
+  // Start from values no default has, so every value checked must come from loading.
+  Settings s;
+  EditorSwitches sw;
+  s.top = s.left = s.height = s.width = s.findDlgTop = s.findDlgLeft = s.lastFilter = -7;
+  s.calendar = s.calculator = s.helpUrl = "stale";
+  sw.tabInterval = sw.wrapColumn = -7;
+  sw.wordWrap = sw.insertWarning = sw.textOverSelWarning = sw.findReplaceWarning = false;
+  s.noBugMsg = true;
+
+  store_.Load(s, sw, boxes_);
+
+  EXPECT_EQ(sw.tabInterval, 8);
+  EXPECT_EQ(sw.wrapColumn, 68);
+  EXPECT_TRUE(sw.wordWrap);
+  EXPECT_TRUE(sw.insertWarning);
+  EXPECT_TRUE(sw.textOverSelWarning);
+  EXPECT_TRUE(sw.findReplaceWarning);
+  EXPECT_FALSE(s.noBugMsg);
+  EXPECT_EQ(s.lastFilter, 2);
+  EXPECT_EQ(s.calendar, "calendar.exe");
+  EXPECT_EQ(s.calculator, "calc.exe");
+  EXPECT_EQ(s.helpUrl, kHomePage);
+  EXPECT_EQ(s.helpUrls, QStringList{kHomePage});
+  EXPECT_EQ((QList<int>{s.top, s.left, s.height, s.width, s.findDlgTop, s.findDlgLeft}),
+            (QList<int>{40, 5, 0, 0, 80, 85}));
+  EXPECT_TRUE(ui_.Shown().empty());
+}
+
+struct LoadCase {
+  const char* name;
+  QByteArray penwickIni;
+  QByteArray superBpIni;
+  QStringList messages;
+  std::function<void(const Settings&, const EditorSwitches&)> check;
+};
+
+TEST_F(SettingsStoreTest, LoadsHandWrittenFiles) {
+  const std::vector<LoadCase> cases = {
+      {"odd case, blanks and quotes",
+       "[LOCATION]\r\ntOp=100\r\n  LEFT = 20  \r\n[settings]\r\ntabintvl=0x10\r\nWRAPCOLUMN=wide\r\n"
+       "calendar = \"my calendar.exe\"\r\nnumreopens=2\r\nREOPENS0='C:\\docs\\a.htm'\r\nreopens1=  b.htm  "
+       "\r\n"
+       "[research]\r\nNUMITEMS= 1 \r\nresearchlist0=  \"quoted term\"\r\n",
+       "",
+       {},
+       [](const Settings& s, const EditorSwitches& sw) {
+         EXPECT_EQ(s.top, 100);
+         EXPECT_EQ(s.left, 20);
+         EXPECT_EQ(s.findDlgTop, 140);  // follows the frame when never stored
+         EXPECT_EQ(s.findDlgLeft, 100);
+         EXPECT_EQ(sw.tabInterval, 16);
+         EXPECT_EQ(sw.wrapColumn, 68);  // not a number: the default, without a word
+         EXPECT_EQ(s.calendar, "my calendar.exe");
+         EXPECT_EQ(s.reopens, (QStringList{"C:\\docs\\a.htm", "b.htm"}));
+         EXPECT_EQ(s.research, QStringList{"quoted term"});
+         EXPECT_EQ(s.lastResearch, "quoted term");
+       }},
+      {"a count that is not a number loses only its own list",
+       "[Research]\r\nNumItems=abc\r\nResearchList0=lost\r\n[Websites]\r\nHelpURL=https://example.net/"
+       "help\r\n"
+       "NumSites=1\r\nHelpURLList0=https://example.net/"
+       "a\r\n[Settings]\r\nNumReopens=1\r\nReopens0=kept.htm\r\n"
+       "UserMeta1=last key\r\n",
+       "",
+       {"Penwick|'abc' is not a valid integer value"},
+       [](const Settings& s, const EditorSwitches&) {
+         EXPECT_TRUE(s.research.isEmpty());
+         EXPECT_TRUE(s.lastResearch.isEmpty());
+         EXPECT_EQ(s.helpUrl, "https://example.net/help");
+         EXPECT_EQ(s.helpUrls, QStringList{"https://example.net/a"});
+         EXPECT_EQ(s.reopens, QStringList{"kept.htm"});
+         EXPECT_EQ(s.userMetas[0], "last key");
+       }},
+      {"bad counts in both files are reported in reading order",
+       "[Settings]\r\nNumBrowsers=1.5\r\nBrowserList0=x\r\nNumToolApps=1\r\nToolAppList0=tidy\r\n",
+       "[SuperBP 1]\r\nNumLines=x1\r\nLine0=lost\r\n[SuperBP 2]\r\nNumLines=1\r\nLine0=kept\r\n",
+       {"Penwick|'x1' is not a valid integer value", "Penwick|'1.5' is not a valid integer value"},
+       [](const Settings& s, const EditorSwitches&) {
+         EXPECT_TRUE(s.superBPlates[0].isEmpty());
+         EXPECT_EQ(s.superBPlates[1], QStringList{"kept"});
+         EXPECT_TRUE(s.browsers.isEmpty());
+         EXPECT_EQ(s.toolApps, QStringList{"tidy"});
+       }},
+      {"a huge count is cut to the file",
+       "[Settings]\r\nNumReopens=2000000000\r\nReopens0=a.htm\r\nReopens1=b.htm\r\nReopens2=c.htm\r\n"
+       "UserMeta1=after\r\n",
+       "[SuperBP 1]\r\nNumLines=2147483647\r\nLine0=only\r\n",
+       {},
+       [](const Settings& s, const EditorSwitches&) {
+         ASSERT_GE(s.reopens.size(), 3);
+         EXPECT_LE(s.reopens.size(), 7);  // the file's line count
+         EXPECT_EQ(s.reopens.mid(0, 3), (QStringList{"a.htm", "b.htm", "c.htm"}));
+         EXPECT_EQ(s.reopens.size() - s.reopens.count(QString()), 3);
+         EXPECT_EQ(s.userMetas[0], "after");
+         EXPECT_LE(s.superBPlates[0].size(), 4);
+         EXPECT_EQ(s.superBPlates[0].value(0), "only");
+       }},
+      {"a negative count reads nothing",
+       "[Settings]\r\nNumToolApps=-3\r\nToolAppList0=x\r\n",
+       "",
+       {},
+       [](const Settings& s, const EditorSwitches&) { EXPECT_TRUE(s.toolApps.isEmpty()); }},
+      {"twenty re-search entries read in full",
+       ListText("Research", "NumItems", "ResearchList", 20),
+       "",
+       {},
+       [](const Settings& s, const EditorSwitches&) {
+         EXPECT_EQ(s.research, Entries(20));
+         EXPECT_EQ(s.lastResearch, "entry0");
+       }},
+      {"seven recent files read in full",
+       ListText("Settings", "NumReopens", "Reopens", 7),
+       "",
+       {},
+       [](const Settings& s, const EditorSwitches&) { EXPECT_EQ(s.reopens, Entries(7)); }},
+      {"WrdWrapOn decides over WordWrap (on)",
+       "[Settings]\r\nWordWrap=0\r\nWrdWrapOn=1\r\n",
+       "",
+       {},
+       [](const Settings&, const EditorSwitches& sw) { EXPECT_TRUE(sw.wordWrap); }},
+      {"WrdWrapOn decides over WordWrap (off)",
+       "[Settings]\r\nWordWrap=1\r\nWrdWrapOn=0\r\n",
+       "",
+       {},
+       [](const Settings&, const EditorSwitches& sw) { EXPECT_FALSE(sw.wordWrap); }},
+      {"stored find dialog position wins",
+       "[Location]\r\nTop=300\r\n[Settings]\r\nFindDlgTop=12\r\n",
+       "",
+       {},
+       [](const Settings& s, const EditorSwitches&) {
+         EXPECT_EQ(s.findDlgTop, 12);
+         EXPECT_EQ(s.findDlgLeft, 85);
+       }},
+      {"another help page keeps the site list empty",
+       "[Websites]\r\nHelpURL=https://example.net/\r\n",
+       "",
+       {},
+       [](const Settings& s, const EditorSwitches&) { EXPECT_TRUE(s.helpUrls.isEmpty()); }},
+      {"stored sites replace the home page",
+       "[Websites]\r\nNumSites=1\r\nHelpURLList0=https://example.net/\r\n",
+       "",
+       {},
+       [](const Settings& s, const EditorSwitches&) {
+         EXPECT_EQ(s.helpUrls, QStringList{"https://example.net/"});
+       }},
+      {"bookmark notes and tag slots",
+       "[BookMark Notes]\r\nNumStrings=2\r\nBookmarkNote0=one\r\nBookmarkNote1=two\r\n"
+       "[Tagset]\r\nSTags1=<b>\r\nSTags15=<i>\r\n",
+       "",
+       {},
+       [](const Settings& s, const EditorSwitches&) {
+         EXPECT_EQ(s.bookmarkNotes, (QStringList{"one", "two"}));
+         EXPECT_EQ(s.tagSlots[0], "<b>");
+         EXPECT_EQ(s.tagSlots[1], "");
+         EXPECT_EQ(s.tagSlots[14], "<i>");
+       }},
+      {"superboilerplates keep empty lines",
+       "",
+       "[SuperBP 1]\r\nNumLines=3\r\nLine0=<table>\r\nLine1=\r\nLine2=</table>\r\n"
+       "[superbp 8]\r\nNumLines=1\r\nLine0=end\r\n",
+       {},
+       [](const Settings& s, const EditorSwitches&) {
+         EXPECT_EQ(s.superBPlates[0], (QStringList{"<table>", "", "</table>"}));
+         EXPECT_EQ(s.superBPlates[7], QStringList{"end"});
+         EXPECT_TRUE(s.superBPlates[3].isEmpty());
+       }},
+  };
+
+  for (const LoadCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(ProgramFile("penwick.ini"));
+    QFile::remove(ProgramFile("superbp.ini"));
+    if (!c.penwickIni.isEmpty()) WriteProgramFile("penwick.ini", c.penwickIni);
+    if (!c.superBpIni.isEmpty()) WriteProgramFile("superbp.ini", c.superBpIni);
+    ui_.Clear();
+    for (qsizetype i = 0; i < c.messages.size(); ++i) ui_.AnswerMessage(MsgResult::kOk);
+
+    Settings s;
+    EditorSwitches sw;
+    QElapsedTimer timer;
+    timer.start();
+    store_.Load(s, sw, boxes_);
+    EXPECT_LT(timer.elapsed(), 2000);
+
+    EXPECT_EQ(ui_.MessageLog(), c.messages);
+    c.check(s, sw);
+  }
+}
+
+struct SavedList {
+  const char* name;
+  QStringList Settings::*list;
+  const char* section;
+  const char* countKey;
+  const char* prefix;
+  int saved;  // of 20
+};
+
+TEST_F(SettingsStoreTest, SaveCutsTheMenuListsOnly) {
+  const std::vector<SavedList> cases = {
+      {"research", &Settings::research, "Research", "NumItems", "ResearchList", 15},
+      {"help sites", &Settings::helpUrls, "Websites", "NumSites", "HelpURLList", 15},
+      {"help files", &Settings::helpFiles, "WinHelp Files", "NumFiles", "HelpFileList", 15},
+      {"HTML help files", &Settings::hhelpFiles, "HTMLHelp Files", "NumFiles", "HHelpFileList", 15},
+      {"recent files", &Settings::reopens, "Settings", "NumReopens", "Reopens", 5},
+      {"browsers", &Settings::browsers, "Settings", "NumBrowsers", "BrowserList", 20},
+      {"mailers", &Settings::mailers, "Settings", "NumMailers", "mailerList", 20},
+      {"tool apps", &Settings::toolApps, "Settings", "NumToolApps", "ToolAppList", 20},
+      {"bookmark notes", &Settings::bookmarkNotes, "Bookmark Notes", "NumStrings", "BookmarkNote", 20},
+  };
+  for (const SavedList& c : cases) {
+    SCOPED_TRACE(c.name);
+    Settings s;
+    (s.*c.list) = Entries(20);
+    ASSERT_TRUE(store_.Save(s, EditorSwitches(), boxes_));
+
+    const Profile file = Profile::Read(store_.PenwickIniPath());
+    EXPECT_EQ(file.ReadString(c.section, c.countKey, ""), QString::number(c.saved));
+    EXPECT_TRUE(file.HasKey(c.section, c.prefix + QString::number(c.saved - 1)));
+    EXPECT_FALSE(file.HasKey(c.section, c.prefix + QString::number(c.saved)));
+
+    Settings loaded;
+    EditorSwitches sw;
+    store_.Load(loaded, sw, boxes_);
+    EXPECT_EQ(loaded.*c.list, Entries(c.saved));
+  }
+  EXPECT_TRUE(ui_.Shown().empty());
+}
+
+using FieldText = std::function<QStringList(const Settings&, const EditorSwitches&)>;
+
+QStringList Texts(std::initializer_list<int> numbers) {
+  QStringList texts;
+  for (int n : numbers) texts.append(QString::number(n));
+  return texts;
+}
+
+template <size_t N>
+QStringList Texts(const std::array<QString, N>& values) {
+  return QStringList(values.begin(), values.end());
+}
+
+TEST_F(SettingsStoreTest, SaveThenLoadGivesEqualSettings) {
+  Settings s;
+  EditorSwitches sw;
+  s.top = 120;
+  s.left = -30;  // a frame on a monitor left of the main one
+  s.height = 600;
+  s.width = 900;
+  s.findDlgTop = 7;
+  s.findDlgLeft = 9;
+  s.noBugMsg = true;
+  s.lastOpen = "/home/ann/site/index.htm";
+  s.lastFilter = 4;
+  s.findToReplace = "<b>";
+  s.findString = "  two blanks first";
+  s.replaceString = "\"quoted\"";
+  s.wordCounter = "wc.exe";
+  s.f7Tool = "tidy -m";
+  s.f8Tool = "validate";
+  s.directOpen = {"a.htm", "", "c d.htm", "", "e=f.htm"};
+  s.calendar = "cal";
+  s.calculator = "";
+  s.browser = "firefox";
+  s.browsers = {"firefox", "chromium"};
+  s.research = {"term one", "term two"};
+  s.helpUrl = "https://example.net/help";
+  s.helpUrls = {"https://example.net/a", "https://example.net/b"};
+  s.helpFile = "a.hlp";
+  s.helpFiles = {"a.hlp"};
+  s.hhelpFile = "b.chm";
+  s.hhelpFiles = {"b.chm", "c.chm"};
+  s.reopens = {"1.htm", "2.htm", "3.htm"};
+  s.tagSlots[0] = "<em>";
+  s.tagSlots[14] = "<a href=\"\">";
+  s.bookmarkNotes = {"note ; with semicolon", "[not a section]"};
+  s.htmlFile = "new.htm";
+  s.mailer = "mutt";
+  s.mailers = {"mutt", "thunderbird"};
+  s.toolApp = "gimp";
+  s.toolApps = {"gimp"};
+  s.boilerplates = {"<p>", "", "", "", "", "", "", "\t<li>"};
+  s.userMetas = {"author", "", "", "", "keywords"};
+  s.superBPlates[0] = {"<ul>", "", "  <li>item</li>", "</ul>", ""};
+  s.superBPlates[7] = {"<!-- end -->"};
+  sw.tabInterval = 2;
+  sw.wrapColumn = 100;
+  sw.wordWrap = false;
+  sw.insertWarning = false;
+  sw.textOverSelWarning = false;
+  sw.findReplaceWarning = false;
+
+  const std::vector<std::pair<const char*, FieldText>> fields = {
+      {"location",
+       [](auto& s, auto&) {
+         return Texts({s.top, s.left, s.height, s.width});
+       }},
+      {"find dialog",
+       [](auto& s, auto&) {
+         return Texts({s.findDlgTop, s.findDlgLeft});
+       }},
+      {"switches",
+       [](auto& s, auto& sw) {
+         return Texts({sw.tabInterval, sw.wrapColumn, sw.wordWrap, sw.insertWarning, sw.textOverSelWarning,
+                       sw.findReplaceWarning, s.noBugMsg});
+       }},
+      {"last open",
+       [](auto& s, auto&) {
+         return QStringList{s.lastOpen, QString::number(s.lastFilter)};
+       }},
+      {"find texts",
+       [](auto& s, auto&) {
+         return QStringList{s.findToReplace, s.findString, s.replaceString};
+       }},
+      {"tools",
+       [](auto& s, auto&) {
+         return QStringList{s.wordCounter, s.f7Tool, s.f8Tool, s.calendar, s.calculator, s.toolApp} +
+                s.toolApps;
+       }},
+      {"direct open", [](auto& s, auto&) { return Texts(s.directOpen); }},
+      {"browsers", [](auto& s, auto&) { return QStringList{s.browser} + s.browsers; }},
+      {"research", [](auto& s, auto&) { return QStringList{s.lastResearch} + s.research; }},
+      {"websites", [](auto& s, auto&) { return QStringList{s.helpUrl} + s.helpUrls; }},
+      {"help files",
+       [](auto& s, auto&) {
+         return QStringList{s.helpFile, s.hhelpFile} + s.helpFiles + s.hhelpFiles;
+       }},
+      {"recent files", [](auto& s, auto&) { return s.reopens; }},
+      {"tag slots", [](auto& s, auto&) { return Texts(s.tagSlots); }},
+      {"bookmark notes", [](auto& s, auto&) { return s.bookmarkNotes; }},
+      {"mail",
+       [](auto& s, auto&) {
+         return QStringList{s.htmlFile, s.mailer} + s.mailers;
+       }},
+      {"boilerplates", [](auto& s, auto&) { return Texts(s.boilerplates); }},
+      {"user metas", [](auto& s, auto&) { return Texts(s.userMetas); }},
+      {"superboilerplate 1", [](auto& s, auto&) { return s.superBPlates[0]; }},
+      {"superboilerplate 2", [](auto& s, auto&) { return s.superBPlates[1]; }},
+      {"superboilerplate 8", [](auto& s, auto&) { return s.superBPlates[7]; }},
+  };
+
+  s.lastResearch = s.research.first();  // as loading sets it
+  ASSERT_TRUE(store_.Save(s, sw, boxes_));
+  Settings loaded;
+  EditorSwitches loadedSw;
+  store_.Load(loaded, loadedSw, boxes_);
+
+  for (const auto& [name, text] : fields) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(text(loaded, loadedSw), text(s, sw));
+  }
+  EXPECT_TRUE(ui_.Shown().empty());
+  EXPECT_FALSE(QFileInfo::exists(ProgramFile("penwick.ini.new")));
+  EXPECT_FALSE(QFileInfo::exists(ProgramFile("superbp.ini.new")));
+}
+
+TEST_F(SettingsStoreTest, LineBreaksInValuesStayOnTheirLine) {
+  Settings s;
+  s.boilerplates[0] = "<p>\r\n</p>";
+  s.boilerplates[1] = "second";
+  s.userMetas[0] = "a\rb\nc";
+  s.superBPlates[0] = {"<tr>\r\n<td>", "[Location]", "</tr>"};
+  ASSERT_TRUE(store_.Save(s, EditorSwitches(), boxes_));
+
+  Settings loaded;
+  EditorSwitches sw;
+  store_.Load(loaded, sw, boxes_);
+  EXPECT_EQ(loaded.boilerplates[0], "<p> </p>");
+  EXPECT_EQ(loaded.boilerplates[1], "second");
+  EXPECT_EQ(loaded.userMetas[0], "a b c");
+  EXPECT_EQ(loaded.superBPlates[0], (QStringList{"<tr> <td>", "[Location]", "</tr>"}));
+  EXPECT_EQ(loaded.top, 40);
+}
+
+TEST_F(SettingsStoreTest, SavingAgainKeepsThePreviousFilesAsBackups) {
+  Settings s;
+  EditorSwitches sw;
+  s.superBPlates[0] = {"first"};
+  sw.tabInterval = 3;
+  ASSERT_TRUE(store_.Save(s, sw, boxes_));
+  const QByteArray firstPenwick = ReadProgramFile("penwick.ini");
+  const QByteArray firstSuperBp = ReadProgramFile("superbp.ini");
+  EXPECT_FALSE(QFileInfo::exists(ProgramFile("pw_ini.bak")));
+
+  s.superBPlates[0] = {"second"};
+  sw.tabInterval = 5;
+  ASSERT_TRUE(store_.Save(s, sw, boxes_));
+
+  EXPECT_EQ(ReadProgramFile("pw_ini.bak"), firstPenwick);
+  EXPECT_EQ(ReadProgramFile("sbp_ini.bak"), firstSuperBp);
+  EXPECT_NE(ReadProgramFile("penwick.ini"), firstPenwick);
+  EXPECT_NE(ReadProgramFile("superbp.ini"), firstSuperBp);
+  EXPECT_TRUE(ui_.Shown().empty());
+}
+
+TEST_F(SettingsStoreTest, SaveDropsKeysItDoesNotWrite) {
+  WriteProgramFile("penwick.ini", "[Settings]\r\nStrayKey=1\r\n[Old Section]\r\nA=b\r\n");
+  ASSERT_TRUE(store_.Save(Settings(), EditorSwitches(), boxes_));
+  const Profile file = Profile::Read(store_.PenwickIniPath());
+  EXPECT_FALSE(file.HasKey("Settings", "StrayKey"));
+  EXPECT_FALSE(file.Sections().contains("Old Section"));
+  EXPECT_TRUE(file.HasKey("Settings", "WrdWrapOn"));
+}
+
+struct FailCase {
+  const char* name;
+  // Spoils the program folder; returns the folder the store writes to.
+  std::function<QString(const QString& programFolder)> spoil;
+  QString (SettingsStore::*failingPath)() const;
+  bool superBpWritten;
+};
+
+TEST(SettingsStoreFailureTest, FailedWriteKeepsTheOldFiles) {
+  const std::vector<FailCase> cases = {
+      {"penwick.ini cannot be written",
+       [](const QString& folder) {
+         QDir(folder).mkdir("penwick.ini.new");
+         return folder;
+       },
+       &SettingsStore::PenwickIniPath, true},
+      {"superbp.ini cannot be written",
+       [](const QString& folder) {
+         QDir(folder).mkdir("superbp.ini.new");
+         return folder;
+       },
+       &SettingsStore::SuperBpIniPath, false},
+      {"folder under a regular file",
+       [](const QString& folder) { return QDir(folder).filePath("penwick.ini/sub"); },
+       &SettingsStore::SuperBpIniPath, false},
+  };
+  for (const FailCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestEnv env;
+    ScriptedUi ui;
+    MessageBoxes boxes(ui);
+    const QDir folder(env.ProgramFolder());
+    Settings s;
+    EditorSwitches sw;
+    for (int tab : {3, 4}) {  // twice, so that both backups exist
+      sw.tabInterval = tab;
+      s.superBPlates[0] = {QString::number(tab)};
+      ASSERT_TRUE(SettingsStore(env.ProgramFolder()).Save(s, sw, boxes));
+    }
+    const auto read = [&](const char* name) { return TestEnv::ReadFile(folder.filePath(name)); };
+    const QByteArray penwick = read("penwick.ini");
+    const QByteArray penwickBak = read("pw_ini.bak");
+    const QByteArray superBp = read("superbp.ini");
+    const QByteArray superBpBak = read("sbp_ini.bak");
+
+    const SettingsStore store(c.spoil(env.ProgramFolder()));
+    s.superBPlates[0] = {"changed"};
+    sw.tabInterval = 5;
+    ui.AnswerMessage(MsgResult::kOk);
+    EXPECT_FALSE(store.Save(s, sw, boxes));
+
+    EXPECT_EQ(ui.MessageLog(), QStringList{"Penwick|Unable to write to " +
+                                           QDir::toNativeSeparators((store.*c.failingPath)())});
+    EXPECT_EQ(read("penwick.ini"), penwick);
+    EXPECT_EQ(read("pw_ini.bak"), penwickBak);
+    if (c.superBpWritten) {
+      EXPECT_EQ(read("sbp_ini.bak"), superBp);
+      EXPECT_NE(read("superbp.ini"), superBp);
+    } else {
+      EXPECT_EQ(read("superbp.ini"), superBp);
+      EXPECT_EQ(read("sbp_ini.bak"), superBpBak);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace penwick

@@ -1,0 +1,247 @@
+#include "platform/document_io.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+
+namespace penwick {
+namespace {
+
+const QByteArray kBom = "\xEF\xBB\xBF";
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+TEST(DocumentIoTest, DetectsEncodingAndLineEnds) {
+  const struct {
+    QByteArray bytes;
+    TextEncoding encoding;
+    LineEnd lineEnd;
+  } cases[] = {
+      {"", TextEncoding::kCp1252, LineEnd::kCrLf},
+      {"no break", TextEncoding::kCp1252, LineEnd::kCrLf},
+      {kBom, TextEncoding::kUtf8Bom, LineEnd::kCrLf},
+      {kBom + "ascii\n", TextEncoding::kUtf8Bom, LineEnd::kLf},
+      {"caf\xC3\xA9\r", TextEncoding::kUtf8, LineEnd::kCr},
+      {"caf\xE9\r\n", TextEncoding::kCp1252, LineEnd::kCrLf},
+      {"\xC3\xA9 then \xE9", TextEncoding::kCp1252, LineEnd::kCrLf},
+      {"a\nb\nc\r\n", TextEncoding::kCp1252, LineEnd::kLf},
+      {"a\rb\rc\r\nd\n", TextEncoding::kCp1252, LineEnd::kCr},
+      {"a\r\nb\n", TextEncoding::kCp1252, LineEnd::kCrLf},  // ties go to CR LF
+      {"a\nb\r", TextEncoding::kCp1252, LineEnd::kCrLf},
+      {"\n\r", TextEncoding::kCp1252, LineEnd::kCrLf},                        // LF then a lone CR, not a pair
+      {"\r\r\n\r\n", TextEncoding::kCp1252, LineEnd::kCrLf},                  // a lone CR before a pair
+      {"1234567\r\n89abcdef\r\nx\n", TextEncoding::kCp1252, LineEnd::kCrLf},  // pair across 8 bytes
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DetectEncoding(c.bytes), c.encoding) << c.bytes.toHex().toStdString();
+    EXPECT_EQ(DetectLineEnd(c.bytes), c.lineEnd) << c.bytes.toHex().toStdString();
+    const DecodedDocument document = DecodeDocument(c.bytes);
+    EXPECT_EQ(document.format.encoding, c.encoding) << c.bytes.toHex().toStdString();
+    EXPECT_EQ(document.format.lineEnd, c.lineEnd) << c.bytes.toHex().toStdString();
+  }
+}
+
+TEST(DocumentIoTest, DecodesToUtf8WithCrLf) {
+  const struct {
+    QByteArray file;
+    QByteArray text;
+  } cases[] = {
+      {"a\nb", "a\r\nb"},
+      {"a\rb\r\nc\n\n", "a\r\nb\r\nc\r\n\r\n"},
+      {"\r\r\n", "\r\n\r\n"},
+      {"caf\xE9\r\n", "caf\xC3\xA9\r\n"},
+      {"\x80\x81\x9F\xA0\xFF", "\xE2\x82\xAC\xC2\x81\xC5\xB8\xC2\xA0\xC3\xBF"},
+      {kBom + "x\ny", "x\r\ny"},
+      {kBom + "x", "x"},
+      {kBom, ""},
+      {"\xC3\xA9\n", "\xC3\xA9\r\n"},
+      {QByteArray("a\0b\n\0", 5), QByteArray("a\0b\r\n\0", 6)},
+      // long runs exercise the word-at-a-time copy, with breaks and code page bytes on both sides of it
+      {"0123456789abcdef\n0123456789abcde\xE9\rxyz", "0123456789abcdef\r\n0123456789abcde\xC3\xA9\r\nxyz"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DecodeDocument(c.file).utf8, c.text) << c.file.toHex().toStdString();
+  }
+}
+
+TEST(DocumentIoTest, PlainCrLfTextIsNotCopied) {
+  for (const QByteArray& file :
+       {QByteArray("<p>ascii</p>\r\n<p>text</p>\r\n"), QByteArray("caf\xC3\xA9\r\n")}) {
+    const DecodedDocument document = DecodeDocument(file);
+    EXPECT_EQ(document.utf8.constData(), file.constData());
+  }
+}
+
+TEST(DocumentIoTest, EncodesForTheFileFormat) {
+  const QByteArray text = "a\r\nb\rc\nd\r\n";
+  const struct {
+    DocumentFormat format;
+    QByteArray text;
+    QByteArray file;
+  } cases[] = {
+      {{TextEncoding::kCp1252, LineEnd::kCrLf}, text, text},
+      {{TextEncoding::kCp1252, LineEnd::kLf}, text, "a\nb\rc\nd\n"},
+      {{TextEncoding::kUtf8, LineEnd::kCr}, text, "a\rb\rc\nd\r"},
+      {{TextEncoding::kUtf8Bom, LineEnd::kCrLf}, text, kBom + text},
+      {{TextEncoding::kUtf8Bom, LineEnd::kLf}, "\xE2\x82\xAC\r\n", kBom + "\xE2\x82\xAC\n"},
+      {{TextEncoding::kCp1252, LineEnd::kCrLf}, "\xC3\xA9\xE2\x82\xAC\r\n", "\xE9\x80\r\n"},
+      {{TextEncoding::kCp1252, LineEnd::kLf}, "0123456789abcdef\xC3\xA9\r\n", "0123456789abcdef\xE9\n"},
+      {{TextEncoding::kUtf8, LineEnd::kLf}, "", ""},
+  };
+  for (const auto& c : cases) {
+    QByteArray out = "stale";
+    ASSERT_TRUE(EncodeDocument(c.text.constData(), c.text.size(), c.format, &out)) << c.text.toStdString();
+    EXPECT_EQ(out, c.file) << c.text.toHex().toStdString();
+  }
+}
+
+TEST(DocumentIoTest, ReportsCharactersTheCodePageCannotHold) {
+  const struct {
+    QByteArray text;
+    qsizetype offset;
+  } cases[] = {
+      {"ab\xE4\xB8\xAD", 2},                     // U+4E2D
+      {"\xC3\xA9\r\n\xE4\xB8\xAD", 4},           // after a two-byte character and a line break
+      {"0123456789abcdef\xF0\x9F\x98\x80", 16},  // outside the basic plane
+      {"x\xC2\x80", 1},                          // a C1 control the code page replaced
+      {"ok\xE9", 2},                             // not UTF-8 at all
+  };
+  for (const auto& c : cases) {
+    QByteArray out;
+    qsizetype offset = -1;
+    const DocumentFormat cp1252{TextEncoding::kCp1252, LineEnd::kLf};
+    EXPECT_FALSE(EncodeDocument(c.text.constData(), c.text.size(), cp1252, &out, &offset))
+        << c.text.toHex().toStdString();
+    EXPECT_EQ(offset, c.offset) << c.text.toHex().toStdString();
+  }
+}
+
+TEST(DocumentIoTest, FilesRoundTripByteForByte) {
+  QByteArray allHigh = "high bytes: ";
+  for (int byte = 0x80; byte <= 0xFF; ++byte) allHigh += static_cast<char>(byte);
+  allHigh += "\r\nend\r\n";
+  const struct {
+    const char* name;
+    QByteArray file;
+    TextEncoding encoding;
+  } cases[] = {
+      {"code page 1252, all high bytes", allHigh, TextEncoding::kCp1252},
+      {"UTF-8 with BOM", kBom + "\xE4\xB8\xAD\xE6\x96\x87\r\n\xF0\x9F\x98\x80\r\n", TextEncoding::kUtf8Bom},
+      {"UTF-8 without BOM", "caf\xC3\xA9\r\n\xE2\x82\xAC\r\n", TextEncoding::kUtf8},
+      {"LF only", "<html>\n<body>\n\n</body>\n</html>\n", TextEncoding::kCp1252},
+      {"CR LF", "<html>\r\n<body>\r\n\r\n</body>\r\n", TextEncoding::kCp1252},
+      {"CR only", "<html>\r<body>\r\xE9\r\r</body>", TextEncoding::kCp1252},
+      {"NUL bytes", QByteArray("a\0b\r\n\0\0\r\n", 9), TextEncoding::kCp1252},
+      {"empty", "", TextEncoding::kCp1252},
+      {"UTF-8 cut mid-sequence", "h\xC3\xA9llo \xE4\xB8", TextEncoding::kCp1252},
+      {"UTF-8 LF, no final break", "\xC3\xA9\n\xC3\xA9", TextEncoding::kUtf8},
+  };
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (const auto& c : cases) {
+    const QString path = dir.filePath("doc.html");
+    WriteFile(path, c.file);
+    QByteArray read;
+    QString error;
+    ASSERT_TRUE(ReadWholeFile(path, &read, &error)) << error.toStdString();
+    const DecodedDocument document = DecodeDocument(read);
+    EXPECT_EQ(document.format.encoding, c.encoding) << c.name;
+    QByteArray encoded;
+    ASSERT_TRUE(EncodeDocument(document.utf8.constData(), document.utf8.size(), document.format, &encoded))
+        << c.name;
+    ASSERT_TRUE(WriteWholeFileAtomic(path, encoded, &error)) << error.toStdString();
+    EXPECT_EQ(ReadFile(path), c.file) << c.name;
+  }
+}
+
+TEST(DocumentIoTest, LargePlainFilesAreQuick) {
+  QByteArray crLf;
+  const QByteArray line = "<p class=\"x\">Some ordinary hand-written markup, line after line.</p>\r\n";
+  crLf.reserve(50 * 1024 * 1024);
+  while (crLf.size() < 50 * 1024 * 1024) crLf += line;
+  QByteArray lf = crLf;
+  lf.replace("\r\n", "\n");
+
+  QElapsedTimer timer;
+  timer.start();
+  const DecodedDocument plain = DecodeDocument(crLf);
+  const qint64 plainMs = timer.restart();
+  const DecodedDocument lfDocument = DecodeDocument(lf);
+  const qint64 lfMs = timer.restart();
+  QByteArray encoded;
+  ASSERT_TRUE(
+      EncodeDocument(lfDocument.utf8.constData(), lfDocument.utf8.size(), lfDocument.format, &encoded));
+  const qint64 encodeMs = timer.elapsed();
+
+  EXPECT_EQ(plain.utf8.constData(), crLf.constData());
+  EXPECT_EQ(lfDocument.utf8, crLf);
+  EXPECT_EQ(encoded, lf);
+  // Generous bounds: the build machine is shared, the point is to catch a slow per-byte path.
+  EXPECT_LT(plainMs, 250);
+  EXPECT_LT(lfMs, 1000);
+  EXPECT_LT(encodeMs, 1000);
+}
+
+TEST(DocumentIoTest, ReadFailuresNameTheFile) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (const QString& path : {dir.filePath("missing.html"), dir.path()}) {
+    QByteArray out = "stale";
+    QString error;
+    EXPECT_FALSE(ReadWholeFile(path, &out, &error)) << path.toStdString();
+    EXPECT_TRUE(error.startsWith("Unable to read " + path + "\n")) << error.toStdString();
+    EXPECT_GT(error.size(), QString("Unable to read " + path + "\n").size()) << "no reason given";
+  }
+}
+
+TEST(DocumentIoTest, FailedWritesLeaveTheOldFile) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString plainFile = dir.filePath("plain.txt");
+  WriteFile(plainFile, "old contents\r\n");
+  for (const QString& path : {dir.filePath("missing/doc.html"), plainFile + "/doc.html", dir.path()}) {
+    QString error;
+    EXPECT_FALSE(WriteWholeFileAtomic(path, "new", &error)) << path.toStdString();
+    EXPECT_TRUE(error.startsWith("Unable to write to " + path + "\n")) << error.toStdString();
+    EXPECT_GT(error.size(), QString("Unable to write to " + path + "\n").size()) << "no reason given";
+  }
+  EXPECT_EQ(ReadFile(plainFile), "old contents\r\n");
+
+  // A write that fails half way (the file size limit stands in for a full disk, which root cannot be kept
+  // from otherwise) must not touch the old file either.
+  const QString target = dir.filePath("doc.html");
+  const QByteArray old = "old document\r\n";
+  WriteFile(target, old);
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 1024;
+  const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  QString error;
+  const bool written = WriteWholeFileAtomic(target, QByteArray(64 * 1024, 'x'), &error);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, savedHandler);
+  EXPECT_FALSE(written);
+  EXPECT_TRUE(error.startsWith("Unable to write to " + target + "\n")) << error.toStdString();
+  EXPECT_EQ(ReadFile(target), old);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"doc.html", "plain.txt"}))
+      << "the temporary file was left behind";
+}
+
+}  // namespace
+}  // namespace penwick

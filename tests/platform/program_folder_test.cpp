@@ -1,0 +1,76 @@
+#include "platform/program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace penwick {
+namespace {
+
+// Sets or clears an environment variable for one test and puts the old value back.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::optional<QByteArray>& value)
+      : name_(name), saved_(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) {
+    Set(value);
+  }
+  ~ScopedEnv() { Set(saved_); }
+
+ private:
+  void Set(const std::optional<QByteArray>& value) {
+    if (value) {
+      qputenv(name_, *value);
+    } else {
+      qunsetenv(name_);
+    }
+  }
+  const char* name_;
+  std::optional<QByteArray> saved_;
+};
+
+TEST(ProgramFolderTest, PenwickHomeIsCreatedAndCleaned) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString base = QDir(dir.path()).canonicalPath();
+  const struct {
+    QString home;
+    QString expected;
+  } cases[] = {
+      {base + "/settings", base + "/settings"},
+      {base + "/a/b/../c/", base + "/a/c"},
+      {base + "//double//slashes///", base + "/double/slashes"},
+  };
+  for (const auto& c : cases) {
+    const ScopedEnv env("PENWICK_HOME", c.home.toLocal8Bit());
+    EXPECT_EQ(ProgramFolder(), c.expected) << c.home.toStdString();
+    EXPECT_TRUE(QFileInfo(c.expected).isDir()) << c.expected.toStdString();
+  }
+
+  // A relative setting is taken from the current folder, never returned as it is.
+  const QString savedCurrent = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(base));
+  {
+    const ScopedEnv env("PENWICK_HOME", QByteArray("relative/home/"));
+    const QString folder = ProgramFolder();
+    EXPECT_EQ(folder, base + "/relative/home");
+  }
+  QDir::setCurrent(savedCurrent);
+}
+
+TEST(ProgramFolderTest, WithoutPenwickHomeTheWritableExecutableFolderIsUsed) {
+  const QString executableFolder = QCoreApplication::applicationDirPath();
+  ASSERT_TRUE(QFileInfo(executableFolder).isWritable()) << "the build folder should be writable";
+  for (const std::optional<QByteArray>& home : {std::optional<QByteArray>(), std::optional(QByteArray())}) {
+    const ScopedEnv env("PENWICK_HOME", home);
+    const QString folder = ProgramFolder();
+    EXPECT_EQ(folder, QDir::cleanPath(executableFolder));
+    EXPECT_TRUE(QDir::isAbsolutePath(folder));
+    EXPECT_FALSE(folder.endsWith(u'/'));
+  }
+}
+
+}  // namespace
+}  // namespace penwick

@@ -1,0 +1,150 @@
+#include "tests/support/scripted_ui.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+
+namespace penwick::test {
+
+namespace {
+
+// Takes the next answer off a queue, or fails the test when none is left.
+template <typename T>
+std::optional<T> Take(std::deque<T>& queue, const char* what, const QString& caption, const QString& text) {
+  if (queue.empty()) {
+    ADD_FAILURE() << "Unexpected " << what << " \"" << caption.toStdString() << "\": " << text.toStdString();
+    return std::nullopt;
+  }
+  T answer = std::move(queue.front());
+  queue.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+ScriptedUi::~ScriptedUi() = default;
+
+void ScriptedUi::AnswerMessage(MsgResult result) { messages_.push_back(result); }
+
+void ScriptedUi::AnswerInput(std::optional<QString> value) { inputs_.push_back(std::move(value)); }
+
+void ScriptedUi::AnswerOpen(QStringList fileNames, int filterIndex) {
+  opens_.push_back({std::move(fileNames), filterIndex});
+}
+
+void ScriptedUi::AnswerSave(QString fileName, int filterIndex) {
+  FileDialogResult result;
+  if (!fileName.isEmpty()) result.fileNames << fileName;
+  result.filterIndex = filterIndex;
+  saves_.push_back(result);
+}
+
+void ScriptedUi::AnswerPrinterSetup(bool ok) { printers_.push_back(ok); }
+
+void ScriptedUi::AnswerModal(std::function<int(QDialog&)> script) { modals_.push_back(std::move(script)); }
+
+const ShownBox& ScriptedUi::Last() const {
+  static const ShownBox kNothing;
+  if (shown_.empty()) {
+    ADD_FAILURE() << "No box was shown";
+    return kNothing;
+  }
+  return shown_.back();
+}
+
+QStringList ScriptedUi::MessageLog() const {
+  QStringList log;
+  for (const ShownBox& box : shown_) {
+    if (box.kind == ShownBox::Kind::kMessage) log << box.caption + QLatin1Char('|') + box.text;
+  }
+  return log;
+}
+
+// Forgets what was shown; answers still queued stay for the boxes to come.
+void ScriptedUi::Clear() {
+  shown_.clear();
+  beeps_ = 0;
+}
+
+bool ScriptedUi::AllAnswered() const {
+  return messages_.empty() && inputs_.empty() && opens_.empty() && saves_.empty() && printers_.empty() &&
+         modals_.empty();
+}
+
+MsgResult ScriptedUi::ShowMessage(const QString& caption, const QString& text, MsgType type,
+                                  MsgButtons buttons) {
+  ShownBox box;
+  box.kind = ShownBox::Kind::kMessage;
+  box.caption = caption;
+  box.text = text;
+  box.type = type;
+  box.buttons = buttons;
+  shown_.push_back(box);
+  return Take(messages_, "message box", caption, text).value_or(MsgResult::kCancel);
+}
+
+std::optional<QString> ScriptedUi::AskWithHistory(const QString& caption, const QString& prompt,
+                                                  const QString& fieldText, const QStringList& items) {
+  ShownBox box;
+  box.kind = ShownBox::Kind::kHistoryInput;
+  box.caption = caption;
+  box.text = prompt;
+  box.value = fieldText;
+  box.items = items;
+  shown_.push_back(box);
+  return Take(inputs_, "input box", caption, prompt).value_or(std::nullopt);
+}
+
+std::optional<QString> ScriptedUi::AskText(const QString& caption, const QString& prompt,
+                                           const QString& value) {
+  ShownBox box;
+  box.kind = ShownBox::Kind::kTextInput;
+  box.caption = caption;
+  box.text = prompt;
+  box.value = value;
+  shown_.push_back(box);
+  return Take(inputs_, "input box", caption, prompt).value_or(std::nullopt);
+}
+
+FileDialogResult ScriptedUi::AskOpenFiles(const FileDialogRequest& request, bool /*multiple*/) {
+  ShownBox box;
+  box.kind = ShownBox::Kind::kOpenFiles;
+  box.caption = request.caption;
+  box.value = request.fileName;
+  box.items = request.filters;
+  box.filterIndex = request.filterIndex;
+  shown_.push_back(box);
+  return Take(opens_, "open dialog", request.caption, request.fileName)
+      .value_or(FileDialogResult{{}, request.filterIndex});
+}
+
+FileDialogResult ScriptedUi::AskSaveFile(const FileDialogRequest& request) {
+  ShownBox box;
+  box.kind = ShownBox::Kind::kSaveFile;
+  box.caption = request.caption;
+  box.value = request.fileName;
+  box.items = request.filters;
+  box.filterIndex = request.filterIndex;
+  shown_.push_back(box);
+  return Take(saves_, "save dialog", request.caption, request.fileName)
+      .value_or(FileDialogResult{{}, request.filterIndex});
+}
+
+bool ScriptedUi::SetupPrinter(QPrinter& /*printer*/) {
+  ShownBox box;
+  box.kind = ShownBox::Kind::kPrinterSetup;
+  shown_.push_back(box);
+  return Take(printers_, "printer setup", QString(), QString()).value_or(false);
+}
+
+int ScriptedUi::ExecModal(QDialog& dialog) {
+  ShownBox box;
+  box.kind = ShownBox::Kind::kModal;
+  box.caption = dialog.windowTitle();
+  shown_.push_back(box);
+  const std::optional<std::function<int(QDialog&)>> script =
+      Take(modals_, "dialog", dialog.windowTitle(), QString());
+  return script ? (*script)(dialog) : static_cast<int>(QDialog::Rejected);
+}
+
+}  // namespace penwick::test

@@ -57,12 +57,14 @@ class UpdateLock {
 };
 
 const char kMinimumWidthText[] =
-    "When resizing Penwick, you cannot make it less wide than 590 pixels. This gives you a little room around "
+    "When resizing Penwick, you cannot make it less wide than 590 pixels. This gives you a little room "
+    "around "
     "it at 640x480. However, it prevents ikon drop-off and problems associated with that. It's not meant to "
     "be a post-it pad.\n\nTo not see this message again, press cancel.";
 
 const char kSavingSettingsText[] =
-    "Penwick will now write to Penwick.ini. If you have edited the ini file and saved it ...you might want to "
+    "Penwick will now write to Penwick.ini. If you have edited the ini file and saved it ...you might want "
+    "to "
     "cancel this writing over of it. Or, you might not have new settings and prefer to preserve your recent "
     "opens list from last time. You might even want to get rid of settings useful only temporarily.\n\n"
     "If anything should go wrong while writing penwick.ini, pw_ini.bak is your previous penwick.ini.";
@@ -171,6 +173,7 @@ TEditForm* TFrameForm::CreateEditorWindow(bool rtfView) {
   ShowCover(true);
   run_.nextWindowNumber = static_cast<int>(EditorWindows().size()) + (rtfView ? 101 : 1);
   auto* editor = new TEditForm(*this);
+  connect(editor, &TEditForm::StatusBarClicked, this, &TFrameForm::ShiftWindow);
   mdi_->addSubWindow(editor);
   editor->showMaximized();
   editor->Editor()->setFocus();
@@ -192,6 +195,19 @@ void TFrameForm::New1Click() {
 }
 
 void TFrameForm::Exit1Click() { close(); }
+
+void TFrameForm::ShiftWindow(int number) {
+  const std::vector<TEditForm*> editors = EditorWindows();
+  const int k = number % 100;
+  const int target = k < static_cast<int>(editors.size()) ? k + 1 : 1;
+  UpdateLock lock(this);
+  for (TEditForm* editor : editors) {
+    if (editor->Number() % 100 == target) {
+      mdi_->setActiveSubWindow(editor);
+      break;
+    }
+  }
+}
 
 std::vector<TEditForm*> TFrameForm::EditorWindows() const {
   std::vector<TEditForm*> editors;
@@ -221,7 +237,6 @@ void TFrameForm::OnSubWindowActivated(QMdiSubWindow* window) {
     lastActive_ = editor;
   }
   menus_->ShowMenusFor(ActiveEditor() != nullptr);
-  menus_->RefreshEnabled();
 }
 
 void TFrameForm::RunCommand(const std::function<void()>& command) {
@@ -336,8 +351,9 @@ bool TFrameForm::AskToClose() {
     auto* editor = qobject_cast<TEditForm*>(window);
     if (editor && !editor->IsClosed() && !editor->FormCloseQuery()) return false;
   }
-  const MsgResult answer = boxes_.Show(QStringLiteral("Saving settings"), QString::fromLatin1(kSavingSettingsText),
-                                       MsgType::kWarning, MsgButtons::kYesNoCancel);
+  const MsgResult answer =
+      boxes_.Show(QStringLiteral("Saving settings"), QString::fromLatin1(kSavingSettingsText),
+                  MsgType::kWarning, MsgButtons::kYesNoCancel);
   if (answer == MsgResult::kCancel) return false;
   writeSettings_ = answer == MsgResult::kYes;
   return true;
@@ -385,8 +401,9 @@ void TFrameForm::LogOffProceed() {
   const QString file = hasFile ? run_.currentFile : QStringLiteral("no file");
   const MsgResult answer = boxes_.Show(
       QStringLiteral("Win 95 closing -- \"Yes\" quick or auto-\"No\"!"),
-      QStringLiteral("Windows95 is shutting down; When it is started, do you want Penwick to be open at startup "
-                     "with %1 loaded? (Sorry, only one.)")
+      QStringLiteral(
+          "Windows95 is shutting down; When it is started, do you want Penwick to be open at startup "
+          "with %1 loaded? (Sorry, only one.)")
           .arg(file),
       MsgType::kConfirmation, MsgButtons::kYesNo);
   if (answer != MsgResult::kYes) return;

@@ -62,6 +62,10 @@ class TFrameForm : public QMainWindow, public FrameLink {
   // Opens one file in a new window without the already-open test (command line).
   TEditForm* StartupOpen(const QString& fileName);
 
+  // A click on an editor window's status bar: brings the window with the next number to the front, after
+  // the last one window 1.
+  void ShiftWindow(int number);
+
   TEditForm* ActiveEditor() const;
   QMdiArea* MdiArea() const { return mdi_; }
   QWidget* CoverPanel() const { return Panel1_; }

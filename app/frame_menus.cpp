@@ -1,7 +1,6 @@
 #include "app/frame_menus.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,74 +12,86 @@ namespace penwick {
 
 namespace {
 
-struct CommandRow {
-  Command command;
-  const char* caption;
-  const char* shortcut;
-  // Exactly one of these is set: a frame command, or a command on the active editor window.
-  void (*onFrame)(TFrameForm&);
-  void (*onEditor)(TEditForm&);
+struct MenuTitle {
+  MenuId id;
+  const char* title;
 };
 
-const CommandRow kCommands[] = {
-    {Command::kNew, "&New", "F4", [](TFrameForm& f) { f.New1Click(); }, nullptr},
-    {Command::kExit, "E&xit", "Alt+F4", [](TFrameForm& f) { f.Exit1Click(); }, nullptr},
-    {Command::kSave, "&Save", "F2", nullptr, [](TEditForm& e) { e.Save1Click(); }},
-    {Command::kSaveAs, "Save &as...", "Shift+F2", nullptr, [](TEditForm& e) { e.Saveas1Click(); }},
-    {Command::kReload, "&Reload", "", nullptr, [](TEditForm& e) { e.Reload1Click(); }},
-    {Command::kClose, "&Close", "Ctrl+F4", nullptr, [](TEditForm& e) { e.Close1Click(); }},
-    // The quick flip runs once the key has been handled.
-    {Command::kFlipNext, "Quick flip", "Ctrl+F6", nullptr, [](TEditForm& e) { e.RequestFlip(true); }},
-    {Command::kFlipPrevious, "Restore quick flip", "Ctrl+Shift+F6", nullptr,
-     [](TEditForm& e) { e.RequestFlip(false); }},
+// In menu-bar order.
+constexpr MenuTitle kMenuTitles[] = {
+    {MenuId::kFrameFile, "&File"}, {MenuId::kEditorFile, "&File"}, {MenuId::kEdit, "&Edit"},
+    {MenuId::kHtml, "&HTML"},      {MenuId::kEsc, "E&sc"},         {MenuId::kJs, "&JS"},
+    {MenuId::kMeta, "&Meta"},      {MenuId::kXml, "&XML"},         {MenuId::kTagset, "Tag&set"},
+    {MenuId::kRtf, "&RTF"},        {MenuId::kSrch, "S&rch"},       {MenuId::kText, "&Text"},
+    {MenuId::kWindow, "&Window"},  {MenuId::kTools, "T&ools"},     {MenuId::kHelp, "&Help"},
+    {MenuId::kPopup, "Pop-up"},    {MenuId::kHidden, "Hidden"},
 };
+
+bool IsEditorMenu(MenuId id) { return id >= MenuId::kEditorFile && id <= MenuId::kText; }
 
 }  // namespace
 
 FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
-  BuildActions();
-
-  frameFile_ = new QMenu(QStringLiteral("&File"), &frame_);
-  frameFile_->addAction(Action(Command::kNew));
-  frameFile_->addSeparator();
-  frameFile_->addAction(Action(Command::kExit));
-
-  editorFile_ = new QMenu(QStringLiteral("&File"), &frame_);
-  editorFile_->addAction(Action(Command::kNew));
-  editorFile_->addSeparator();
-  editorFile_->addAction(Action(Command::kSave));
-  editorFile_->addAction(Action(Command::kSaveAs));
-  editorFile_->addAction(Action(Command::kReload));
-  editorFile_->addAction(Action(Command::kClose));
-  editorFile_->addSeparator();
-  editorFile_->addAction(Action(Command::kExit));
-
-  window_ = new QMenu(QStringLiteral("&Window"), &frame_);
-  connect(window_, &QMenu::aboutToShow, this, &FrameMenus::FillWindowList);
-  tools_ = new QMenu(QStringLiteral("&Tools"), &frame_);
-  help_ = new QMenu(QStringLiteral("&Help"), &frame_);
+  for (const MenuTitle& title : kMenuTitles) {
+    auto* menu = new QMenu(QString::fromLatin1(title.title), &frame_);
+    menus_[title.id] = menu;
+    connect(menu, &QMenu::aboutToShow, this, &FrameMenus::Refresh);
+  }
+  connect(Menu(MenuId::kWindow), &QMenu::aboutToShow, this, &FrameMenus::FillWindowList);
+  AddFileMenus(*this);
   ShowMenusFor(false);
 }
 
-void FrameMenus::BuildActions() {
-  for (const CommandRow& row : kCommands) {
-    auto* action = new QAction(QString::fromLatin1(row.caption), &frame_);
-    if (*row.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
-    action->setShortcutContext(Qt::WindowShortcut);
-    // Every action belongs to the frame so its shortcut works whichever menus are shown.
-    frame_.addAction(action);
-    actions_[row.command] = action;
-    const CommandRow* rowPtr = &row;
-    connect(action, &QAction::triggered, this, [this, rowPtr] {
-      frame_.RunCommand([this, rowPtr] {
-        if (rowPtr->onFrame) {
-          rowPtr->onFrame(frame_);
-        } else if (TEditForm* editor = frame_.ActiveEditor()) {
-          rowPtr->onEditor(*editor);
-        }
-      });
+QAction* FrameMenus::MakeAction(const MenuRow& row) {
+  auto* action = new QAction(QString::fromLatin1(row.caption), &frame_);
+  if (row.name) action->setObjectName(QString::fromLatin1(row.name));
+  if (*row.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+  action->setShortcutContext(Qt::WindowShortcut);
+  action->setCheckable(row.checked != nullptr);
+  // Every action belongs to the frame so its shortcut works whichever menus are shown.
+  frame_.addAction(action);
+  rows_.emplace_back(action, &row);
+  connect(action, &QAction::triggered, this, [this, rowPtr = &row] {
+    frame_.RunCommand([this, rowPtr] {
+      if (rowPtr->onFrame) {
+        rowPtr->onFrame(frame_);
+      } else if (TEditForm* editor = frame_.ActiveEditor()) {
+        rowPtr->onEditor(*editor);
+      }
     });
+    Refresh();
+  });
+  return action;
+}
+
+std::vector<QAction*> FrameMenus::AddRows(QMenu* menu, std::span<const MenuRow> rows) {
+  std::vector<QAction*> actions;
+  for (const MenuRow& row : rows) {
+    if (!row.caption) {
+      menu->addSeparator();
+      actions.push_back(nullptr);
+      continue;
+    }
+    QAction* action = MakeAction(row);
+    menu->addAction(action);
+    actions.push_back(action);
   }
+  return actions;
+}
+
+QMenu* FrameMenus::AddSubmenu(QMenu* parent, const QString& caption) {
+  QMenu* submenu = parent->addMenu(caption);
+  connect(submenu, &QMenu::aboutToShow, this, &FrameMenus::Refresh);
+  return submenu;
+}
+
+void FrameMenus::AddExisting(MenuId id, QAction* action) { Menu(id)->addAction(action); }
+
+QAction* FrameMenus::Find(const QString& name) const {
+  for (const auto& [action, row] : rows_) {
+    if (action->objectName() == name) return action;
+  }
+  return nullptr;
 }
 
 void FrameMenus::ShowMenusFor(bool editorActive) {
@@ -89,33 +100,98 @@ void FrameMenus::ShowMenusFor(bool editorActive) {
   editorMenusShown_ = editorActive;
   QMenuBar* bar = frame_.menuBar();
   bar->clear();
-  bar->addMenu(editorActive ? editorFile_ : frameFile_);
-  bar->addMenu(window_);
-  bar->addMenu(tools_);
-  bar->addMenu(help_);
-  RefreshEnabled();
+  for (const MenuTitle& title : kMenuTitles) {
+    const MenuId id = title.id;
+    if (id == MenuId::kPopup || id == MenuId::kHidden) continue;
+    if (id == MenuId::kFrameFile && editorActive) continue;
+    if (IsEditorMenu(id) && !editorActive) continue;
+    // Menus whose commands do not exist yet are not shown; Window, Tools and Help always are.
+    if (IsEditorMenu(id) && Menu(id)->actions().isEmpty()) continue;
+    bar->addMenu(Menu(id));
+  }
+  Refresh();
 }
 
-void FrameMenus::RefreshEnabled() {
+void FrameMenus::Refresh() {
   const bool editor = frame_.ActiveEditor() != nullptr;
-  for (Command command : {Command::kSave, Command::kSaveAs, Command::kReload, Command::kClose}) {
-    Action(command)->setEnabled(editor);
+  for (const auto& [action, row] : rows_) {
+    if (row->onEditor) action->setEnabled(editor);
+    if (row->checked) action->setChecked(row->checked(frame_));
   }
 }
 
 void FrameMenus::FillWindowList() {
   // The open windows by number; the active one checked.
-  window_->clear();
+  QMenu* window = Menu(MenuId::kWindow);
+  for (QAction* action : window->actions()) {
+    if (action->property("windowListItem").toBool()) {
+      window->removeAction(action);
+      action->deleteLater();
+    }
+  }
   TEditForm* active = frame_.ActiveEditor();
-  for (TEditForm* editor : frame_.EditorWindows()) {
+  const std::vector<TEditForm*> editors = frame_.EditorWindows();
+  if (!editors.empty() && !window->actions().isEmpty()) {
+    QAction* separator = window->addSeparator();
+    separator->setProperty("windowListItem", true);
+  }
+  for (TEditForm* editor : editors) {
     const int number = editor->Number() % 100;
-    const QString prefix = number < 10 ? QStringLiteral("&%1 ").arg(number) : QStringLiteral("%1 ").arg(number);
-    QAction* item = window_->addAction(prefix + editor->windowTitle());
+    const QString prefix =
+        number < 10 ? QStringLiteral("&%1 ").arg(number) : QStringLiteral("%1 ").arg(number);
+    QAction* item = window->addAction(prefix + editor->windowTitle());
+    item->setProperty("windowListItem", true);
     item->setCheckable(true);
     item->setChecked(editor == active);
     QMdiArea* area = frame_.MdiArea();
     connect(item, &QAction::triggered, editor, [area, editor] { area->setActiveSubWindow(editor); });
   }
+}
+
+// --- File menus -------------------------------------------------------------------------------------------
+
+namespace {
+
+const MenuRow kSharedFileRows[] = {
+    {"New1", "&New", "F4", [](TFrameForm& f) { f.New1Click(); }},
+    {"Exit1", "E&xit", "Alt+F4", [](TFrameForm& f) { f.Exit1Click(); }},
+};
+
+const MenuRow kEditorFileRows[] = {
+    {"Save1", "&Save", "F2", nullptr, [](TEditForm& e) { e.Save1Click(); }},
+    {"Saveas1", "Save &as...", "Shift+F2", nullptr, [](TEditForm& e) { e.Saveas1Click(); }},
+    {"Reload1", "&Reload", "", nullptr, [](TEditForm& e) { e.Reload1Click(); }},
+    {"Close1", "&Close", "Ctrl+F4", nullptr, [](TEditForm& e) { e.Close1Click(); }},
+};
+
+// The quick flip between the two top windows; it runs once the key has been handled.
+const MenuRow kFlipRows[] = {
+    {"FlipNext", "Quick flip", "Ctrl+F6", nullptr, [](TEditForm& e) { e.RequestFlip(true); }},
+    {"FlipPrevious", "Restore quick flip", "Ctrl+Shift+F6", nullptr,
+     [](TEditForm& e) { e.RequestFlip(false); }},
+};
+
+}  // namespace
+
+void AddFileMenus(FrameMenus& menus) {
+  QMenu* scratch = menus.Menu(MenuId::kHidden);
+  const std::vector<QAction*> shared = menus.AddRows(scratch, kSharedFileRows);
+  QAction* newItem = shared[0];
+  QAction* exitItem = shared[1];
+  scratch->removeAction(newItem);
+  scratch->removeAction(exitItem);
+
+  menus.AddExisting(MenuId::kFrameFile, newItem);
+  menus.Menu(MenuId::kFrameFile)->addSeparator();
+  menus.AddExisting(MenuId::kFrameFile, exitItem);
+
+  menus.AddExisting(MenuId::kEditorFile, newItem);
+  menus.Menu(MenuId::kEditorFile)->addSeparator();
+  menus.AddRows(MenuId::kEditorFile, kEditorFileRows);
+  menus.Menu(MenuId::kEditorFile)->addSeparator();
+  menus.AddExisting(MenuId::kEditorFile, exitItem);
+
+  menus.AddRows(MenuId::kHidden, kFlipRows);
 }
 
 }  // namespace penwick

@@ -1,10 +1,16 @@
 #pragma once
-// The menus of the frame and of the editor windows. One set of actions, built from a table at start; each
+// The menus of the frame and of the editor windows. One set of actions, built from tables at start; each
 // calls its handler on the frame or on the active editor window. The menu bar shows the frame's File menu
-// while no editor window is open and the editor's menus while one is, followed by Window, Tools and Help.
+// while no editor window is active and the editor's menus while one is, followed by Window, Tools and Help.
+//
+// Each group of commands adds its own table of rows (see AddRows) from its own file, so menus grow without
+// a central switch.
 
 #include <QObject>
+#include <QString>
 #include <map>
+#include <span>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -12,16 +18,38 @@ class QMenu;
 namespace penwick {
 
 class TFrameForm;
+class TEditForm;
 
-enum class Command {
-  kNew,
-  kExit,
-  kSave,
-  kSaveAs,
-  kReload,
-  kClose,
-  kFlipNext,
-  kFlipPrevious,
+enum class MenuId {
+  kFrameFile,
+  kEditorFile,
+  kEdit,
+  kHtml,
+  kEsc,
+  kJs,
+  kMeta,
+  kXml,
+  kTagset,
+  kRtf,
+  kSrch,
+  kText,
+  kWindow,
+  kTools,
+  kHelp,
+  kPopup,   // the pop-up menu of the text
+  kHidden,  // actions that only carry a shortcut
+};
+
+// One menu item. A row without a caption is a separator.
+struct MenuRow {
+  const char* name = nullptr;     // the item's design name, e.g. "Save1"; also its object name
+  const char* caption = nullptr;  // nullptr: separator
+  const char* shortcut = "";      // QKeySequence text, e.g. "Ctrl+Shift+F6"
+  // Exactly one of these is set: a command of the frame, or a command on the active editor window.
+  void (*onFrame)(TFrameForm&) = nullptr;
+  void (*onEditor)(TEditForm&) = nullptr;
+  // When set, the item shows a check mark from program-wide state.
+  bool (*checked)(TFrameForm&) = nullptr;
 };
 
 class FrameMenus : public QObject {
@@ -29,31 +57,34 @@ class FrameMenus : public QObject {
  public:
   explicit FrameMenus(TFrameForm& frame);
 
-  QAction* Action(Command command) const { return actions_.at(command); }
+  QMenu* Menu(MenuId id) const { return menus_.at(id); }
+  // Adds the rows to a menu (or a submenu made with AddSubmenu); returns the actions, nullptr for separators.
+  std::vector<QAction*> AddRows(QMenu* menu, std::span<const MenuRow> rows);
+  std::vector<QAction*> AddRows(MenuId id, std::span<const MenuRow> rows) { return AddRows(Menu(id), rows); }
+  QMenu* AddSubmenu(QMenu* parent, const QString& caption);
+  // Puts an action that already exists into another menu too (one action, one shortcut).
+  void AddExisting(MenuId id, QAction* action);
+
+  // The action of an item by its design name; nullptr when there is none.
+  QAction* Find(const QString& name) const;
+
   // Shows the menus that belong with an active editor window, or the frame's own.
   void ShowMenusFor(bool editorActive);
-  // Enables the editor commands only while an editor window is active.
-  void RefreshEnabled();
-
-  QMenu* FrameFileMenu() const { return frameFile_; }
-  QMenu* EditorFileMenu() const { return editorFile_; }
-  QMenu* WindowMenu() const { return window_; }
-  QMenu* ToolsMenu() const { return tools_; }
-  QMenu* HelpMenu() const { return help_; }
+  // Editor commands are enabled only while an editor window is active; check marks follow the switches.
+  void Refresh();
 
  private:
-  void BuildActions();
+  QAction* MakeAction(const MenuRow& row);
   void FillWindowList();
 
   TFrameForm& frame_;
-  std::map<Command, QAction*> actions_;
-  QMenu* frameFile_ = nullptr;
-  QMenu* editorFile_ = nullptr;
-  QMenu* window_ = nullptr;
-  QMenu* tools_ = nullptr;
-  QMenu* help_ = nullptr;
+  std::map<MenuId, QMenu*> menus_;
+  std::vector<std::pair<QAction*, const MenuRow*>> rows_;
   bool editorMenusShown_ = false;
   bool shownOnce_ = false;
 };
+
+// The File-menu items of the editor window and the frame's own File menu.
+void AddFileMenus(FrameMenus& menus);
 
 }  // namespace penwick

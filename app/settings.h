@@ -77,8 +77,8 @@ struct Settings {
   QStringList mailers;
   QString toolApp;
   QStringList toolApps;
-  std::array<QString, 8> boilerplates;     // BPlate1 .. BPlate8
-  std::array<QString, 5> userMetas;        // UserMeta1 .. UserMeta5
+  std::array<QString, 8> boilerplates;      // BPlate1 .. BPlate8
+  std::array<QString, 5> userMetas;         // UserMeta1 .. UserMeta5
   std::array<QStringList, 8> superBPlates;  // superbp.ini, one entry per line
 };
 

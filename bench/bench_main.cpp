@@ -33,7 +33,9 @@ class QuietUi : public penwick::Ui {
                                         const QStringList&) override {
     return std::nullopt;
   }
-  std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return std::nullopt; }
+  std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
+    return std::nullopt;
+  }
   penwick::FileDialogResult AskOpenFiles(const penwick::FileDialogRequest&, bool) override { return {}; }
   penwick::FileDialogResult AskSaveFile(const penwick::FileDialogRequest&) override { return {}; }
   bool SetupPrinter(QPrinter&) override { return false; }
@@ -124,7 +126,8 @@ Figures Measure(penwick::TFrameForm& frame, const QString& folder, qint64 size) 
 
   penwick::ScintillaWidget* widget = editor->Editor();
   widget->setFocus();
-  const std::vector<std::pair<int, QString>> typing = {{Qt::Key_A, QStringLiteral("a")}, {Qt::Key_B, QStringLiteral("b")}};
+  const std::vector<std::pair<int, QString>> typing = {{Qt::Key_A, QStringLiteral("a")},
+                                                       {Qt::Key_B, QStringLiteral("b")}};
   const std::vector<std::pair<int, QString>> arrows = {{Qt::Key_Left, QString()}, {Qt::Key_Right, QString()}};
   editor->Text().SetSelStart(0);
   Flush();

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMdiArea>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "app/message_boxes.h"
@@ -129,7 +130,8 @@ void TEditForm::RefreshSwitchPanels() {
   } else {
     statusBar_->SetText(3, switches.wordWrap ? QStringLiteral("WrdWrp: Col %1").arg(switches.wrapColumn)
                                              : QStringLiteral("WrdWrp: OFF"));
-    statusBar_->SetText(5, switches.dirtySpaces ? QStringLiteral("Dirty Sp: ON") : QStringLiteral("Dirty Sp: OFF"));
+    statusBar_->SetText(
+        5, switches.dirtySpaces ? QStringLiteral("Dirty Sp: ON") : QStringLiteral("Dirty Sp: OFF"));
   }
   statusBar_->SetText(4, switches.insertMode ? QStringLiteral(" INS") : QStringLiteral("OVR"));
 }
@@ -168,10 +170,9 @@ void TEditForm::RequestFlip(bool next) { frame_.RequestFlip(next); }
 
 bool TEditForm::FormCloseQuery() {
   if (!text_->Modified()) return true;
-  const MsgResult answer =
-      frame_.Boxes().Show(QStringLiteral("Closing with modified text"),
-                          QStringLiteral("Save changes to %1?").arg(fileName_), MsgType::kConfirmation,
-                          MsgButtons::kYesNoCancel);
+  const MsgResult answer = frame_.Boxes().Show(QStringLiteral("Closing with modified text"),
+                                               QStringLiteral("Save changes to %1?").arg(fileName_),
+                                               MsgType::kConfirmation, MsgButtons::kYesNoCancel);
   if (answer == MsgResult::kCancel) return false;
   // A save that was cancelled or failed keeps the window open: closing would lose the text.
   if (answer == MsgResult::kYes) return Save1Click();
@@ -197,6 +198,17 @@ void TEditForm::closeEvent(QCloseEvent* event) {
   closeApproved_ = false;
   FormClose();
   QMdiSubWindow::closeEvent(event);
+}
+
+void TEditForm::mouseDoubleClickEvent(QMouseEvent* event) {
+  // A double-click on the caption always maximises (and clears a cover left visible by a failed load).
+  if (widget() && !widget()->geometry().contains(event->position().toPoint())) {
+    showMaximized();
+    frame_.ShowCover(false);
+    event->accept();
+    return;
+  }
+  QMdiSubWindow::mouseDoubleClickEvent(event);
 }
 
 void TEditForm::FormClose() {

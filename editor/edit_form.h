@@ -78,6 +78,7 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   void FormClose();

@@ -1,9 +1,9 @@
 // Loading, saving and reloading the editor window's document.
 
 #include <QApplication>
-#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "app/message_boxes.h"
 #include "editor/edit_form.h"
@@ -129,7 +129,10 @@ bool TEditForm::WriteDocument() {
         QStringLiteral("Saving a file"),
         QStringLiteral("%1 holds characters that its Windows-1252 (ANSI) encoding cannot store, the first "
                        "\"%2\" (U+%3) in line %4.\n\nOK saves the file as UTF-8; Cancel saves nothing.")
-            .arg(fileName_, ch, QString::number(ch.isEmpty() ? 0 : ch.at(0).unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')))
+            .arg(fileName_, ch,
+                 QString::number(ch.isEmpty() ? 0 : ch.at(0).unicode(), 16)
+                     .toUpper()
+                     .rightJustified(4, QLatin1Char('0')))
             .arg(line + 1),
         MsgType::kWarning, MsgButtons::kOkCancel);
     if (answer != MsgResult::kOk) return false;
@@ -149,8 +152,9 @@ bool TEditForm::WriteDocument() {
 bool TEditForm::Save1Click() {
   if (IsUnnamed()) return Saveas1Click();
   if (IsRtfView()) {
-    frame_.Boxes().Show(QStringLiteral("RTF Viewing mode"), QStringLiteral("This file for viewing in RTF mode only"),
-                        MsgType::kInformation, MsgButtons::kOk);
+    frame_.Boxes().Show(QStringLiteral("RTF Viewing mode"),
+                        QStringLiteral("This file for viewing in RTF mode only"), MsgType::kInformation,
+                        MsgButtons::kOk);
     return false;
   }
   frame_.Run().wordCountFile = fileName_;
@@ -162,8 +166,9 @@ bool TEditForm::Save1Click() {
 
 bool TEditForm::Saveas1Click() {
   if (IsRtfView()) {
-    frame_.Boxes().Show(QStringLiteral("RTF Viewing mode"), QStringLiteral("This file for viewing in RTF mode only"),
-                        MsgType::kInformation, MsgButtons::kOk);
+    frame_.Boxes().Show(QStringLiteral("RTF Viewing mode"),
+                        QStringLiteral("This file for viewing in RTF mode only"), MsgType::kInformation,
+                        MsgButtons::kOk);
     return false;
   }
   FileDialogRequest request;

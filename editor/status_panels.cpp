@@ -35,7 +35,8 @@ void StatusPanels::SetText(int panel, const QString& text) {
   QLabel* label = panels_[panel];
   label->setText(text);
   // The widths suit the usual texts; a wider text (a larger font, a long length) widens its panel.
-  const int needed = label->fontMetrics().horizontalAdvance(text) + 2 * label->frameWidth() + 2 * label->indent() + 2;
+  const int needed =
+      label->fontMetrics().horizontalAdvance(text) + 2 * label->frameWidth() + 2 * label->indent() + 2;
   if (needed > label->width()) label->setFixedWidth(needed);
 }
 

@@ -75,7 +75,8 @@ void TextControl::LoadUtf8(const QByteArray& utf8) {
 
 QByteArrayView TextControl::Utf8() const {
   const long length = Send(QsciScintillaBase::SCI_GETLENGTH);
-  const auto* data = static_cast<const char*>(editor_->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+  const auto* data =
+      static_cast<const char*>(editor_->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
   return QByteArrayView(data, length);
 }
 

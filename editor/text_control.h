@@ -45,8 +45,8 @@ class TextControl : public QObject {
   void InsertLine(int line, const QString& text);
   void DeleteLine(int line);
   int LineFromPosition(int pos) const;
-  int LineIndex(int line) const;     // first position of the line; -1 beyond the last line
-  int LineLength(int pos) const;     // length of the line holding pos, without its line break
+  int LineIndex(int line) const;  // first position of the line; -1 beyond the last line
+  int LineLength(int pos) const;  // length of the line holding pos, without its line break
 
   void SelectAll();
   void Cut();

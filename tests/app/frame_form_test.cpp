@@ -204,6 +204,19 @@ TEST_F(FrameFormTest, RestoreFlipBeforeAnyFlipExplainsAndChangesNothing) {
   EXPECT_EQ(frame_->ActiveEditor(), b);
 }
 
+TEST_F(FrameFormTest, StatusBarClicksCycleThroughTheWindows) {
+  Start();
+  for (const char* name : {"1.txt", "2.txt", "3.txt"}) Open(env_.WriteFile(QString::fromLatin1(name), "x"));
+  QStringList visited;
+  for (int i = 0; i < 4; ++i) {
+    QTest::mouseClick(frame_->ActiveEditor()->StatusBar(), Qt::LeftButton);
+    Flush();
+    visited << frame_->ActiveEditor()->windowTitle();
+  }
+  EXPECT_EQ(visited, (QStringList{QStringLiteral("1.txt"), QStringLiteral("2.txt"), QStringLiteral("3.txt"),
+                                  QStringLiteral("1.txt")}));
+}
+
 TEST_F(FrameFormTest, CtrlTabInTheTextArrivesAsATabWithTheInsertRequest) {
   Start();
   Open(env_.WriteFile(QStringLiteral("a.txt"), "a"));
@@ -225,22 +238,22 @@ TEST_F(FrameFormTest, MenuBarShowsTheEditorMenusOnlyWhileAnEditorWindowIsOpen) {
     for (QAction* action : frame_->menuBar()->actions()) titles << action->text();
     return titles;
   };
-  const QStringList bar = {QStringLiteral("&File"), QStringLiteral("&Window"), QStringLiteral("&Tools"),
+  const QStringList bar = {QStringLiteral("&File"), QStringLiteral("&Window"), QStringLiteral("T&ools"),
                            QStringLiteral("&Help")};
   EXPECT_EQ(menuTitles(), bar);
-  EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), frame_->Menus().FrameFileMenu());
-  EXPECT_FALSE(frame_->Menus().Action(Command::kSave)->isEnabled());
+  EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), frame_->Menus().Menu(MenuId::kFrameFile));
+  EXPECT_FALSE(frame_->Menus().Find(QStringLiteral("Save1"))->isEnabled());
 
   TEditForm* editor = NewWindow();
   EXPECT_EQ(menuTitles(), bar);
-  EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), frame_->Menus().EditorFileMenu());
-  EXPECT_TRUE(frame_->Menus().Action(Command::kSave)->isEnabled());
-  EXPECT_EQ(frame_->Menus().Action(Command::kSave)->shortcut(), QKeySequence(Qt::Key_F2));
+  EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), frame_->Menus().Menu(MenuId::kEditorFile));
+  EXPECT_TRUE(frame_->Menus().Find(QStringLiteral("Save1"))->isEnabled());
+  EXPECT_EQ(frame_->Menus().Find(QStringLiteral("Save1"))->shortcut(), QKeySequence(Qt::Key_F2));
 
   editor->Close1Click();
   Flush();
-  EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), frame_->Menus().FrameFileMenu());
-  EXPECT_FALSE(frame_->Menus().Action(Command::kSave)->isEnabled());
+  EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), frame_->Menus().Menu(MenuId::kFrameFile));
+  EXPECT_FALSE(frame_->Menus().Find(QStringLiteral("Save1"))->isEnabled());
 }
 
 TEST_F(FrameFormTest, LogOffOffersToOpenTheCurrentFileAtTheNextLogOn) {

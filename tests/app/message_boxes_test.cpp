@@ -15,9 +15,6 @@
 #include "app/qt_ui.h"
 #include "tests/support/scripted_ui.h"
 
-// Readable failure messages.
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-
 namespace penwick {
 
 static void PrintTo(MsgResult result, std::ostream* out) {

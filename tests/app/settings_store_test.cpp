@@ -58,6 +58,7 @@ TEST_F(SettingsStoreTest, MissingFilesGiveTheDefaults) {
   sw.tabInterval = sw.wrapColumn = -7;
   sw.wordWrap = sw.insertWarning = sw.textOverSelWarning = sw.findReplaceWarning = false;
   s.noBugMsg = true;
+  s.bookmarkNotes = {"stale"};
 
   store_.Load(s, sw, boxes_);
 
@@ -73,6 +74,7 @@ TEST_F(SettingsStoreTest, MissingFilesGiveTheDefaults) {
   EXPECT_EQ(s.calculator, "calc.exe");
   EXPECT_EQ(s.helpUrl, kHomePage);
   EXPECT_EQ(s.helpUrls, QStringList{kHomePage});
+  EXPECT_TRUE(s.bookmarkNotes.isEmpty());
   EXPECT_EQ((QList<int>{s.top, s.left, s.height, s.width, s.findDlgTop, s.findDlgLeft}),
             (QList<int>{40, 5, 0, 0, 80, 85}));
   EXPECT_TRUE(ui_.Shown().empty());

@@ -54,10 +54,15 @@ TEST_F(EditFormTest, LoadShowsTheNinePanelsAndTheFileName) {
   TEditForm* editor = Open(path);
   EXPECT_EQ(editor->windowTitle(), QStringLiteral("page.html"));
   EXPECT_EQ(editor->FileName(), path);
-  const QStringList expected = {QStringLiteral("Line:   1   Col:   1"), QString(), QStringLiteral("Tab Intvl: 8"),
-                                QStringLiteral("WrdWrp: Col 68"),      QStringLiteral(" INS"),
-                                QStringLiteral("Dirty Sp: OFF"),        QStringLiteral("Window: 1"),
-                                QStringLiteral("25B"),                  QString()};
+  const QStringList expected = {QStringLiteral("Line:   1   Col:   1"),
+                                QString(),
+                                QStringLiteral("Tab Intvl: 8"),
+                                QStringLiteral("WrdWrp: Col 68"),
+                                QStringLiteral(" INS"),
+                                QStringLiteral("Dirty Sp: OFF"),
+                                QStringLiteral("Window: 1"),
+                                QStringLiteral("25B"),
+                                QString()};
   for (int i = 0; i < 9; ++i) EXPECT_EQ(Panel(editor, i), expected[i]) << "panel " << i;
   EXPECT_EQ(frame_->Run().openFiles, QStringList{path});
   EXPECT_EQ(frame_->AppSettings().reopens.value(0), path);
@@ -182,7 +187,9 @@ TEST_F(EditFormTest, ClosingAModifiedDocumentNeverLosesItsText) {
                                            .arg(c.unnamed ? QStringLiteral("New File") : path));
     EXPECT_EQ(ui_.Shown().back().kind == ShownBox::Kind::kSaveFile, c.unnamed);
     EXPECT_EQ(alive.isNull(), c.closes);
-    if (!c.unnamed) EXPECT_EQ(ReadAll(path), c.file);
+    if (!c.unnamed) {
+      EXPECT_EQ(ReadAll(path), c.file);
+    }
     if (alive) alive->CloseApproved();
     Flush();
   }
@@ -285,7 +292,7 @@ TEST(RecentFiles, NewNameGoesToTheHeadAndTheListStaysAtFive) {
 
 TEST(FilterIndex, FollowsTheExtensionWithoutRegardToCase) {
   const std::pair<const char*, int> cases[] = {{"a.txt", 1}, {"b.HTM", 3}, {"c.html", 3}, {"d.xml", 4},
-                                               {"e.Rtf", 5}, {"f.tpt", 6}, {"g.pas", 2}, {"noext", 2}};
+                                               {"e.Rtf", 5}, {"f.tpt", 6}, {"g.pas", 2},  {"noext", 2}};
   for (const auto& [name, index] : cases) EXPECT_EQ(FilterIndexFor(QString::fromLatin1(name)), index) << name;
 }
 

@@ -33,8 +33,8 @@ TEST_F(TextControlTest, PositionsCountCharactersAndLineBreaksCountTwo) {
     int line;
     int lineIndex;
     int lineLength;
-  } cases[] = {{0, 0, 0, 2}, {2, 0, 0, 2}, {4, 1, 4, 6}, {8, 1, 4, 6}, {9, 1, 4, 6},
-               {12, 2, 12, 0}, {14, 3, 14, 3}, {17, 3, 14, 3}};
+  } cases[] = {{0, 0, 0, 2}, {2, 0, 0, 2},   {4, 1, 4, 6},   {8, 1, 4, 6},
+               {9, 1, 4, 6}, {12, 2, 12, 0}, {14, 3, 14, 3}, {17, 3, 14, 3}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pos);
     EXPECT_EQ(text_.LineFromPosition(c.pos), c.line);
@@ -111,7 +111,10 @@ TEST_F(TextControlTest, FindTextHonoursWholeWordAndCase) {
     bool matchCase;
     int start;
     int expected;
-  } cases[] = {{false, false, 0, 0}, {false, true, 0, 7}, {true, false, 1, 11}, {true, true, 0, 11},
+  } cases[] = {{false, false, 0, 0},
+               {false, true, 0, 7},
+               {true, false, 1, 11},
+               {true, true, 0, 11},
                {false, false, 12, -1}};
   for (const Case& c : cases) {
     EXPECT_EQ(text_.FindText(QStringLiteral("cat"), c.start, text_.TextLength() - c.start, c.wholeWord,

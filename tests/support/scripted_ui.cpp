@@ -15,7 +15,7 @@ std::optional<T> Take(std::deque<T>& queue, const char* what, const QString& cap
     ADD_FAILURE() << "Unexpected " << what << " \"" << caption.toStdString() << "\": " << text.toStdString();
     return std::nullopt;
   }
-  T answer = std::move(queue.front());
+  std::optional<T> answer(std::move(queue.front()));
   queue.pop_front();
   return answer;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/ui.h"
+#include "tests/support/qt_printers.h"
 
 namespace penwick::test {
 
@@ -49,9 +50,10 @@ class ScriptedUi : public Ui {
 
   MsgResult ShowMessage(const QString& caption, const QString& text, MsgType type,
                         MsgButtons buttons) override;
-  std::optional<QString> AskWithHistory(const QString& caption, const QString& prompt, const QString& fieldText,
-                                        const QStringList& items) override;
-  std::optional<QString> AskText(const QString& caption, const QString& prompt, const QString& value) override;
+  std::optional<QString> AskWithHistory(const QString& caption, const QString& prompt,
+                                        const QString& fieldText, const QStringList& items) override;
+  std::optional<QString> AskText(const QString& caption, const QString& prompt,
+                                 const QString& value) override;
   FileDialogResult AskOpenFiles(const FileDialogRequest& request, bool multiple) override;
   FileDialogResult AskSaveFile(const FileDialogRequest& request) override;
   bool SetupPrinter(QPrinter& printer) override;

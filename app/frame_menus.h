@@ -86,5 +86,8 @@ class FrameMenus : public QObject {
 
 // The File-menu items of the editor window and the frame's own File menu.
 void AddFileMenus(FrameMenus& menus);
+// The Help menu's own items.
+void AddHelpMenu(FrameMenus& menus);
+void AboutPenwick1(TFrameForm& frame);
 
 }  // namespace penwick

@@ -256,6 +256,17 @@ TEST_F(FrameFormTest, MenuBarShowsTheEditorMenusOnlyWhileAnEditorWindowIsOpen) {
   EXPECT_FALSE(frame_->Menus().Find(QStringLiteral("Save1"))->isEnabled());
 }
 
+TEST_F(FrameFormTest, AboutBoxNamesTheVersionAndTheHomePage) {
+  Start();
+  ui_.AnswerMessage(MsgResult::kOk);
+  frame_->Menus().Find(QStringLiteral("AboutPenwick1"))->trigger();
+  ASSERT_EQ(ui_.Shown().size(), 1u);
+  EXPECT_EQ(ui_.Last().caption, QStringLiteral("About Penwick"));
+  EXPECT_EQ(ui_.Last().type, MsgType::kInformation);
+  EXPECT_TRUE(ui_.Last().text.startsWith(QStringLiteral("Penwick\nv 0.9z\n")));
+  EXPECT_TRUE(ui_.Last().text.contains(QString::fromLatin1(kHomePage)));
+}
+
 TEST_F(FrameFormTest, LogOffOffersToOpenTheCurrentFileAtTheNextLogOn) {
   Start();
   const QString path = env_.WriteFile(QStringLiteral("report.htm"), "r");

@@ -86,5 +86,7 @@ class FrameMenus : public QObject {
 
 // The File-menu items of the editor window and the frame's own File menu.
 void AddFileMenus(FrameMenus& menus);
+// The HTML menu with its submenus, and the pop-up menu's comment item (app/menus_html.cpp).
+void AddHtmlMenus(FrameMenus& menus);
 
 }  // namespace penwick

@@ -20,7 +20,7 @@ struct MenuTitle {
 // In menu-bar order.
 constexpr MenuTitle kMenuTitles[] = {
     {MenuId::kFrameFile, "&File"}, {MenuId::kEditorFile, "&File"}, {MenuId::kEdit, "&Edit"},
-    {MenuId::kHtml, "&HTML"},      {MenuId::kEsc, "E&sc"},         {MenuId::kJs, "&JS"},
+    {MenuId::kHtml, "HTM&L"},      {MenuId::kEsc, "E&sc"},         {MenuId::kJs, "&JS"},
     {MenuId::kMeta, "&Meta"},      {MenuId::kXml, "&XML"},         {MenuId::kTagset, "Tag&set"},
     {MenuId::kRtf, "&RTF"},        {MenuId::kSrch, "S&rch"},       {MenuId::kText, "&Text"},
     {MenuId::kWindow, "&Window"},  {MenuId::kTools, "T&ools"},     {MenuId::kHelp, "&Help"},
@@ -40,6 +40,7 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   connect(Menu(MenuId::kWindow), &QMenu::aboutToShow, this, &FrameMenus::FillWindowList);
   AddFileMenus(*this);
   AddHelpMenu(*this);
+  AddHtmlMenus(*this);
   ShowMenusFor(false);
 }
 

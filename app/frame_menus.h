@@ -89,5 +89,7 @@ void AddFileMenus(FrameMenus& menus);
 // The Help menu's own items.
 void AddHelpMenu(FrameMenus& menus);
 void AboutPenwick1(TFrameForm& frame);
+// The HTML menu with its submenus, and the pop-up menu's comment item (app/menus_html.cpp).
+void AddHtmlMenus(FrameMenus& menus);
 
 }  // namespace penwick

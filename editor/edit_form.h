@@ -72,6 +72,9 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   // Closes without asking again (the frame has asked already).
   void CloseApproved();
 
+  // --- Markup commands: they read the program-wide switches and talk to the user through the frame.
+  FrameLink& Frame() const { return frame_; }
+
  signals:
   // The status bar was clicked: the frame rotates to another window.
   void StatusBarClicked(int number);

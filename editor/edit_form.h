@@ -72,6 +72,27 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   // Closes without asking again (the frame has asked already).
   void CloseApproved();
 
+  // --- Clipboard, line commands and printing (edit_commands.cpp, printing.cpp) ---
+  // The Edit-menu state: asks the frame to enable the items below from this window's state.
+  void Edit1Click();
+  bool CanUndo() const;
+  bool HasText() const;
+  bool HasSelection() const;
+  bool CanPaste() const;
+  void Undo1Click();
+  void Cut1Click();
+  void Copy1Click();
+  void Copyall1Click();
+  void Paste1Click();
+  void DeleteSelection1Click();
+  void Insertline1Click();
+  void Deleteline1Click();
+  void Selectwholetext1Click();
+  void Print1Click();
+  void Printersetup1Click();
+  // Right-click or the context-menu key in the text.
+  void EditorContextMenu(const QPoint& globalPos);
+
  signals:
   // The status bar was clicked: the frame rotates to another window.
   void StatusBarClicked(int number);

@@ -16,6 +16,7 @@
 
 #include "app/frame_menus.h"
 #include "editor/edit_form.h"
+#include "editor/line_printer.h"
 #include "editor/text_control.h"
 #include "platform/run_once.h"
 
@@ -238,6 +239,21 @@ void TFrameForm::OnSubWindowActivated(QMdiSubWindow* window) {
   }
   menus_->ShowMenusFor(ActiveEditor() != nullptr);
 }
+
+// --- Edit menu, pop-up menu and printing ----------------------------------------------------------------
+
+void TFrameForm::RefreshEditState() {
+  if (menus_) menus_->RefreshEditState();
+}
+
+QMenu* TFrameForm::PopupMenu() { return menus_->Menu(MenuId::kPopup); }
+
+LinePrinter& TFrameForm::Printer() {
+  if (!printer_) printer_ = std::make_unique<QtLinePrinter>();
+  return *printer_;
+}
+
+void TFrameForm::SetPrinter(std::unique_ptr<LinePrinter> printer) { printer_ = std::move(printer); }
 
 void TFrameForm::RunCommand(const std::function<void()>& command) {
   try {

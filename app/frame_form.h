@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/message_boxes.h"
@@ -21,6 +22,7 @@ class QSessionManager;
 namespace penwick {
 
 class FrameMenus;
+class LinePrinter;
 
 class TFrameForm : public QMainWindow, public FrameLink {
   Q_OBJECT
@@ -40,6 +42,12 @@ class TFrameForm : public QMainWindow, public FrameLink {
   void ShowCover(bool shown) override;
   void RequestFlip(bool next) override;
   void NewFile() override { New1Click(); }
+  // Edit menu, pop-up menu and printing.
+  void RefreshEditState() override;
+  QMenu* PopupMenu() override;
+  LinePrinter& Printer() override;
+  // Replaces the printer (tests print on a printer of their own).
+  void SetPrinter(std::unique_ptr<LinePrinter> printer);
 
   // Frame events.
   void FormActivate();
@@ -113,6 +121,7 @@ class TFrameForm : public QMainWindow, public FrameLink {
   bool wasMaximized_ = false;
   QString flipFirst_;
   QString flipSecond_;
+  std::unique_ptr<LinePrinter> printer_;  // made when first used
 };
 
 }  // namespace penwick

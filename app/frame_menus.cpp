@@ -39,8 +39,9 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   }
   connect(Menu(MenuId::kWindow), &QMenu::aboutToShow, this, &FrameMenus::FillWindowList);
   AddFileMenus(*this);
-  AddHelpMenu(*this);
+  AddEditMenus(*this);
   AddHtmlMenus(*this);
+  AddHelpMenu(*this);
   ShowMenusFor(false);
 }
 
@@ -115,10 +116,17 @@ void FrameMenus::ShowMenusFor(bool editorActive) {
 }
 
 void FrameMenus::Refresh() {
-  const bool editor = frame_.ActiveEditor() != nullptr;
+  TEditForm* editor = frame_.ActiveEditor();
   for (const auto& [action, row] : rows_) {
-    if (row->onEditor) action->setEnabled(editor);
+    if (row->onEditor) action->setEnabled(editor && (!row->enabled || row->enabled(*editor)));
     if (row->checked) action->setChecked(row->checked(frame_));
+  }
+}
+
+void FrameMenus::RefreshEditState() {
+  TEditForm* editor = frame_.ActiveEditor();
+  for (const auto& [action, row] : rows_) {
+    if (row->enabled) action->setEnabled(editor && row->enabled(*editor));
   }
 }
 
@@ -160,8 +168,10 @@ const MenuRow kSharedFileRows[] = {
 };
 
 const MenuRow kEditorFileRows[] = {
-    {"Save1", "&Save", "F2", nullptr, [](TEditForm& e) { e.Save1Click(); }},
-    {"Saveas1", "Save &as...", "Shift+F2", nullptr, [](TEditForm& e) { e.Saveas1Click(); }},
+    {"Save1", "&Save", "F2", nullptr, [](TEditForm& e) { e.Save1Click(); }, nullptr,
+     [](TEditForm& e) { return e.HasText(); }},
+    {"Saveas1", "Save &as...", "Shift+F2", nullptr, [](TEditForm& e) { e.Saveas1Click(); }, nullptr,
+     [](TEditForm& e) { return e.HasText(); }},
     {"Reload1", "&Reload", "", nullptr, [](TEditForm& e) { e.Reload1Click(); }},
     {"Close1", "&Close", "Ctrl+F4", nullptr, [](TEditForm& e) { e.Close1Click(); }},
 };

@@ -50,6 +50,8 @@ struct MenuRow {
   void (*onEditor)(TEditForm&) = nullptr;
   // When set, the item shows a check mark from program-wide state.
   bool (*checked)(TFrameForm&) = nullptr;
+  // When set, the item is enabled only while this holds for the active editor window.
+  bool (*enabled)(TEditForm&) = nullptr;
 };
 
 class FrameMenus : public QObject {
@@ -72,6 +74,8 @@ class FrameMenus : public QObject {
   void ShowMenusFor(bool editorActive);
   // Editor commands are enabled only while an editor window is active; check marks follow the switches.
   void Refresh();
+  // Only the items whose enabled state depends on the active window (cheap: runs before every shortcut).
+  void RefreshEditState();
 
  private:
   QAction* MakeAction(const MenuRow& row);
@@ -91,5 +95,7 @@ void AddHelpMenu(FrameMenus& menus);
 void AboutPenwick1(TFrameForm& frame);
 // The HTML menu with its submenus, and the pop-up menu's comment item (app/menus_html.cpp).
 void AddHtmlMenus(FrameMenus& menus);
+// The Edit menu's clipboard and line items, their pop-up items, and Print and Printer setup.
+void AddEditMenus(FrameMenus& menus);
 
 }  // namespace penwick

@@ -86,6 +86,7 @@ TEditForm::TEditForm(FrameLink& frame, QWidget* parent) : QMdiSubWindow(parent),
   connect(text_, &TextControl::Changed, this, &TEditForm::EditorChange);
   connect(text_, &TextControl::SelectionChanged, this, &TEditForm::EditorSelectionChange);
   connect(statusBar_, &StatusPanels::Clicked, this, [this] { emit StatusBarClicked(number_); });
+  connect(editor_, &ScintillaWidget::ContextMenuRequested, this, &TEditForm::EditorContextMenu);
 
   SetNumber(number_);
   RefreshSwitchPanels();
@@ -143,6 +144,7 @@ void TEditForm::SetModified(bool modified) {
 void TEditForm::EditorChange() {
   SetModified(text_->Modified());
   statusBar_->SetText(7, QStringLiteral("%1B").arg(text_->TextLength()));
+  Edit1Click();
 }
 
 void TEditForm::EditorSelectionChange() { UpdateCursorPos(); }
@@ -164,6 +166,7 @@ void TEditForm::EditorKeyPress(QChar&) {}
 void TEditForm::FormActivate() {
   frame_.Run().currentFile = fileName_;
   RefreshSwitchPanels();
+  Edit1Click();
 }
 
 void TEditForm::RequestFlip(bool next) { frame_.RequestFlip(next); }

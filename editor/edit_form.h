@@ -74,6 +74,26 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
 
   // --- Markup commands: they read the program-wide switches and talk to the user through the frame.
   FrameLink& Frame() const { return frame_; }
+  // --- Clipboard, line commands and printing (edit_commands.cpp, printing.cpp) ---
+  // The Edit-menu state: asks the frame to enable the items below from this window's state.
+  void Edit1Click();
+  bool CanUndo() const;
+  bool HasText() const;
+  bool HasSelection() const;
+  bool CanPaste() const;
+  void Undo1Click();
+  void Cut1Click();
+  void Copy1Click();
+  void Copyall1Click();
+  void Paste1Click();
+  void DeleteSelection1Click();
+  void Insertline1Click();
+  void Deleteline1Click();
+  void Selectwholetext1Click();
+  void Print1Click();
+  void Printersetup1Click();
+  // Right-click or the context-menu key in the text.
+  void EditorContextMenu(const QPoint& globalPos);
 
  signals:
   // The status bar was clicked: the frame rotates to another window.

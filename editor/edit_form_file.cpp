@@ -114,6 +114,7 @@ void TEditForm::Load(const QString& fileName, LoadKind kind) {
   statusBar_->SetText(7, QStringLiteral("%1B").arg(length));
   lastSelStart_ = 0;
   UpdateCursorPos();
+  Edit1Click();
 }
 
 bool TEditForm::WriteDocument() {

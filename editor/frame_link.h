@@ -8,8 +8,11 @@
 
 #include "app/settings.h"
 
+class QMenu;
+
 namespace penwick {
 
+class LinePrinter;
 class MessageBoxes;
 class TEditForm;
 
@@ -48,6 +51,14 @@ class FrameLink {
   virtual void RequestFlip(bool next) = 0;
   // Opens a new, empty editor window (the New command).
   virtual void NewFile() = 0;
+
+  // --- Edit menu, pop-up menu and printing ---
+  // Enables the items that depend on the active window's text, selection, undo and the clipboard.
+  virtual void RefreshEditState() = 0;
+  // The pop-up menu of the text.
+  virtual QMenu* PopupMenu() = 0;
+  // The printer every window prints on.
+  virtual LinePrinter& Printer() = 0;
 };
 
 // Puts name at the head of the recent-files list: the list is cut to 5 entries unless one of entries 1..4

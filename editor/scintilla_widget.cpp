@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <algorithm>
 #include <array>
@@ -57,8 +58,7 @@ constexpr std::array kKeptCommands = {
     QsciCommand::Cancel,
     QsciCommand::Home,
     QsciCommand::HomeExtend,
-    QsciCommand::DeleteWordLeft,
-    QsciCommand::DeleteWordRight,
+    // Not DeleteWordLeft and DeleteWordRight: Ctrl+Backspace deletes the line and Ctrl+Delete the selection.
 };
 
 QAccessibleInterface* PlainEditorAccessible(const QString& className, QObject* object) {
@@ -147,6 +147,21 @@ void ScintillaWidget::inputMethodEvent(QInputMethodEvent* event) {
 void ScintillaWidget::SendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
   QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
   keyPressEvent(&press);
+}
+
+void ScintillaWidget::contextMenuEvent(QContextMenuEvent* event) {
+  // Penwick's pop-up menu instead of QScintilla's own; from the keyboard it opens under the caret.
+  QPoint at = event->globalPos();
+  if (event->reason() == QContextMenuEvent::Keyboard) {
+    const long pos = SendScintilla(SCI_GETCURRENTPOS);
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos));
+    const QPoint caret(static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0UL, pos)),
+                       static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, pos) +
+                                        SendScintilla(SCI_TEXTHEIGHT, static_cast<unsigned long>(line))));
+    at = viewport()->mapToGlobal(caret);
+  }
+  event->accept();
+  emit ContextMenuRequested(at);
 }
 
 QVariant ScintillaWidget::inputMethodQuery(Qt::InputMethodQuery query) const {

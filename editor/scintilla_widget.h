@@ -28,7 +28,12 @@ class ScintillaWidget : public QsciScintilla {
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
+ signals:
+  // Right-click or the context-menu key: the pop-up menu is wanted at globalPos.
+  void ContextMenuRequested(const QPoint& globalPos);
+
  protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
 

@@ -249,4 +249,31 @@ int TextControl::FindText(const QString& text, int start, int length, bool whole
   return found < 0 ? -1 : ToChar(found);
 }
 
+// --- Clipboard, line commands and printing ---
+
+bool TextControl::IsEmpty() const { return Send(QsciScintillaBase::SCI_GETLENGTH) == 0; }
+
+bool TextControl::HasSelection() const {
+  return Send(QsciScintillaBase::SCI_GETSELECTIONEND) != Send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+}
+
+void TextControl::InsertText(int pos, const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  const long at = ToByte(pos);
+  Send(QsciScintillaBase::SCI_SETTARGETRANGE, at, at);
+  Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()),
+       reinterpret_cast<long>(utf8.constData()));
+}
+
+void TextControl::SetStyle(int start, int length, int style) {
+  const long from = ToByte(start);
+  const long to = ToByte(start + std::max(length, 0));
+  Send(QsciScintillaBase::SCI_STARTSTYLING, from);
+  Send(QsciScintillaBase::SCI_SETSTYLING, to - from, style);
+}
+
+int TextControl::StyleAt(int pos) const {
+  return static_cast<int>(Send(QsciScintillaBase::SCI_GETSTYLEAT, ToByte(pos)));
+}
+
 }  // namespace penwick

@@ -62,6 +62,16 @@ class TextControl : public QObject {
   // Searches forward from start over length characters; returns the position found or -1.
   int FindText(const QString& text, int start, int length, bool wholeWord, bool matchCase) const;
 
+  // --- Clipboard, line commands and printing ---
+  // Cheap whatever the document's size: for the Edit-menu state, which is refreshed on every key.
+  bool IsEmpty() const;
+  bool HasSelection() const;
+  // Inserts text at pos as one undoable step; a selection after pos moves along with its text.
+  void InsertText(int pos, const QString& text);
+  // Character styles; style 0 is the editor's own font and colour.
+  void SetStyle(int start, int length, int style);
+  int StyleAt(int pos) const;
+
   long ToByte(int pos) const;
   int ToChar(long bytePos) const;
 

@@ -1,0 +1,105 @@
+// The Edit menu's clipboard, undo and line items, the pop-up menu's clipboard and print items, and Print and
+// Printer setup on the editor's File menu.
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QMenu>
+
+#include "app/frame_menus.h"
+#include "editor/edit_form.h"
+
+namespace penwick {
+
+namespace {
+
+bool CanUndo(TEditForm& e) { return e.CanUndo(); }
+bool HasText(TEditForm& e) { return e.HasText(); }
+bool HasSelection(TEditForm& e) { return e.HasSelection(); }
+bool CanPaste(TEditForm& e) { return e.CanPaste(); }
+
+const MenuRow kUndoRows[] = {
+    {"Undo1", "Undo", "Ctrl+Shift+U", nullptr, [](TEditForm& e) { e.Undo1Click(); }, nullptr, CanUndo},
+    {},
+};
+
+const MenuRow kClipboardRows[] = {
+    {"Cut1", "Cu&t", "Shift+Del", nullptr, [](TEditForm& e) { e.Cut1Click(); }, nullptr, HasSelection},
+    {"Copy1", "&Copy", "Ctrl+Ins", nullptr, [](TEditForm& e) { e.Copy1Click(); }, nullptr, HasSelection},
+    {"Copyall1", "C&opy whole text", "Ctrl+Shift+Ins", nullptr, [](TEditForm& e) { e.Copyall1Click(); },
+     nullptr, HasText},
+    {"Paste1", "&Paste", "Shift+Ins", nullptr, [](TEditForm& e) { e.Paste1Click(); }, nullptr, CanPaste},
+    {"DeleteSelection1", "Delete Selection", "Ctrl+Del", nullptr,
+     [](TEditForm& e) { e.DeleteSelection1Click(); }, nullptr, HasSelection},
+    {},
+};
+
+const MenuRow kLineRows[] = {
+    {"Insertline1", "&Insert line", "Ctrl+Space", nullptr, [](TEditForm& e) { e.Insertline1Click(); }},
+    {"Deleteline1", "&Delete line", "Ctrl+Backspace", nullptr, [](TEditForm& e) { e.Deleteline1Click(); }},
+};
+
+const MenuRow kSelectRows[] = {
+    {},
+    {"Selectwholetext1", "Select &whole text", "Ctrl+Shift+Down", nullptr,
+     [](TEditForm& e) { e.Selectwholetext1Click(); }},
+};
+
+// The pop-up's own captions; its Cut, Copy and Paste are the Edit menu's items.
+const MenuRow kPopupCopyAllRows[] = {
+    {"PopupCopyall1", "Copy &All", "", nullptr, [](TEditForm& e) { e.Copyall1Click(); }, nullptr, HasText},
+};
+
+const MenuRow kPopupPrintRows[] = {
+    {},
+    {"PopupPrint1", "Pri&nt", "", nullptr, [](TEditForm& e) { e.Print1Click(); }, nullptr, HasText},
+    {},
+};
+
+const MenuRow kPrintRows[] = {
+    {"Print1", "&Print", "Ctrl+F2", nullptr, [](TEditForm& e) { e.Print1Click(); }, nullptr, HasText},
+    {"Printersetup1", "Printer setup...", "", nullptr, [](TEditForm& e) { e.Printersetup1Click(); }},
+};
+
+// The items' enabled state is refreshed just before a key can run a shortcut, so that a shortcut always
+// finds its item as the state is at that moment (a selection made with the keyboard enables Copy at once).
+class EditStateBeforeShortcuts : public QObject {
+ public:
+  explicit EditStateBeforeShortcuts(FrameMenus& menus) : QObject(&menus), menus_(menus) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride) menus_.RefreshEditState();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  FrameMenus& menus_;
+};
+
+}  // namespace
+
+void AddEditMenus(FrameMenus& menus) {
+  menus.AddRows(MenuId::kEdit, kUndoRows);
+  const std::vector<QAction*> clipboard = menus.AddRows(MenuId::kEdit, kClipboardRows);
+  menus.AddRows(MenuId::kEdit, kLineRows);
+  // Shift+Return is a key of the text itself; the menu only tells of it.
+  QAction* note =
+      menus.Menu(MenuId::kEdit)->addAction(QStringLiteral("(New Line repeat indent  Shift+Return)"));
+  note->setEnabled(false);
+  menus.AddRows(MenuId::kEdit, kSelectRows);
+
+  menus.AddExisting(MenuId::kPopup, clipboard[0]);  // Cut
+  menus.AddExisting(MenuId::kPopup, clipboard[1]);  // Copy
+  menus.AddRows(MenuId::kPopup, kPopupCopyAllRows);
+  menus.AddExisting(MenuId::kPopup, clipboard[3]);  // Paste
+  menus.AddRows(MenuId::kPopup, kPopupPrintRows);
+
+  menus.AddRows(MenuId::kEditorFile, kPrintRows);
+
+  new EditStateBeforeShortcuts(menus);
+}
+
+}  // namespace penwick

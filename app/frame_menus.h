@@ -86,5 +86,7 @@ class FrameMenus : public QObject {
 
 // The File-menu items of the editor window and the frame's own File menu.
 void AddFileMenus(FrameMenus& menus);
+// The Srch menu, its pop-up items and the find/replace paste warning of the Text menu.
+void AddSearchMenus(FrameMenus& menus);
 
 }  // namespace penwick

@@ -245,7 +245,10 @@ TEST_F(FrameFormTest, MenuBarShowsTheEditorMenusOnlyWhileAnEditorWindowIsOpen) {
   EXPECT_FALSE(frame_->Menus().Find(QStringLiteral("Save1"))->isEnabled());
 
   TEditForm* editor = NewWindow();
-  EXPECT_EQ(menuTitles(), bar);
+  // The editor's own menus (those that have items) stand between its File menu and Window, Tools, Help.
+  const QStringList editorBar = menuTitles();
+  EXPECT_EQ(editorBar.first(), QStringLiteral("&File"));
+  EXPECT_EQ(editorBar.mid(editorBar.size() - 3), bar.mid(1));
   EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), frame_->Menus().Menu(MenuId::kEditorFile));
   EXPECT_TRUE(frame_->Menus().Find(QStringLiteral("Save1"))->isEnabled());
   EXPECT_EQ(frame_->Menus().Find(QStringLiteral("Save1"))->shortcut(), QKeySequence(Qt::Key_F2));

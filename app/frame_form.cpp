@@ -15,6 +15,7 @@
 #include <new>
 
 #include "app/frame_menus.h"
+#include "collections/bookmark_notes.h"
 #include "editor/edit_form.h"
 #include "editor/line_printer.h"
 #include "editor/text_control.h"
@@ -234,7 +235,11 @@ void TFrameForm::ShowCover(bool shown) {
 void TFrameForm::OnSubWindowActivated(QMdiSubWindow* window) {
   auto* editor = qobject_cast<TEditForm*>(window);
   if (editor && !editor->IsClosed()) {
-    if (editor != lastActive_) editor->FormActivate();
+    if (editor != lastActive_) {
+      // The window left behind closes its Find and Replace dialogs.
+      if (lastActive_ && !lastActive_->IsClosed()) lastActive_->FormDeactivate();
+      editor->FormActivate();
+    }
     lastActive_ = editor;
   }
   menus_->ShowMenusFor(ActiveEditor() != nullptr);
@@ -254,6 +259,17 @@ LinePrinter& TFrameForm::Printer() {
 }
 
 void TFrameForm::SetPrinter(std::unique_ptr<LinePrinter> printer) { printer_ = std::move(printer); }
+void TFrameForm::Bookmarks1Click() {
+  if (!bookmarkPad_) {
+    auto activeEditor = [this] { return ActiveEditor(); };
+    bookmarkPad_ = new TBMForm(*this, activeEditor, this);
+  }
+  bookmarkPad_->show();
+  bookmarkPad_->raise();
+  bookmarkPad_->activateWindow();
+}
+
+TBMForm* TFrameForm::BookmarkPad() const { return bookmarkPad_; }
 
 void TFrameForm::RunCommand(const std::function<void()>& command) {
   try {
@@ -378,6 +394,8 @@ bool TFrameForm::AskToClose() {
 bool TFrameForm::FormCloseQuery() { return AskToClose(); }
 
 bool TFrameForm::WriteSettings() {
+  // Notes typed into a pad that is still open are kept too.
+  if (bookmarkPad_) bookmarkPad_->KeepNotes();
   const QRect bounds = geometry();
   settings_.top = bounds.top();
   settings_.left = bounds.left();
@@ -389,6 +407,7 @@ bool TFrameForm::WriteSettings() {
 bool TFrameForm::FormClose() {
   if (writeSettings_ && !WriteSettings()) return false;
   closing_ = true;
+  if (bookmarkPad_) bookmarkPad_->close();
   for (TEditForm* editor : EditorWindows()) editor->CloseApproved();
   return true;
 }

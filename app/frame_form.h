@@ -3,6 +3,7 @@
 // lists, and the application-wide key filter.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -23,6 +24,7 @@ namespace penwick {
 
 class FrameMenus;
 class LinePrinter;
+class TBMForm;
 
 class TFrameForm : public QMainWindow, public FrameLink {
   Q_OBJECT
@@ -87,6 +89,11 @@ class TFrameForm : public QMainWindow, public FrameLink {
   // Runs a command inside the error boundary: a failure is shown in the error box, the program goes on.
   void RunCommand(const std::function<void()>& command);
 
+  // --- Bookmark notes ---
+  // Opens the bookmark notes pad, or brings the open one forward with its text as it is.
+  void Bookmarks1Click();
+  TBMForm* BookmarkPad() const;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -113,7 +120,9 @@ class TFrameForm : public QMainWindow, public FrameLink {
   QMdiArea* mdi_ = nullptr;
   QWidget* Panel1_ = nullptr;
   FrameMenus* menus_ = nullptr;
-  TEditForm* lastActive_ = nullptr;
+  QPointer<TEditForm> lastActive_;
+  // Bookmark notes: at most one pad at a time.
+  QPointer<TBMForm> bookmarkPad_;
 
   bool firstActivation_ = false;
   bool writeSettings_ = false;

@@ -41,6 +41,7 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddFileMenus(*this);
   AddEditMenus(*this);
   AddHtmlMenus(*this);
+  AddSearchMenus(*this);
   AddHelpMenu(*this);
   ShowMenusFor(false);
 }

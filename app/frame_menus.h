@@ -97,5 +97,7 @@ void AboutPenwick1(TFrameForm& frame);
 void AddHtmlMenus(FrameMenus& menus);
 // The Edit menu's clipboard and line items, their pop-up items, and Print and Printer setup.
 void AddEditMenus(FrameMenus& menus);
+// The Srch menu, its pop-up items and the find/replace paste warning of the Text menu.
+void AddSearchMenus(FrameMenus& menus);
 
 }  // namespace penwick

@@ -215,6 +215,7 @@ void TEditForm::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TEditForm::FormClose() {
+  FormDeactivate();
   closed_ = true;
   const int mine = number_ % 100;
   for (TEditForm* other : frame_.EditorWindows()) {

@@ -12,6 +12,9 @@ namespace penwick {
 class FrameLink;
 class StatusPanels;
 class TextControl;
+class FindDialog;
+class ReplaceDialog;
+enum class ReplaceButton;
 
 inline constexpr char kNewFile[] = "New File";
 
@@ -94,6 +97,23 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   void Printersetup1Click();
   // Right-click or the context-menu key in the text.
   void EditorContextMenu(const QPoint& globalPos);
+  // --- Find, replace, re-search, go to line ---
+  void Find1Click();
+  // Find Next: F3 and the Find dialog's button.
+  void FindDialog1Find();
+  void Replace1Click();
+  // The Replace dialog's Find Next, Replace and Replace All.
+  void ReplaceDialog1Replace(ReplaceButton button);
+  void FindDialog1Close();
+  void ReplaceDialog1Close();
+  void Research1Click();
+  void Gotoline1Click();
+  void FindPasteSetClick();
+  // Another window became active (or this one closes): an open Find or Replace dialog closes.
+  void FormDeactivate();
+  // Created when first opened.
+  FindDialog* FindDialog1() const { return findDialog_; }
+  ReplaceDialog* ReplaceDialog1() const { return replaceDialog_; }
 
  signals:
   // The status bar was clicked: the frame rotates to another window.
@@ -121,6 +141,9 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   int lastSelStart_ = 0;
   bool closeApproved_ = false;
   bool closed_ = false;
+  // Find and replace
+  FindDialog* findDialog_ = nullptr;
+  ReplaceDialog* replaceDialog_ = nullptr;
 };
 
 // The name part of a full file name.

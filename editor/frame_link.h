@@ -34,6 +34,11 @@ struct RunState {
   // Ctrl+Tab in the text arrives as a Tab with this request set.
   bool tabInsertRequest = false;
   bool ctrlRestore = false;
+  // Go to line: the last entry and its history, for this run only. The bookmark notes hand Go to line a
+  // line number to take without asking.
+  QString gotoLine = QStringLiteral("1");
+  QStringList gotoHistory;
+  QString bookmarkGoto;
 };
 
 class FrameLink {

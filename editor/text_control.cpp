@@ -2,8 +2,10 @@
 
 #include <QFontDatabase>
 #include <algorithm>
+#include <vector>
 
 #include "editor/scintilla_widget.h"
+#include "editor/text_matcher.h"
 
 namespace penwick {
 
@@ -274,6 +276,76 @@ void TextControl::SetStyle(int start, int length, int style) {
 
 int TextControl::StyleAt(int pos) const {
   return static_cast<int>(Send(QsciScintillaBase::SCI_GETSTYLEAT, ToByte(pos)));
+}
+
+// --- Find and replace -------------------------------------------------------------------------------------
+
+TextControl::Match TextControl::FindForward(const QString& text, int start, bool wholeWord,
+                                            bool matchCase) const {
+  const TextMatcher matcher(text, {wholeWord, matchCase});
+  if (matcher.Empty()) return {};
+  const QByteArrayView doc = Utf8();
+  const TextMatcher::Hit hit = matcher.Find(doc, ToByte(std::max(start, 0)));
+  if (!hit) return {};
+  const int first = ToChar(hit.start);
+  return {first, ToChar(hit.start + hit.length) - first};
+}
+
+int TextControl::ReplaceAll(const QString& text, const QString& with, int start, bool wholeWord,
+                            bool matchCase) {
+  const TextMatcher matcher(text, {wholeWord, matchCase});
+  if (matcher.Empty()) return 0;
+  const QByteArrayView doc = Utf8();
+  std::vector<TextMatcher::Hit> hits;
+  for (TextMatcher::Hit hit = matcher.Find(doc, ToByte(std::max(start, 0))); hit;
+       hit = matcher.Find(doc, hit.start + hit.length)) {
+    hits.push_back(hit);
+  }
+  if (hits.empty()) return 0;
+
+  // Only the stretch from the first match to the end of the last one is rewritten.
+  const qsizetype spanStart = hits.front().start;
+  const qsizetype spanEnd = hits.back().start + hits.back().length;
+  const QByteArray replacement = with.toUtf8();
+  QByteArray out;
+  out.reserve(spanEnd - spanStart + static_cast<qsizetype>(hits.size()) * replacement.size());
+  qsizetype copied = spanStart;
+  for (const TextMatcher::Hit& hit : hits) {
+    out.append(doc.sliced(copied, hit.start - copied));
+    out.append(replacement);
+    copied = hit.start + hit.length;
+  }
+
+  // The colours between the matches (blue tags, red blocks) stay; replacements are plain text.
+  QByteArray styles;
+  {
+    QByteArray styled(2 * (spanEnd - spanStart) + 2, '\0');
+    editor_->SendScintilla(QsciScintillaBase::SCI_GETSTYLEDTEXT, static_cast<long>(spanStart),
+                           static_cast<long>(spanEnd), styled.data());
+    bool coloured = false;
+    for (qsizetype i = 1; i < styled.size() - 2 && !coloured; i += 2) coloured = styled[i] != 0;
+    if (coloured) {
+      styles.reserve(out.size());
+      copied = spanStart;
+      for (const TextMatcher::Hit& hit : hits) {
+        for (qsizetype b = copied; b < hit.start; ++b) styles.append(styled[2 * (b - spanStart) + 1]);
+        styles.append(replacement.size(), '\0');
+        copied = hit.start + hit.length;
+      }
+    }
+  }
+
+  Send(QsciScintillaBase::SCI_SETTARGETRANGE, spanStart, spanEnd);
+  Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(out.size()),
+       reinterpret_cast<long>(out.constData()));
+  if (!styles.isEmpty()) {
+    Send(QsciScintillaBase::SCI_STARTSTYLING, spanStart, 0xFF);
+    Send(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(styles.size()),
+         reinterpret_cast<long>(styles.constData()));
+  }
+  const long caret = spanStart + out.size();
+  Send(QsciScintillaBase::SCI_SETSEL, caret, caret);
+  return static_cast<int>(hits.size());
 }
 
 }  // namespace penwick

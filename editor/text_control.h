@@ -75,6 +75,19 @@ class TextControl : public QObject {
   long ToByte(int pos) const;
   int ToChar(long bytePos) const;
 
+  // --- Find and replace ---
+  struct Match {
+    int start = -1;  // -1: not found
+    int length = 0;
+  };
+  // The first match of text at or after character start, to the end of the document. An empty text finds
+  // nothing. Runs over the raw buffer: no copy of the document.
+  Match FindForward(const QString& text, int start, bool wholeWord, bool matchCase) const;
+  // Replaces every match from character start to the end in one edit (one undo step), building the new
+  // text in one pass, so a replacement that contains the search text is never searched again. Colours of
+  // the text between the matches are kept. The caret goes after the last replacement. Returns the count.
+  int ReplaceAll(const QString& text, const QString& with, int start, bool wholeWord, bool matchCase);
+
  signals:
   // After a text change; several changes in one go are reported once, when control returns to the loop.
   void Changed();

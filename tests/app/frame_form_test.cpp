@@ -245,9 +245,10 @@ TEST_F(FrameFormTest, MenuBarShowsTheEditorMenusOnlyWhileAnEditorWindowIsOpen) {
   EXPECT_FALSE(frame_->Menus().Find(QStringLiteral("Save1"))->isEnabled());
 
   TEditForm* editor = NewWindow();
-  EXPECT_EQ(menuTitles(),
-            (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("HTM&L"),
-                         QStringLiteral("&Window"), QStringLiteral("T&ools"), QStringLiteral("&Help")}));
+  // The editor's own menus (those that have items) stand between its File menu and Window, Tools, Help.
+  const QStringList editorBar = menuTitles();
+  EXPECT_EQ(editorBar.first(), QStringLiteral("&File"));
+  EXPECT_EQ(editorBar.mid(editorBar.size() - 3), bar.mid(1));
   EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), frame_->Menus().Menu(MenuId::kEditorFile));
   // An empty document has nothing to save yet.
   EXPECT_FALSE(frame_->Menus().Find(QStringLiteral("Save1"))->isEnabled());

@@ -15,6 +15,7 @@
 #include <new>
 
 #include "app/frame_menus.h"
+#include "app/update_lock.h"
 #include "editor/edit_form.h"
 #include "editor/text_control.h"
 #include "platform/run_once.h"
@@ -41,19 +42,6 @@ class WhiteCover : public QWidget {
 
  protected:
   void mousePressEvent(QMouseEvent*) override { hide(); }
-};
-
-// Suspends drawing of a widget for the lifetime of the guard.
-class UpdateLock {
- public:
-  explicit UpdateLock(QWidget* widget) : widget_(widget), was_(widget->updatesEnabled()) {
-    widget_->setUpdatesEnabled(false);
-  }
-  ~UpdateLock() { widget_->setUpdatesEnabled(was_); }
-
- private:
-  QWidget* widget_;
-  bool was_;
 };
 
 const char kMinimumWidthText[] =
@@ -105,6 +93,7 @@ TFrameForm::TFrameForm(Ui& ui, QString programFolder, QStringList arguments, QWi
   setMinimumWidth(kMinimumWidth);
   setGeometry(kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight);
   FormCreate();
+  File1Click();  // the reopen and direct-open items follow the lists just loaded
 }
 
 TFrameForm::~TFrameForm() { qApp->removeEventFilter(this); }

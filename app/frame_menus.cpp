@@ -39,6 +39,7 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   }
   connect(Menu(MenuId::kWindow), &QMenu::aboutToShow, this, &FrameMenus::FillWindowList);
   AddFileMenus(*this);
+  AddWindowMenus(*this);
   ShowMenusFor(false);
 }
 
@@ -118,6 +119,7 @@ void FrameMenus::Refresh() {
     if (row->onEditor) action->setEnabled(editor);
     if (row->checked) action->setChecked(row->checked(frame_));
   }
+  emit Refreshed();
 }
 
 void FrameMenus::FillWindowList() {
@@ -182,14 +184,21 @@ void AddFileMenus(FrameMenus& menus) {
   scratch->removeAction(exitItem);
 
   menus.AddExisting(MenuId::kFrameFile, newItem);
+  AddOpenItems(menus, MenuId::kFrameFile);
+  AddDirectOpenItems(menus, MenuId::kFrameFile);
   menus.Menu(MenuId::kFrameFile)->addSeparator();
   menus.AddExisting(MenuId::kFrameFile, exitItem);
+  AddReopenItems(menus, MenuId::kFrameFile);
 
   menus.AddExisting(MenuId::kEditorFile, newItem);
+  AddOpenItems(menus, MenuId::kEditorFile);
   menus.Menu(MenuId::kEditorFile)->addSeparator();
   menus.AddRows(MenuId::kEditorFile, kEditorFileRows);
   menus.Menu(MenuId::kEditorFile)->addSeparator();
+  AddDirectOpenItems(menus, MenuId::kEditorFile);
+  menus.Menu(MenuId::kEditorFile)->addSeparator();
   menus.AddExisting(MenuId::kEditorFile, exitItem);
+  AddReopenItems(menus, MenuId::kEditorFile);
 
   menus.AddRows(MenuId::kHidden, kFlipRows);
 }

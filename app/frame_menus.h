@@ -73,6 +73,13 @@ class FrameMenus : public QObject {
   // Editor commands are enabled only while an editor window is active; check marks follow the switches.
   void Refresh();
 
+  TFrameForm& Frame() const { return frame_; }
+
+ signals:
+  // After every refresh (a menu opens, a command ran, the active window changed): items that follow
+  // program-wide lists bring themselves up to date.
+  void Refreshed();
+
  private:
   QAction* MakeAction(const MenuRow& row);
   void FillWindowList();

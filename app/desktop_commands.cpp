@@ -93,6 +93,12 @@ void TFrameForm::RestoreDesktop1Click() {
   }
 
   // Everything that makes the file unusable is found before a single window is closed.
+  if (!QFileInfo(path).isFile()) {
+    // Not a plain file (a device or a pipe would never end): nothing to read.
+    boxes_.Show(QStringLiteral("Load Failure"), QStringLiteral("File Doesn't exist!"), MsgType::kInformation,
+                MsgButtons::kOk);
+    return;
+  }
   QByteArray bytes;
   QString error;
   const qint64 size = QFileInfo(path).size();
@@ -143,6 +149,8 @@ void TFrameForm::RestoreDesktop1Click() {
                   MsgButtons::kOk);
       return;
     }
+    // A window that refused to close keeps its file: never a second window editing the same file.
+    if (IsAlreadyOpen(line)) continue;
     // Restored files do not enter the recent-files list.
     ReopenIt(line, /*directOpen=*/true);
   }

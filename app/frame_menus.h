@@ -76,7 +76,7 @@ class FrameMenus : public QObject {
   TFrameForm& Frame() const { return frame_; }
 
  signals:
-  // After every refresh (a menu opens, a command ran, the active window changed): items that follow
+  // After every refresh (a menu opens, a command ran, the menus were switched): items that follow
   // program-wide lists bring themselves up to date.
   void Refreshed();
 

@@ -1,7 +1,10 @@
 // Saving the open files as a desktop and restoring it, with desktop files good, damaged and hostile.
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "tests/support/frame_fixture.h"
 
@@ -77,6 +80,27 @@ TEST_F(DesktopTest, SavedDesktopComesBackInTheSameWindowNumbers) {
   EXPECT_EQ(frame_->AppSettings().lastFilter, 5);
 }
 
+TEST_F(DesktopTest, AWindowThatRefusesToCloseKeepsItsPlaceAndIsNotOpenedTwice) {
+  Start();
+  const QString a = File(QStringLiteral("a.txt"));
+  const QString b = File(QStringLiteral("b.txt"));
+  const QString desktop = WriteDesktop(QStringLiteral("two.dsk"), (a + "\r\n" + b + "\r\n").toUtf8());
+  TEditForm* kept = Open(b);
+  Type(kept->Editor(), QStringLiteral("unsaved "));
+  Flush();
+  ui_.AnswerMessage(MsgResult::kOk);  // restore
+  ui_.AnswerOpen({desktop});
+  ui_.AnswerMessage(MsgResult::kCancel);  // "Closing with modified text": keep b.txt open
+  ui_.AnswerMessage(MsgResult::kOk);      // restoring
+  ui_.AnswerMessage(MsgResult::kOk);      // b.txt is already open
+  frame_->RestoreDesktop1Click();
+  Flush();
+  EXPECT_EQ(FileNames(), (QStringList{b, a}));
+  EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("File already in Penwick|%1 is already open!").arg(b));
+  EXPECT_EQ(kept->Text().Text(), QStringLiteral("unsaved b.txt"));
+  EXPECT_EQ(Panel(frame_->EditorWindows()[1], 6), QStringLiteral("Window: 2"));
+}
+
 TEST_F(DesktopTest, RestoreStopsAtADamagedLineAndSkipsMissingFiles) {
   Start();
   const QString a = File(QStringLiteral("a.txt"));
@@ -140,11 +164,15 @@ TEST_F(DesktopTest, UnusableDesktopFilesAreRefusedBeforeAnyWindowCloses) {
        Home(QStringLiteral("huge.dsk")) + QStringLiteral(" is 2097152 bytes long")},
       {"notes.txt", a.toUtf8(), QStringLiteral("Load failure!"),
        QStringLiteral("Can load only an Penwick .dsk file.")},
+      {"pipe.dsk", {}, QStringLiteral("Load Failure"), QStringLiteral("File Doesn't exist!")},
   };
+  // A pipe named like a desktop would never finish reading.
+  ASSERT_EQ(mkfifo(QFile::encodeName(Home(QStringLiteral("pipe.dsk"))).constData(), 0600), 0);
   TEditForm* open = Open(a);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
-    const QString desktop = WriteDesktop(QString::fromLatin1(c.file), c.bytes);
+    const QString name = QString::fromLatin1(c.file);
+    const QString desktop = QFileInfo(Home(name)).exists() ? Home(name) : WriteDesktop(name, c.bytes);
     ui_.Clear();
     ui_.AnswerMessage(MsgResult::kOk);
     Restore(desktop, /*reachesRestoring=*/false);

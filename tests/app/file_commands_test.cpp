@@ -340,7 +340,7 @@ TEST_F(FileCommandsTest, FilesOfOneNameInTwoFoldersEachComeToTheFront) {
   EXPECT_TRUE(ui_.MessageLog().isEmpty());
   ASSERT_EQ(frame_->EditorWindows().size(), 4u);
 
-  for (const QString& name : {first, second, first, upper, lower, upper}) {
+  for (const QString& name : {second, second, first, first, upper, lower, lower}) {
     SCOPED_TRACE(name.toStdString());
     ui_.AnswerMessage(MsgResult::kOk);
     OpenChosen({name});

@@ -108,23 +108,6 @@ TEST_F(WindowCommandsTest, MinimisedWindowsStayIconsAndArrangeIconsLinesThemUp) 
   EXPECT_EQ(editors[1]->x(), editors[0]->width());
 }
 
-TEST_F(WindowCommandsTest, CascadeOverlapsTheWindowsFromTheTopLeft) {
-  StartLarge();
-  for (int i = 0; i < 3; ++i) NewWindow();
-  Action("Cascade1")->trigger();
-  Flush();
-  const std::vector<TEditForm*> editors = frame_->EditorWindows();
-  QList<QPoint> corners;
-  for (TEditForm* editor : editors) {
-    EXPECT_FALSE(editor->isMaximized());
-    corners << editor->pos();
-  }
-  std::sort(corners.begin(), corners.end(), [](QPoint a, QPoint b) { return a.y() < b.y(); });
-  EXPECT_EQ(corners.first(), QPoint(0, 0));
-  EXPECT_GT(corners[1].x(), corners[0].x());
-  EXPECT_GT(corners[2].y(), corners[1].y());
-}
-
 TEST_F(WindowCommandsTest, TileTopTwoHoldsTheOthersAndReopensThemAsTheNextWindows) {
   StartLarge();
   // Names that share their ends: each window is held by its own full name.
@@ -195,7 +178,6 @@ TEST_F(WindowCommandsTest, TileTopTwoLeavesUnnamedAndRefusingWindowsOpenAndUnhel
   frame_->Tile2ofN1Click();
   Flush();
   EXPECT_EQ(frame_->EditorWindows().size(), 4u);
-  modified->Text().SetModified(false);
 }
 
 TEST_F(WindowCommandsTest, TileTopTwoWithTwoWindowsTilesAndWithOneDoesNothing) {
@@ -241,24 +223,6 @@ TEST_F(WindowCommandsTest, AltDigitBringsThatWindowOrSaysThereIsNone) {
   QTest::keyClick(frame_->ActiveEditor()->Editor(), Qt::Key_3, Qt::AltModifier);
   Flush();
   EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), QStringLiteral("4.txt"));
-}
-
-TEST_F(WindowCommandsTest, StatusBarClickRotatesToTheNextWindowNumber) {
-  StartLarge();
-  const std::vector<TEditForm*> editors =
-      OpenFiles({QStringLiteral("1.txt"), QStringLiteral("2.txt"), QStringLiteral("3.txt")});
-  const struct {
-    int clicked;  // window whose status bar is clicked
-    int expected;
-  } cases[] = {{3, 1}, {1, 2}, {2, 3}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.clicked);
-    TEditForm* clicked = editors[static_cast<size_t>(c.clicked - 1)];
-    frame_->BringEditorToFront(clicked);
-    QTest::mouseClick(clicked->StatusBar(), Qt::LeftButton);
-    Flush();
-    EXPECT_EQ(frame_->ActiveEditor(), editors[static_cast<size_t>(c.expected - 1)]);
-  }
 }
 
 TEST_F(WindowCommandsTest, WindowListShowsFullNamesWithUnnamedWindowsInPlace) {

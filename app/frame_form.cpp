@@ -16,6 +16,7 @@
 
 #include "app/frame_menus.h"
 #include "collections/bookmark_notes.h"
+#include "app/update_lock.h"
 #include "editor/edit_form.h"
 #include "editor/line_printer.h"
 #include "editor/text_control.h"
@@ -43,19 +44,6 @@ class WhiteCover : public QWidget {
 
  protected:
   void mousePressEvent(QMouseEvent*) override { hide(); }
-};
-
-// Suspends drawing of a widget for the lifetime of the guard.
-class UpdateLock {
- public:
-  explicit UpdateLock(QWidget* widget) : widget_(widget), was_(widget->updatesEnabled()) {
-    widget_->setUpdatesEnabled(false);
-  }
-  ~UpdateLock() { widget_->setUpdatesEnabled(was_); }
-
- private:
-  QWidget* widget_;
-  bool was_;
 };
 
 const char kMinimumWidthText[] =
@@ -107,6 +95,7 @@ TFrameForm::TFrameForm(Ui& ui, QString programFolder, QStringList arguments, QWi
   setMinimumWidth(kMinimumWidth);
   setGeometry(kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight);
   FormCreate();
+  File1Click();  // the reopen and direct-open items follow the lists just loaded
 }
 
 TFrameForm::~TFrameForm() { qApp->removeEventFilter(this); }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/file_commands.h"
 #include "app/message_boxes.h"
 #include "app/settings.h"
 #include "app/settings_store.h"
@@ -76,6 +77,41 @@ class TFrameForm : public QMainWindow, public FrameLink {
   // the last one window 1.
   void ShiftWindow(int number);
 
+  // --- File commands and recent files (app/file_commands.cpp) ---
+  void Open1Click();
+  void Template1Click();
+  // The File menu opens: the reopen items follow the recent-files list, the direct-open items the slots.
+  void File1Click();
+  // Reopen 1..5 (index 0..4 of the recent-files list) and the five direct-open items (slot 0..4); an
+  // already open file is brought to the front instead.
+  void ReopenClick(int index);
+  void DirectFileClick(int slot);
+  void AddDirectOpen1Click();
+  void RemoveDirectOpen1Click();
+  // Opens an existing file by name in a new window, its folder made the current directory; a missing file
+  // gets "File Doesn't exist!". A direct open leaves the recent-files list alone. Returns whether it opened.
+  bool ReopenIt(const QString& fileName, bool directOpen = false);
+  void OpenDirectFile(const QString& fileName);
+  // Whether a window shows the file (names compared as the file system does); says so unless quiet.
+  bool IsAlreadyOpen(const QString& fileName, bool quiet = false);
+  // Activates the window showing the file; false when there is none.
+  bool BringFileToFront(const QString& fileName);
+  FileMenuItems& FileItems() { return fileItems_; }
+
+  // --- Window management and desktops (app/window_commands.cpp, app/desktop_commands.cpp) ---
+  void Tile1Click();
+  void Tile2ofN1Click();
+  void Cascade1Click();
+  void Arrangeicons1Click();
+  void SaveDesktop1Click();
+  void RestoreDesktop1Click();
+  // Alt+1..Alt+9 bring window 1..9 to the front; Alt+0 (tag 0) shows the window list.
+  void WinGet_1Click(int tag);
+  void Altgetswindow1Click();
+  void BringEditorToFront(TEditForm* editor);
+  bool Tile2ofNChecked() const { return tile2ofNChecked_; }
+  const QStringList& HeldFiles() const { return heldFiles_; }
+
   TEditForm* ActiveEditor() const;
   QMdiArea* MdiArea() const { return mdi_; }
   QWidget* CoverPanel() const { return Panel1_; }
@@ -123,6 +159,11 @@ class TFrameForm : public QMainWindow, public FrameLink {
   QPointer<TEditForm> lastActive_;
   // Bookmark notes: at most one pad at a time.
   QPointer<TBMForm> bookmarkPad_;
+
+  // File commands and window management.
+  FileMenuItems fileItems_;
+  QStringList heldFiles_;  // full names of the windows closed by Tile Top 2 of N
+  bool tile2ofNChecked_ = false;
 
   bool firstActivation_ = false;
   bool writeSettings_ = false;

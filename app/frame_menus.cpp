@@ -43,6 +43,7 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddHtmlMenus(*this);
   AddSearchMenus(*this);
   AddHelpMenu(*this);
+  AddWindowMenus(*this);
   ShowMenusFor(false);
 }
 
@@ -122,6 +123,7 @@ void FrameMenus::Refresh() {
     if (row->onEditor) action->setEnabled(editor && (!row->enabled || row->enabled(*editor)));
     if (row->checked) action->setChecked(row->checked(frame_));
   }
+  emit Refreshed();
 }
 
 void FrameMenus::RefreshEditState() {
@@ -195,14 +197,22 @@ void AddFileMenus(FrameMenus& menus) {
   scratch->removeAction(exitItem);
 
   menus.AddExisting(MenuId::kFrameFile, newItem);
+  AddOpenItems(menus, MenuId::kFrameFile);
+  AddDirectOpenItems(menus, MenuId::kFrameFile);
   menus.Menu(MenuId::kFrameFile)->addSeparator();
   menus.AddExisting(MenuId::kFrameFile, exitItem);
+  AddReopenItems(menus, MenuId::kFrameFile);
 
   menus.AddExisting(MenuId::kEditorFile, newItem);
+  AddOpenItems(menus, MenuId::kEditorFile);
   menus.Menu(MenuId::kEditorFile)->addSeparator();
   menus.AddRows(MenuId::kEditorFile, kEditorFileRows);
+  AddPrintItems(menus);
+  menus.Menu(MenuId::kEditorFile)->addSeparator();
+  AddDirectOpenItems(menus, MenuId::kEditorFile);
   menus.Menu(MenuId::kEditorFile)->addSeparator();
   menus.AddExisting(MenuId::kEditorFile, exitItem);
+  AddReopenItems(menus, MenuId::kEditorFile);
 
   menus.AddRows(MenuId::kHidden, kFlipRows);
 }

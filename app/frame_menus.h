@@ -77,6 +77,13 @@ class FrameMenus : public QObject {
   // Only the items whose enabled state depends on the active window (cheap: runs before every shortcut).
   void RefreshEditState();
 
+  TFrameForm& Frame() const { return frame_; }
+
+ signals:
+  // After every refresh (a menu opens, a command ran, the menus were switched): items that follow
+  // program-wide lists bring themselves up to date.
+  void Refreshed();
+
  private:
   QAction* MakeAction(const MenuRow& row);
   void FillWindowList();
@@ -90,6 +97,8 @@ class FrameMenus : public QObject {
 
 // The File-menu items of the editor window and the frame's own File menu.
 void AddFileMenus(FrameMenus& menus);
+// Print and Printer setup on the editor's File menu (menus_edit.cpp).
+void AddPrintItems(FrameMenus& menus);
 // The Help menu's own items.
 void AddHelpMenu(FrameMenus& menus);
 void AboutPenwick1(TFrameForm& frame);

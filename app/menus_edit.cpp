@@ -97,9 +97,9 @@ void AddEditMenus(FrameMenus& menus) {
   menus.AddExisting(MenuId::kPopup, clipboard[3]);  // Paste
   menus.AddRows(MenuId::kPopup, kPopupPrintRows);
 
-  menus.AddRows(MenuId::kEditorFile, kPrintRows);
-
   new EditStateBeforeShortcuts(menus);
 }
+
+void AddPrintItems(FrameMenus& menus) { menus.AddRows(MenuId::kEditorFile, kPrintRows); }
 
 }  // namespace penwick

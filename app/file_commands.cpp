@@ -1,0 +1,289 @@
+// The frame's file commands: Open, Open Template, the recent files and the direct-open files.
+
+#include "app/file_commands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <algorithm>
+
+#include "app/frame_form.h"
+#include "editor/edit_form.h"
+#include "platform/file_names.h"
+
+namespace penwick {
+
+namespace {
+
+constexpr int kFilterCount = 6;
+constexpr int kTemplateFilter = 6;
+
+const char kRemovableText[] =
+    "In your last session, the last file loaded was on a drive that may have removable disks. If you don't "
+    "want Penwick trying to access this drive, press Cancel.";
+
+const char kAddDirectOpenText[] =
+    "You can add one to five files that open at once from the File menu (the first with Alt+F5, the "
+    "second with Ctrl+F5), even when they are not among your recent files.\n\n"
+    "Give the complete path and file name; the PathFinder tool on the Tools menu helps you find it.\n\n"
+    "Lists are kept only when Penwick writes its settings at the end of a run in which they changed.";
+
+const char kRemoveDirectOpenText[] =
+    "Removing a direct open file frees one of the five places for another file. Select the one to delete "
+    "and click OK.\n\n"
+    "Lists are kept only when Penwick writes its settings at the end of a run in which they changed.";
+
+// Hides the cover when a command ends, whatever happens inside it.
+class CoverGuard {
+ public:
+  explicit CoverGuard(TFrameForm& frame) : frame_(frame) {}
+  ~CoverGuard() { frame_.ShowCover(false); }
+  CoverGuard(const CoverGuard&) = delete;
+  CoverGuard& operator=(const CoverGuard&) = delete;
+
+ private:
+  TFrameForm& frame_;
+};
+
+// Cover, window number, new window, load, cover hidden.
+TEditForm* LoadInNewWindow(TFrameForm& frame, const QString& fileName, TEditForm::LoadKind kind) {
+  CoverGuard cover(frame);
+  TEditForm* editor = frame.CreateEditorWindow();
+  editor->Load(fileName, kind);
+  return editor;
+}
+
+// Files that are never loaded as text when chosen on their own.
+bool IsProgramFile(const QString& fileName) {
+  const QString suffix = QFileInfo(fileName).suffix().toLower();
+  return suffix == QLatin1String("zip") || suffix == QLatin1String("exe") || suffix == QLatin1String("dll");
+}
+
+void ShowMissingFile(MessageBoxes& boxes) {
+  boxes.Show(QStringLiteral("Load Failure"), QStringLiteral("File Doesn't exist!"), MsgType::kInformation,
+             MsgButtons::kOk);
+}
+
+}  // namespace
+
+QStringList OpenFilters() {
+  return {
+      QStringLiteral("Plain text files (*.txt)|*.txt"),
+      QStringLiteral("All files|*.*"),
+      QStringLiteral("HTML files (*.htm, *.html)|*.htm; *.html"),
+      QStringLiteral("XML files (*.xml)|*.xml"),
+      QStringLiteral("Rich Text Files (*.rtf)|*.rtf"),
+      QStringLiteral("Penwick templates (*.tpt)|*.tpt"),
+  };
+}
+
+void TFrameForm::Open1Click() {
+  if (run_.removableDriveCheck && OnRemovableMedia(settings_.lastOpen)) {
+    const MsgResult answer =
+        boxes_.Show(settings_.lastOpen + QStringLiteral("\n\n") + QString::fromLatin1(kRemovableText),
+                    MsgType::kInformation, MsgButtons::kOkCancel);
+    if (answer == MsgResult::kCancel) settings_.lastOpen.clear();
+  }
+  FileDialogRequest request;
+  request.caption = QStringLiteral("Open");
+  request.fileName = settings_.lastOpen;
+  request.folder = QDir::currentPath();
+  request.filters = OpenFilters();
+  request.filterIndex = std::clamp(settings_.lastFilter, 1, kFilterCount);
+  const FileDialogResult chosen = boxes_.ui().AskOpenFiles(request, /*multiple=*/true);
+  if (chosen.fileNames.isEmpty()) return;
+  QStringList names;
+  for (const QString& name : chosen.fileNames) names << NormalisedPath(name);
+  // As after the platform's own open dialog, the chosen files' folder is the current one.
+  QDir::setCurrent(QFileInfo(names.first()).absolutePath());
+
+  if (names.size() == 1) {
+    const QString& name = names.first();
+    if (IsAlreadyOpen(name)) {
+      BringFileToFront(name);
+      return;
+    }
+    if (IsProgramFile(name)) {
+      // The window stays open, empty, so the user sees where the file would have gone.
+      {
+        CoverGuard cover(*this);
+        CreateEditorWindow();
+      }
+      boxes_.Show(QStringLiteral("Invalid file type"),
+                  QStringLiteral("Can't load a .%1 file!").arg(QFileInfo(name).suffix()),
+                  MsgType::kInformation, MsgButtons::kOk);
+      return;
+    }
+    LoadInNewWindow(*this, name, TEditForm::LoadKind::kNormal);
+    settings_.lastFilter = FilterIndexFor(name);
+    settings_.lastOpen = name;
+    return;
+  }
+  for (const QString& name : names) {
+    if (IsAlreadyOpen(name)) continue;
+    LoadInNewWindow(*this, name, TEditForm::LoadKind::kNormal);
+    settings_.lastFilter = FilterIndexFor(name);
+    settings_.lastOpen = name;
+  }
+}
+
+void TFrameForm::Template1Click() {
+  FileDialogRequest request;
+  request.caption = QStringLiteral("Open a template as New File");
+  request.fileName = programFolder_ + QStringLiteral("/*.tpt");
+  request.folder = programFolder_;
+  request.filters = OpenFilters();
+  request.filterIndex = kTemplateFilter;
+  const FileDialogResult chosen = boxes_.ui().AskOpenFiles(request, /*multiple=*/false);
+  if (chosen.fileNames.isEmpty()) return;
+  // Any file may serve as a template; the new document stays unnamed and enters no list.
+  TEditForm* editor =
+      LoadInNewWindow(*this, NormalisedPath(chosen.fileNames.first()), TEditForm::LoadKind::kTemplate);
+  editor->setWindowTitle(QString::fromLatin1(kNewFile));
+}
+
+void TFrameForm::File1Click() {
+  const QStringList& recent = settings_.reopens;
+  for (QAction* separator : fileItems_.reopenSeparators) separator->setVisible(!recent.isEmpty());
+  for (size_t i = 0; i < fileItems_.reopens.size(); ++i) {
+    QAction* item = fileItems_.reopens[i];
+    if (!item) continue;
+    const bool shown = static_cast<qsizetype>(i) < recent.size();
+    // Only entries that exist are offered: a shortened list never leaves a stale item behind.
+    if (shown) item->setText(MenuCaptionFor(recent.at(static_cast<qsizetype>(i))));
+    item->setVisible(shown);
+  }
+  for (size_t i = 0; i < fileItems_.directFiles.size(); ++i) {
+    QAction* item = fileItems_.directFiles[i];
+    if (!item) continue;
+    const QString& name = settings_.directOpen[i];
+    if (!name.isEmpty()) item->setText(MenuCaptionFor(name));
+    item->setVisible(!name.isEmpty());
+  }
+}
+
+void TFrameForm::ReopenClick(int index) {
+  const QStringList& recent = settings_.reopens;
+  if (index < 0 || index >= recent.size()) return;
+  const QString name = recent.at(index);
+  if (IsAlreadyOpen(name)) {
+    BringFileToFront(name);
+    return;
+  }
+  ReopenIt(name);
+}
+
+void TFrameForm::DirectFileClick(int slot) {
+  if (slot < 0 || slot >= static_cast<int>(settings_.directOpen.size())) return;
+  const QString name = settings_.directOpen[static_cast<size_t>(slot)];
+  if (name.isEmpty()) return;
+  if (IsAlreadyOpen(name)) {
+    BringFileToFront(name);
+    return;
+  }
+  OpenDirectFile(name);
+}
+
+bool TFrameForm::ReopenIt(const QString& fileName, bool directOpen) {
+  const QString name = NormalisedPath(fileName);
+  if (name.isEmpty() || !QFileInfo(name).isFile()) {
+    ShowMissingFile(boxes_);
+    return false;
+  }
+  QDir::setCurrent(QFileInfo(name).absolutePath());
+  LoadInNewWindow(*this, name, directOpen ? TEditForm::LoadKind::kDirectOpen : TEditForm::LoadKind::kNormal);
+  settings_.lastFilter = FilterIndexFor(name);
+  if (!settings_.reopens.isEmpty()) settings_.lastOpen = settings_.reopens.first();
+  return true;
+}
+
+void TFrameForm::OpenDirectFile(const QString& fileName) {
+  const QString name = NormalisedPath(fileName);
+  if (name.isEmpty() || !QFileInfo(name).isFile()) {
+    ShowMissingFile(boxes_);
+    return;
+  }
+  QDir::setCurrent(QFileInfo(name).absolutePath());
+  LoadInNewWindow(*this, name, TEditForm::LoadKind::kDirectOpen);
+}
+
+bool TFrameForm::IsAlreadyOpen(const QString& fileName, bool quiet) {
+  const bool open = std::any_of(run_.openFiles.cbegin(), run_.openFiles.cend(),
+                                [&](const QString& entry) { return SameFileName(entry, fileName); });
+  if (open && !quiet) {
+    boxes_.Show(QStringLiteral("File already in Penwick"), fileName + QStringLiteral(" is already open!"),
+                MsgType::kInformation, MsgButtons::kOk);
+  }
+  return open;
+}
+
+bool TFrameForm::BringFileToFront(const QString& fileName) {
+  // From the bottom of the stacking order up; an editing window before an RTF viewing copy of the file.
+  const QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::StackingOrder);
+  for (const bool rtfView : {false, true}) {
+    for (QMdiSubWindow* window : order) {
+      auto* editor = qobject_cast<TEditForm*>(window);
+      if (!editor || editor->IsClosed() || editor->IsUnnamed() || editor->IsRtfView() != rtfView) continue;
+      if (!SameFileName(editor->FileName(), fileName)) continue;
+      CoverGuard cover(*this);
+      ShowCover(true);
+      BringEditorToFront(editor);
+      return true;
+    }
+  }
+  return false;
+}
+
+void TFrameForm::AddDirectOpen1Click() {
+  boxes_.Show(QStringLiteral("Add \"direct open\" File"), QString::fromLatin1(kAddDirectOpenText),
+              MsgType::kInformation, MsgButtons::kOk);
+  QString value;
+  if (!boxes_.InputQuery(QStringLiteral("Add Direct open file"),
+                         QStringLiteral("path%1name:").arg(QDir::separator()), value)) {
+    return;
+  }
+  value = value.trimmed();
+  if (value.isEmpty()) return;
+  for (QString& slot : settings_.directOpen) {
+    if (slot.isEmpty()) {
+      slot = value;
+      File1Click();
+      return;
+    }
+  }
+  boxes_.Show(QStringLiteral("Can't add file"), QStringLiteral("All 5 DOFile positions in use!"),
+              MsgType::kInformation, MsgButtons::kOk);
+}
+
+void TFrameForm::RemoveDirectOpen1Click() {
+  boxes_.Show(QStringLiteral("Remove \"Direct Open\" File"), QString::fromLatin1(kRemoveDirectOpenText),
+              MsgType::kInformation, MsgButtons::kOk);
+  QStringList entries;
+  for (const QString& slot : settings_.directOpen) {
+    if (!slot.isEmpty()) entries << slot;
+  }
+  if (entries.isEmpty()) return;
+  QString value = entries.first();
+  if (!boxes_.InputWithHistory(QStringLiteral("Delete \"Direct Open\" List item"),
+                               QStringLiteral("Select the item to Delete"), value, entries)) {
+    return;
+  }
+  const qsizetype chosen = entries.indexOf(value);
+  if (chosen < 0) return;
+  entries.removeAt(chosen);
+  // Used slots first, free slots last.
+  for (size_t i = 0; i < settings_.directOpen.size(); ++i) {
+    settings_.directOpen[i] =
+        static_cast<qsizetype>(i) < entries.size() ? entries.at(static_cast<qsizetype>(i)) : QString();
+  }
+  File1Click();
+}
+
+void TFrameForm::BringEditorToFront(TEditForm* editor) {
+  if (!editor || editor->IsClosed()) return;
+  mdi_->setActiveSubWindow(editor);
+}
+
+}  // namespace penwick

@@ -1,0 +1,132 @@
+// The file commands' items of the File menus, the Window menu and the Alt+digit window keys.
+
+#include <QAction>
+#include <QMenu>
+
+#include "app/file_commands.h"
+#include "app/frame_form.h"
+#include "app/frame_menus.h"
+
+namespace penwick {
+
+namespace {
+
+const MenuRow kOpenRows[] = {
+    {"Open1", "&Open ...", "F5", [](TFrameForm& f) { f.Open1Click(); }},
+    {"Template1", "Open &Template...", "Shift+F5", [](TFrameForm& f) { f.Template1Click(); }},
+};
+
+const MenuRow kDirectOpenRows[] = {
+    {"AddDirectOpen1", "&Add Direct Open File (5)", "", [](TFrameForm& f) { f.AddDirectOpen1Click(); }},
+    {"RemoveDirectOpen1", "&Remove Direct Open File", "", [](TFrameForm& f) { f.RemoveDirectOpen1Click(); }},
+};
+
+// Captioned with their slot's file name when the File menu opens.
+const MenuRow kDirectFileRows[] = {
+    {"FirstDirectFile", "First direct open file", "Alt+F5", [](TFrameForm& f) { f.DirectFileClick(0); }},
+    {"SecondDirectFile", "Second direct open file", "Ctrl+F5", [](TFrameForm& f) { f.DirectFileClick(1); }},
+    {"ThirdDirectFile", "Third direct open file", "", [](TFrameForm& f) { f.DirectFileClick(2); }},
+    {"FourthDirectFile", "Fourth direct open file", "", [](TFrameForm& f) { f.DirectFileClick(3); }},
+    {"FifthDirectfile", "Fifth direct open file", "", [](TFrameForm& f) { f.DirectFileClick(4); }},
+};
+
+// Captioned with the recent files when the File menu opens.
+const MenuRow kReopenRows[] = {
+    {"Reopen1", "Reopen 1", "Shift+F4", [](TFrameForm& f) { f.ReopenClick(0); }},
+    {"Reopen2", "Reopen 2", "", [](TFrameForm& f) { f.ReopenClick(1); }},
+    {"Reopen3", "Reopen 3", "", [](TFrameForm& f) { f.ReopenClick(2); }},
+    {"Reopen4", "Reopen 4", "", [](TFrameForm& f) { f.ReopenClick(3); }},
+    {"Reopen5", "Reopen 5", "", [](TFrameForm& f) { f.ReopenClick(4); }},
+};
+
+const MenuRow kWindowRows[] = {
+    {"Tile1", "&Tile open Windows", "", [](TFrameForm& f) { f.Tile1Click(); }},
+    {"Tile2ofN1", "Tile Top &2 of N Windows", "", [](TFrameForm& f) { f.Tile2ofN1Click(); }, nullptr,
+     [](TFrameForm& f) { return f.Tile2ofNChecked(); }},
+    {"Cascade1", "&Cascade open Windows", "", [](TFrameForm& f) { f.Cascade1Click(); }},
+    {"Arrangeicons1", "&Arrange icons", "", [](TFrameForm& f) { f.Arrangeicons1Click(); }},
+    {},
+    {"SaveDesktop1", "Save Desktop", "", [](TFrameForm& f) { f.SaveDesktop1Click(); }},
+    {"RestoreDesktop1", "Restore Desktop", "", [](TFrameForm& f) { f.RestoreDesktop1Click(); }},
+    {},
+    {"Altgetswindow1", "Alt+1..9 for window 1..9; Alt+0 or", "",
+     [](TFrameForm& f) { f.Altgetswindow1Click(); }},
+    {"Altgetswindow2", "click for full-path WINDOW LIST", "", [](TFrameForm& f) { f.Altgetswindow1Click(); }},
+};
+
+// Items that only carry the Alt+digit keys; they work whichever window is active.
+const MenuRow kWinGetRows[] = {
+    {"WinGet_1", "WinGet_1", "Alt+1", [](TFrameForm& f) { f.WinGet_1Click(1); }},
+    {"WinGet_2", "WinGet_2", "Alt+2", [](TFrameForm& f) { f.WinGet_1Click(2); }},
+    {"WinGet_3", "WinGet_3", "Alt+3", [](TFrameForm& f) { f.WinGet_1Click(3); }},
+    {"WinGet_4", "WinGet_4", "Alt+4", [](TFrameForm& f) { f.WinGet_1Click(4); }},
+    {"WinGet_5", "WinGet_5", "Alt+5", [](TFrameForm& f) { f.WinGet_1Click(5); }},
+    {"WinGet_6", "WinGet_6", "Alt+6", [](TFrameForm& f) { f.WinGet_1Click(6); }},
+    {"WinGet_7", "WinGet_7", "Alt+7", [](TFrameForm& f) { f.WinGet_1Click(7); }},
+    {"WinGet_8", "WinGet_8", "Alt+8", [](TFrameForm& f) { f.WinGet_1Click(8); }},
+    {"WinGet_9", "WinGet_9", "Alt+9", [](TFrameForm& f) { f.WinGet_1Click(9); }},
+    {"WinGet_0", "WinGet_0", "Alt+0", [](TFrameForm& f) { f.WinGet_1Click(0); }},
+};
+
+// Makes actions that belong to no menu yet (one action per command, shared by both File menus).
+std::vector<QAction*> MakeActions(FrameMenus& menus, std::span<const MenuRow> rows) {
+  QMenu* scratch = menus.Menu(MenuId::kHidden);
+  std::vector<QAction*> actions = menus.AddRows(scratch, rows);
+  for (QAction* action : actions) scratch->removeAction(action);
+  return actions;
+}
+
+// The actions are made once, on the first File menu that asks for them.
+FileMenuItems& ItemsOf(FrameMenus& menus) {
+  TFrameForm& frame = menus.Frame();
+  FileMenuItems& items = frame.FileItems();
+  if (items.open.empty()) {
+    items.open = MakeActions(menus, kOpenRows);
+    items.directOpen = MakeActions(menus, kDirectOpenRows);
+    const std::vector<QAction*> directFiles = MakeActions(menus, kDirectFileRows);
+    const std::vector<QAction*> reopens = MakeActions(menus, kReopenRows);
+    for (size_t i = 0; i < items.reopens.size(); ++i) {
+      items.directFiles[i] = directFiles[i];
+      items.reopens[i] = reopens[i];
+      items.directFiles[i]->setVisible(false);
+      items.reopens[i]->setVisible(false);
+    }
+    // Lists change outside the File menu too (a load, Save As, the lists editor): the items follow them
+    // after every command, so their keys always match what the menu would show.
+    QObject::connect(&menus, &FrameMenus::Refreshed, &frame, &TFrameForm::File1Click);
+  }
+  return items;
+}
+
+}  // namespace
+
+QString MenuCaptionFor(const QString& fileName) {
+  QString caption = fileName;
+  caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  return caption;
+}
+
+void AddOpenItems(FrameMenus& menus, MenuId id) {
+  for (QAction* action : ItemsOf(menus).open) menus.AddExisting(id, action);
+}
+
+void AddDirectOpenItems(FrameMenus& menus, MenuId id) {
+  FileMenuItems& items = ItemsOf(menus);
+  for (QAction* action : items.directOpen) menus.AddExisting(id, action);
+  for (QAction* action : items.directFiles) menus.AddExisting(id, action);
+}
+
+void AddReopenItems(FrameMenus& menus, MenuId id) {
+  FileMenuItems& items = ItemsOf(menus);
+  QAction* separator = menus.Menu(id)->addSeparator();
+  separator->setVisible(false);
+  items.reopenSeparators.push_back(separator);
+  for (QAction* action : items.reopens) menus.AddExisting(id, action);
+}
+
+void AddWindowMenus(FrameMenus& menus) {
+  menus.AddRows(MenuId::kWindow, kWindowRows);
+  menus.AddRows(MenuId::kHidden, kWinGetRows);
+}
+
+}  // namespace penwick

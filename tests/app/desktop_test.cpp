@@ -1,0 +1,227 @@
+// Saving the open files as a desktop and restoring it, with desktop files good, damaged and hostile.
+
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "tests/support/frame_fixture.h"
+
+namespace penwick::test {
+namespace {
+
+class DesktopTest : public FrameTest {
+ protected:
+  QString Home(const QString& name) const { return QDir(env_.ProgramFolder()).filePath(name); }
+  QString WriteDesktop(const QString& name, const QByteArray& bytes) const {
+    QFile file(Home(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    return Home(name);
+  }
+  // Restore Desktop with the file chosen; the "Restoring" box is answered when expected.
+  void Restore(const QString& desktop, bool reachesRestoring = true) {
+    ui_.AnswerMessage(MsgResult::kOk);
+    ui_.AnswerOpen({desktop});
+    if (reachesRestoring) ui_.AnswerMessage(MsgResult::kOk);
+    frame_->RestoreDesktop1Click();
+    Flush();
+  }
+  QStringList FileNames() const {
+    QStringList names;
+    for (TEditForm* editor : frame_->EditorWindows()) names << editor->FileName();
+    return names;
+  }
+  QString File(const QString& name) { return env_.WriteFile(name, name.toUtf8()); }
+};
+
+const QString kCorrupted = QStringLiteral("Desktop file corrupted");
+
+TEST_F(DesktopTest, SavedDesktopComesBackInTheSameWindowNumbers) {
+  Start();
+  const QStringList files = {File(QStringLiteral("one.txt")), File(QStringLiteral("two/page.html")),
+                             File(QStringLiteral("three.xml"))};
+  Open(files[0]);
+  NewWindow();  // unnamed windows are not saved
+  Open(files[1]);
+  Open(files[2]);
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(QStringLiteral("work"));
+  frame_->SaveDesktop1Click();
+  EXPECT_EQ(ui_.Shown().front().caption, QStringLiteral("Save Desktop"));
+  EXPECT_EQ(ui_.Shown().front().type, MsgType::kConfirmation);
+  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Save desktop in  name.dsk"));
+  EXPECT_EQ(ui_.Last().text, QStringLiteral("Name before .dsk:"));
+  EXPECT_EQ(TestEnv::ReadFile(Home(QStringLiteral("work.dsk"))),
+            (files[0] + QStringLiteral("\r\n") + files[1] + QStringLiteral("\r\n") + files[2] +
+             QStringLiteral("\r\n"))
+                .toUtf8());
+
+  frame_->AppSettings().lastOpen = QStringLiteral("/before/restore.txt");
+  frame_->AppSettings().lastFilter = 5;
+  const QStringList recent = frame_->AppSettings().reopens;
+  ui_.Clear();
+  Restore(Home(QStringLiteral("work.dsk")));
+  const ShownBox& dialog = ui_.Shown()[1];
+  EXPECT_EQ(dialog.caption, QStringLiteral("Open a saved Penwick Desktop"));
+  EXPECT_EQ(dialog.items, QStringList{QStringLiteral("Desktops (*.dsk)|*.dsk")});
+  EXPECT_EQ(dialog.value, env_.ProgramFolder() + QStringLiteral("/*.dsk"));
+  EXPECT_EQ(ui_.MessageLog().last(),
+            QStringLiteral("Restoring Desktop|Restoring ") + Home(QStringLiteral("work.dsk")));
+  EXPECT_EQ(FileNames(), files);
+  QStringList panels;
+  for (TEditForm* editor : frame_->EditorWindows()) panels << Panel(editor, 6);
+  EXPECT_EQ(panels, (QStringList{QStringLiteral("Window: 1"), QStringLiteral("Window: 2"),
+                                 QStringLiteral("Window: 3")}));
+  // Restored files enter neither the recent files nor the last opened file.
+  EXPECT_EQ(frame_->AppSettings().reopens, recent);
+  EXPECT_EQ(frame_->AppSettings().lastOpen, QStringLiteral("/before/restore.txt"));
+  EXPECT_EQ(frame_->AppSettings().lastFilter, 5);
+}
+
+TEST_F(DesktopTest, AWindowThatRefusesToCloseKeepsItsPlaceAndIsNotOpenedTwice) {
+  Start();
+  const QString a = File(QStringLiteral("a.txt"));
+  const QString b = File(QStringLiteral("b.txt"));
+  const QString desktop = WriteDesktop(QStringLiteral("two.dsk"), (a + "\r\n" + b + "\r\n").toUtf8());
+  TEditForm* kept = Open(b);
+  Type(kept->Editor(), QStringLiteral("unsaved "));
+  Flush();
+  ui_.AnswerMessage(MsgResult::kOk);  // restore
+  ui_.AnswerOpen({desktop});
+  ui_.AnswerMessage(MsgResult::kCancel);  // "Closing with modified text": keep b.txt open
+  ui_.AnswerMessage(MsgResult::kOk);      // restoring
+  ui_.AnswerMessage(MsgResult::kOk);      // b.txt is already open
+  frame_->RestoreDesktop1Click();
+  Flush();
+  EXPECT_EQ(FileNames(), (QStringList{b, a}));
+  EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("File already in Penwick|%1 is already open!").arg(b));
+  EXPECT_EQ(kept->Text().Text(), QStringLiteral("unsaved b.txt"));
+  EXPECT_EQ(Panel(frame_->EditorWindows()[1], 6), QStringLiteral("Window: 2"));
+}
+
+TEST_F(DesktopTest, RestoreStopsAtADamagedLineAndSkipsMissingFiles) {
+  Start();
+  const QString a = File(QStringLiteral("a.txt"));
+  const QString b = File(QStringLiteral("b.txt"));
+  const QString c = File(QStringLiteral("c.txt"));
+  const QString missing = env_.WorkFolder() + QStringLiteral("/missing.txt");
+  const QByteArray longName(100 * 1024, 'n');
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QStringList opened;
+    QStringList messages;  // after "Restoring"
+  } cases[] = {
+      {"empty third line", (a + "\r\n" + b + "\r\n\r\n" + c + "\r\n").toUtf8(), {a, b}, {kCorrupted}},
+      {"missing file",
+       (a + "\r\n" + missing + "\r\n" + c).toUtf8(),
+       {a, c},
+       {QStringLiteral("Load Failure")}},
+      {"name without folder", ("a.txt\r\n" + b).toUtf8(), {}, {kCorrupted}},
+      {"empty file", "", {}, {}},
+      {"lone LF lines", (a + "\n" + b + "\n").toUtf8(), {a, b}, {}},
+      {"100 KB line", longName + "\r\n" + a.toUtf8(), {}, {kCorrupted}},
+      {"100 KB path", "/" + longName + "\r\n" + a.toUtf8(), {a}, {QStringLiteral("Load Failure")}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Open(File(QStringLiteral("open before.txt")));
+    const QString desktop = WriteDesktop(QStringLiteral("test.dsk"), c.bytes);
+    ui_.Clear();
+    for (qsizetype i = 0; i < c.messages.size(); ++i) ui_.AnswerMessage(MsgResult::kOk);
+    Restore(desktop);
+    EXPECT_EQ(FileNames(), c.opened);
+    QStringList captions;
+    for (const QString& message : ui_.MessageLog()) captions << message.section(QLatin1Char('|'), 0, 0);
+    EXPECT_EQ(captions.mid(2), c.messages);
+    EXPECT_TRUE(ui_.AllAnswered());
+    for (TEditForm* editor : frame_->EditorWindows()) editor->CloseApproved();
+    Flush();
+  }
+}
+
+TEST_F(DesktopTest, UnusableDesktopFilesAreRefusedBeforeAnyWindowCloses) {
+  Start();
+  const QString a = File(QStringLiteral("a.txt"));
+  QByteArray binary;
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 37) % 256);
+  QByteArray manyLines;
+  for (int i = 0; i < 10000; ++i) manyLines += (a + QStringLiteral("\r\n")).toUtf8();
+  const QByteArray huge(2 * 1024 * 1024, 'x');
+  const struct {
+    const char* file;
+    QByteArray bytes;
+    QString caption;
+    QString textStart;
+  } cases[] = {
+      {"binary.dsk", binary, kCorrupted, QStringLiteral("This file may not be a desktop file.")},
+      {"many.DSK", manyLines, QStringLiteral("Restore Desktop"),
+       Home(QStringLiteral("many.DSK")) +
+           QStringLiteral(" names 10000 files; a desktop restores at most 100.")},
+      {"huge.dsk", huge, QStringLiteral("Restore Desktop"),
+       Home(QStringLiteral("huge.dsk")) + QStringLiteral(" is 2097152 bytes long")},
+      {"notes.txt", a.toUtf8(), QStringLiteral("Load failure!"),
+       QStringLiteral("Can load only an Penwick .dsk file.")},
+      {"pipe.dsk", {}, QStringLiteral("Load Failure"), QStringLiteral("File Doesn't exist!")},
+  };
+  // A pipe named like a desktop would never finish reading.
+  ASSERT_EQ(mkfifo(QFile::encodeName(Home(QStringLiteral("pipe.dsk"))).constData(), 0600), 0);
+  TEditForm* open = Open(a);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const QString name = QString::fromLatin1(c.file);
+    const QString desktop = QFileInfo(Home(name)).exists() ? Home(name) : WriteDesktop(name, c.bytes);
+    ui_.Clear();
+    ui_.AnswerMessage(MsgResult::kOk);
+    Restore(desktop, /*reachesRestoring=*/false);
+    ASSERT_EQ(ui_.MessageLog().size(), 2);
+    EXPECT_EQ(ui_.MessageLog()[1].section(QLatin1Char('|'), 0, 0), c.caption);
+    EXPECT_TRUE(ui_.MessageLog()[1].section(QLatin1Char('|'), 1).startsWith(c.textStart))
+        << ui_.MessageLog()[1].toStdString();
+    EXPECT_EQ(frame_->EditorWindows(), std::vector<TEditForm*>{open});
+  }
+}
+
+TEST_F(DesktopTest, SavingNeedsAWindowAndAPlainName) {
+  Start();
+  // With no window open, OK stops before the name is asked.
+  ui_.AnswerMessage(MsgResult::kOk);
+  frame_->SaveDesktop1Click();
+  EXPECT_EQ(ui_.Shown().size(), 1u);
+
+  // Only unnamed windows: an empty desktop, which restores as no window at all.
+  NewWindow();
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(QStringLiteral("blank"));
+  frame_->SaveDesktop1Click();
+  ASSERT_TRUE(QFile::exists(Home(QStringLiteral("blank.dsk"))));
+  EXPECT_EQ(TestEnv::ReadFile(Home(QStringLiteral("blank.dsk"))), QByteArray());
+
+  // A name that leads out of Penwick's folder is refused.
+  ui_.Clear();
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(QStringLiteral("../escape"));
+  ui_.AnswerMessage(MsgResult::kOk);
+  frame_->SaveDesktop1Click();
+  EXPECT_FALSE(QFile::exists(env_.ProgramFolder() + QStringLiteral("/../escape.dsk")));
+  EXPECT_TRUE(
+      ui_.MessageLog().last().startsWith(QStringLiteral("Save Desktop|\"../escape\" holds a folder.")));
+
+  // Cancel in the first box or the name box writes nothing.
+  ui_.AnswerMessage(MsgResult::kCancel);
+  frame_->SaveDesktop1Click();
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(std::nullopt);
+  frame_->SaveDesktop1Click();
+  EXPECT_EQ(QDir(env_.ProgramFolder()).entryList({QStringLiteral("*.dsk")}),
+            QStringList{QStringLiteral("blank.dsk")});
+
+  Restore(Home(QStringLiteral("blank.dsk")));
+  EXPECT_TRUE(frame_->EditorWindows().empty());
+  EXPECT_TRUE(ui_.AllAnswered());
+}
+
+}  // namespace
+}  // namespace penwick::test

@@ -1,0 +1,383 @@
+// The File menu's commands on real windows: Open, Open Template, the recent files, the direct-open files,
+// the already-open test and bringing a file's window to the front.
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenu>
+
+#include "app/frame_menus.h"
+#include "tests/support/frame_fixture.h"
+
+namespace penwick::test {
+namespace {
+
+class FileCommandsTest : public FrameTest {
+ protected:
+  // Chooses the files in the open dialog of File/Open.
+  void OpenChosen(const QStringList& names) {
+    ui_.AnswerOpen(names);
+    Action("Open1")->trigger();
+    Flush();
+  }
+  QAction* Action(const char* name) const {
+    QAction* action = frame_->Menus().Find(QString::fromLatin1(name));
+    EXPECT_NE(action, nullptr) << name;
+    return action;
+  }
+  QStringList Titles() const {
+    QStringList titles;
+    for (TEditForm* editor : frame_->EditorWindows()) titles << editor->windowTitle();
+    return titles;
+  }
+  void CloseAll() {
+    for (TEditForm* editor : frame_->EditorWindows()) editor->Close1Click();
+    Flush();
+  }
+  // The captions of a menu's visible items, separators as "-".
+  static QStringList VisibleItems(QMenu* menu) {
+    QStringList items;
+    for (QAction* action : menu->actions()) {
+      if (action->isVisible()) items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return items;
+  }
+  QString File(const QString& name) { return env_.WriteFile(name, name.toUtf8()); }
+};
+
+TEST_F(FileCommandsTest, RecentFilesKeepTheFiveLatestWithoutDuplicates) {
+  Start();
+  const QString a = File(QStringLiteral("a.txt"));
+  const QString b = File(QStringLiteral("b.txt"));
+  for (const QString& name : {a, b, a}) {
+    OpenChosen({name});
+    CloseAll();
+  }
+  EXPECT_EQ(frame_->AppSettings().reopens, (QStringList{a, b}));
+
+  // The File menu offers exactly the recent files, newest first, Reopen 1 on Shift+F4.
+  frame_->File1Click();
+  EXPECT_EQ(
+      VisibleItems(frame_->Menus().Menu(MenuId::kFrameFile)),
+      (QStringList{QStringLiteral("&New"), QStringLiteral("&Open ..."), QStringLiteral("Open &Template..."),
+                   QStringLiteral("&Add Direct Open File (5)"), QStringLiteral("&Remove Direct Open File"),
+                   QStringLiteral("-"), QStringLiteral("E&xit"), QStringLiteral("-"), a, b}));
+  EXPECT_EQ(Action("Reopen1")->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F4));
+
+  QStringList six;
+  for (int i = 1; i <= 6; ++i) six << File(QStringLiteral("six%1.txt").arg(i));
+  for (const QString& name : six) OpenChosen({name});
+  EXPECT_EQ(frame_->AppSettings().reopens, (QStringList{six[5], six[4], six[3], six[2], six[1]}));
+  EXPECT_EQ(frame_->AppSettings().lastOpen, six[5]);
+  EXPECT_EQ(frame_->AppSettings().lastFilter, 1);
+
+  // A list shortened elsewhere (the lists editor) leaves no stale Reopen item behind.
+  frame_->AppSettings().reopens = QStringList{six[0]};
+  frame_->File1Click();
+  EXPECT_TRUE(Action("Reopen1")->isVisible());
+  EXPECT_EQ(Action("Reopen1")->text(), six[0]);
+  EXPECT_FALSE(Action("Reopen2")->isVisible());
+}
+
+TEST_F(FileCommandsTest, ChoosingSeveralFilesSkipsTheOneAlreadyOpen) {
+  Start();
+  const QString a = File(QStringLiteral("a.txt"));
+  const QString b = File(QStringLiteral("b.htm"));
+  const QString c = File(QStringLiteral("c.xml"));
+  OpenChosen({b});
+  ui_.Clear();
+  ui_.AnswerMessage(MsgResult::kOk);
+  OpenChosen({a, b, c});
+  EXPECT_EQ(ui_.MessageLog(),
+            QStringList{QStringLiteral("File already in Penwick|%1 is already open!").arg(b)});
+  EXPECT_EQ(Titles(),
+            (QStringList{QStringLiteral("b.htm"), QStringLiteral("a.txt"), QStringLiteral("c.xml")}));
+  EXPECT_EQ(frame_->AppSettings().lastOpen, c);
+  EXPECT_EQ(frame_->AppSettings().lastFilter, 4);
+  EXPECT_EQ(frame_->Run().openFiles, (QStringList{b, a, c}));
+
+  // The dialog starts from the last file and its filter, with the six filters.
+  ui_.AnswerOpen({});
+  frame_->Open1Click();
+  const ShownBox& dialog = ui_.Last();
+  EXPECT_EQ(dialog.kind, ShownBox::Kind::kOpenFiles);
+  EXPECT_EQ(dialog.caption, QStringLiteral("Open"));
+  EXPECT_EQ(dialog.value, c);
+  EXPECT_EQ(dialog.filterIndex, 4);
+  EXPECT_EQ(dialog.items.size(), 6);
+  EXPECT_EQ(dialog.items.value(2), QStringLiteral("HTML files (*.htm, *.html)|*.htm; *.html"));
+
+  // One file chosen that is open already: its window comes to the front, no new window.
+  ui_.AnswerMessage(MsgResult::kOk);
+  OpenChosen({b});
+  EXPECT_EQ(frame_->EditorWindows().size(), 3u);
+  EXPECT_EQ(frame_->ActiveEditor()->FileName(), b);
+  EXPECT_FALSE(frame_->CoverPanel()->isVisible());
+}
+
+TEST_F(FileCommandsTest, ProgramFilesOpenAnEmptyWindowAndNameTheExtensionAsTyped) {
+  Start();
+  const QString before = frame_->AppSettings().lastOpen;
+  for (const char* name : {"setup.EXE", "lib.dll", "pack.Zip"}) {
+    SCOPED_TRACE(name);
+    const QString path = File(QString::fromLatin1(name));
+    ui_.Clear();
+    ui_.AnswerMessage(MsgResult::kOk);
+    OpenChosen({path});
+    EXPECT_EQ(ui_.MessageLog(),
+              QStringList{
+                  QStringLiteral("Invalid file type|Can't load a .%1 file!").arg(QFileInfo(path).suffix())});
+    TEditForm* editor = frame_->ActiveEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("New File"));
+    EXPECT_TRUE(editor->IsUnnamed());
+    EXPECT_EQ(editor->Text().TextLength(), 0);
+    EXPECT_FALSE(frame_->CoverPanel()->isVisible());
+  }
+  EXPECT_EQ(frame_->EditorWindows().size(), 3u);
+  EXPECT_TRUE(frame_->AppSettings().reopens.isEmpty());
+  EXPECT_TRUE(frame_->Run().openFiles.isEmpty());
+  EXPECT_EQ(frame_->AppSettings().lastOpen, before);
+}
+
+TEST_F(FileCommandsTest, LastFileOnRemovableMediaIsQuestionedOnlyBeforeTheFirstWindow) {
+  const struct {
+    const char* lastOpen;
+    bool asks;
+  } cases[] = {
+      {"/media/user/stick/a.txt", true}, {"/run/media/user/disk/b.htm", true}, {"/mnt/d/c.txt", true},
+      {"/home/user/d.txt", false},       {"/mediafiles/e.txt", false},         {"", false},
+  };
+  Start();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lastOpen);
+    const QString lastOpen = QString::fromLatin1(c.lastOpen);
+    frame_->AppSettings().lastOpen = lastOpen;
+    ui_.Clear();
+    if (c.asks) ui_.AnswerMessage(MsgResult::kCancel);
+    ui_.AnswerOpen({});
+    frame_->Open1Click();
+    if (c.asks) {
+      ASSERT_EQ(ui_.MessageLog().size(), 1);
+      EXPECT_EQ(ui_.MessageLog().first(),
+                QStringLiteral("Information|%1\n\nIn your last session, the last file loaded was on a drive "
+                               "that may have removable disks. If you don't want Penwick trying to access "
+                               "this drive, press Cancel.")
+                    .arg(lastOpen));
+      EXPECT_EQ(ui_.Shown().front().buttons, MsgButtons::kOkCancel);
+      // Cancel keeps the dialog away from the drive.
+      EXPECT_EQ(ui_.Last().value, QString());
+      EXPECT_EQ(frame_->AppSettings().lastOpen, QString());
+    } else {
+      EXPECT_TRUE(ui_.MessageLog().isEmpty());
+      EXPECT_EQ(ui_.Last().value, lastOpen);
+    }
+  }
+  // Once a window has been created in this run the question is not asked again.
+  NewWindow();
+  frame_->AppSettings().lastOpen = QStringLiteral("/media/user/stick/a.txt");
+  ui_.Clear();
+  ui_.AnswerOpen({});
+  frame_->Open1Click();
+  EXPECT_TRUE(ui_.MessageLog().isEmpty());
+  EXPECT_EQ(ui_.Last().value, QStringLiteral("/media/user/stick/a.txt"));
+}
+
+TEST_F(FileCommandsTest, TemplateOpensAsAnUnnamedDocumentAndTouchesNoList) {
+  Start();
+  const QString recent = File(QStringLiteral("recent.txt"));
+  OpenChosen({recent});
+  const QString templ = QDir(env_.ProgramFolder()).filePath(QStringLiteral("letter.tpt"));
+  {
+    QFile file(templ);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html>\r\n</html>\r\n");
+  }
+  const Settings before = frame_->AppSettings();
+  const QStringList openBefore = frame_->Run().openFiles;
+  ui_.Clear();
+  ui_.AnswerOpen({templ}, 6);
+  QTest::keyClick(frame_->ActiveEditor()->Editor(), Qt::Key_F5, Qt::ShiftModifier);
+  Flush();
+  const ShownBox& dialog = ui_.Shown().front();
+  EXPECT_EQ(dialog.caption, QStringLiteral("Open a template as New File"));
+  EXPECT_EQ(dialog.value, env_.ProgramFolder() + QStringLiteral("/*.tpt"));
+  EXPECT_EQ(dialog.filterIndex, 6);
+
+  TEditForm* editor = frame_->ActiveEditor();
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("New File"));
+  EXPECT_TRUE(editor->IsUnnamed());
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("<html>\r\n</html>\r\n"));
+  EXPECT_EQ(Panel(editor, 6), QStringLiteral("Window: 2"));
+  EXPECT_EQ(frame_->AppSettings().reopens, before.reopens);
+  EXPECT_EQ(frame_->AppSettings().lastOpen, before.lastOpen);
+  EXPECT_EQ(frame_->AppSettings().lastFilter, before.lastFilter);
+  EXPECT_EQ(frame_->Run().openFiles, openBefore);
+
+  // Saving never writes over the template: the document asks for a name.
+  ui_.AnswerSave(QString());
+  EXPECT_FALSE(editor->Save1Click());
+  EXPECT_EQ(ui_.Last().kind, ShownBox::Kind::kSaveFile);
+}
+
+TEST_F(FileCommandsTest, ReopenItemsOpenByNameAndNeverTwice) {
+  Start();
+  const QString sub = File(QStringLiteral("deep/folder/page.html"));
+  const QString other = File(QStringLiteral("other.txt"));
+  const QString gone = QDir(env_.WorkFolder()).filePath(QStringLiteral("gone.txt"));
+  frame_->AppSettings().reopens = QStringList{gone, sub, other};
+  frame_->File1Click();
+
+  ui_.AnswerMessage(MsgResult::kOk);
+  QTest::keyClick(frame_.get(), Qt::Key_F4, Qt::ShiftModifier);  // Reopen 1
+  Flush();
+  EXPECT_EQ(ui_.MessageLog(), QStringList{QStringLiteral("Load Failure|File Doesn't exist!")});
+  EXPECT_TRUE(frame_->EditorWindows().empty());
+
+  Action("Reopen2")->trigger();
+  Flush();
+  ASSERT_EQ(Titles(), QStringList{QStringLiteral("page.html")});
+  EXPECT_EQ(QDir::currentPath(), QFileInfo(sub).absolutePath());
+  EXPECT_EQ(frame_->AppSettings().reopens, (QStringList{sub, gone, other}));
+  EXPECT_EQ(frame_->AppSettings().lastOpen, sub);
+  EXPECT_EQ(frame_->AppSettings().lastFilter, 3);
+
+  // From an editor window, a recent file that is open already is only brought to the front.
+  Action("Reopen3")->trigger();
+  Flush();
+  EXPECT_EQ(frame_->ActiveEditor()->FileName(), other);
+  ui_.Clear();
+  ui_.AnswerMessage(MsgResult::kOk);
+  frame_->File1Click();
+  ASSERT_EQ(Action("Reopen2")->text(), sub);
+  Action("Reopen2")->trigger();
+  Flush();
+  EXPECT_EQ(ui_.MessageLog(),
+            QStringList{QStringLiteral("File already in Penwick|%1 is already open!").arg(sub)});
+  EXPECT_EQ(frame_->EditorWindows().size(), 2u);
+  EXPECT_EQ(frame_->ActiveEditor()->FileName(), sub);
+}
+
+TEST_F(FileCommandsTest, DirectOpenSlotsFillInOrderAndCloseUpWhenOneIsRemoved) {
+  Start();
+  const QString a = File(QStringLiteral("a.txt"));
+  const QString b = File(QStringLiteral("b.txt"));
+  const QString c = File(QStringLiteral("c.txt"));
+  for (const QString& name : {a, b, c}) {
+    ui_.AnswerMessage(MsgResult::kOk);
+    ui_.AnswerInput(name);
+    Action("AddDirectOpen1")->trigger();
+  }
+  const ShownBox& input = ui_.Last();
+  EXPECT_EQ(input.caption, QStringLiteral("Add Direct open file"));
+  EXPECT_EQ(input.text, QStringLiteral("path/name:"));
+  EXPECT_EQ(input.value, QString());
+  EXPECT_TRUE(ui_.MessageLog().first().startsWith(QStringLiteral("Add \"direct open\" File|")));
+  EXPECT_EQ(frame_->AppSettings().directOpen, (std::array<QString, 5>{a, b, c, QString(), QString()}));
+
+  // Removing b: the history box offers the used slots, and the rest close up.
+  ui_.Clear();
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(b);
+  Action("RemoveDirectOpen1")->trigger();
+  const ShownBox& pick = ui_.Last();
+  EXPECT_EQ(pick.kind, ShownBox::Kind::kHistoryInput);
+  EXPECT_EQ(pick.caption, QStringLiteral("Delete \"Direct Open\" List item"));
+  EXPECT_EQ(pick.text, QStringLiteral("Select the item to Delete"));
+  EXPECT_EQ(pick.value, a);
+  EXPECT_EQ(pick.items, (QStringList{a, b, c}));
+  EXPECT_EQ(frame_->AppSettings().directOpen,
+            (std::array<QString, 5>{a, c, QString(), QString(), QString()}));
+
+  // The File menu shows the two slots in use; Alt+F5 and Ctrl+F5 open them without touching the recent
+  // files or the last opened file.
+  frame_->File1Click();
+  EXPECT_TRUE(Action("FirstDirectFile")->isVisible());
+  EXPECT_EQ(Action("SecondDirectFile")->text(), c);
+  EXPECT_FALSE(Action("ThirdDirectFile")->isVisible());
+  QTest::keyClick(frame_.get(), Qt::Key_F5, Qt::ControlModifier);
+  Flush();
+  EXPECT_EQ(Titles(), QStringList{QStringLiteral("c.txt")});
+  EXPECT_TRUE(frame_->AppSettings().reopens.isEmpty());
+  EXPECT_EQ(frame_->AppSettings().lastOpen, QString());
+  EXPECT_EQ(frame_->Run().openFiles, QStringList{c});
+
+  // All five in use: the sixth is refused. Cancel in the removal box changes nothing.
+  for (const char* name : {"x", "y", "z"}) {
+    ui_.AnswerMessage(MsgResult::kOk);
+    ui_.AnswerInput(env_.WorkFolder() + QLatin1Char('/') + QLatin1String(name));
+    frame_->AddDirectOpen1Click();
+  }
+  ui_.Clear();
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(QStringLiteral("/one/too/many.txt"));
+  ui_.AnswerMessage(MsgResult::kOk);
+  frame_->AddDirectOpen1Click();
+  EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("Can't add file|All 5 DOFile positions in use!"));
+  const auto full = frame_->AppSettings().directOpen;
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(std::nullopt);
+  frame_->RemoveDirectOpen1Click();
+  EXPECT_EQ(frame_->AppSettings().directOpen, full);
+
+  // A slot naming a missing file says so and opens nothing.
+  ui_.Clear();
+  ui_.AnswerMessage(MsgResult::kOk);
+  frame_->DirectFileClick(2);
+  EXPECT_EQ(ui_.MessageLog(), QStringList{QStringLiteral("Load Failure|File Doesn't exist!")});
+  EXPECT_EQ(frame_->EditorWindows().size(), 1u);
+}
+
+TEST_F(FileCommandsTest, FilesOfOneNameInTwoFoldersEachComeToTheFront) {
+  Start();
+  const QString first = File(QStringLiteral("one/index.html"));
+  const QString second = File(QStringLiteral("two/index.html"));
+  const QString lower = File(QStringLiteral("a.txt"));
+  const QString upper = File(QStringLiteral("A.TXT"));
+  // a.txt and A.TXT are two files here: both open, no "already open" message.
+  OpenChosen({first, second, lower, upper});
+  EXPECT_TRUE(ui_.MessageLog().isEmpty());
+  ASSERT_EQ(frame_->EditorWindows().size(), 4u);
+
+  for (const QString& name : {second, second, first, first, upper, lower, lower}) {
+    SCOPED_TRACE(name.toStdString());
+    ui_.AnswerMessage(MsgResult::kOk);
+    OpenChosen({name});
+    EXPECT_EQ(frame_->ActiveEditor()->FileName(), name);
+    EXPECT_EQ(ui_.MessageLog().last(),
+              QStringLiteral("File already in Penwick|%1 is already open!").arg(name));
+  }
+  // The same file named another way is still the same file.
+  const QString roundabout = env_.WorkFolder() + QStringLiteral("/one/../two/./index.html");
+  EXPECT_TRUE(frame_->IsAlreadyOpen(roundabout, /*quiet=*/true));
+  EXPECT_TRUE(frame_->BringFileToFront(roundabout));
+  EXPECT_EQ(frame_->ActiveEditor()->FileName(), second);
+  EXPECT_FALSE(frame_->IsAlreadyOpen(env_.WorkFolder() + QStringLiteral("/three/index.html"), true));
+  EXPECT_EQ(frame_->EditorWindows().size(), 4u);
+}
+
+TEST_F(FileCommandsTest, EditorFileMenuCarriesTheSameCommands) {
+  Start();
+  frame_->AppSettings().directOpen[0] = QStringLiteral("/slot/one.txt");
+  frame_->AppSettings().reopens = QStringList{QStringLiteral("/recent/R&D notes.txt")};
+  NewWindow();
+  frame_->File1Click();
+  QMenu* editorFile = frame_->Menus().Menu(MenuId::kEditorFile);
+  for (const char* name : {"New1", "Open1", "Template1", "AddDirectOpen1", "RemoveDirectOpen1",
+                           "FirstDirectFile", "Exit1", "Reopen1"}) {
+    EXPECT_TRUE(editorFile->actions().contains(Action(name))) << name;
+    EXPECT_TRUE(frame_->Menus().Menu(MenuId::kFrameFile)->actions().contains(Action(name))) << name;
+  }
+  EXPECT_EQ(Action("FirstDirectFile")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F5));
+  EXPECT_EQ(Action("Open1")->shortcut(), QKeySequence(Qt::Key_F5));
+  // An ampersand in a file name is shown, not taken for a mnemonic.
+  EXPECT_EQ(Action("Reopen1")->text(), QStringLiteral("/recent/R&&D notes.txt"));
+  const QStringList items = VisibleItems(editorFile);
+  EXPECT_LT(items.indexOf(QStringLiteral("&Close")),
+            items.indexOf(QStringLiteral("&Add Direct Open File (5)")));
+  EXPECT_EQ(items.last(), QStringLiteral("/recent/R&&D notes.txt"));
+}
+
+}  // namespace
+}  // namespace penwick::test

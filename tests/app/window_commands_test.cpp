@@ -1,0 +1,290 @@
+// The Window menu on real windows: tile, Tile Top 2 of N, cascade, arrange icons, Alt+digit, the window
+// list and the status-bar rotation.
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/frame_menus.h"
+#include "app/switch_win_dialog.h"
+#include "tests/support/frame_fixture.h"
+
+namespace penwick::test {
+namespace {
+
+class WindowCommandsTest : public FrameTest {
+ protected:
+  void StartLarge() {
+    Start();
+    frame_->resize(1000, 800);
+    QApplication::setActiveWindow(frame_.get());
+    Flush();
+  }
+  // Opens the named files, one window each, in order.
+  std::vector<TEditForm*> OpenFiles(const QStringList& names) {
+    std::vector<TEditForm*> editors;
+    for (const QString& name : names) editors.push_back(Open(env_.WriteFile(name, name.toUtf8())));
+    return editors;
+  }
+  QAction* Action(const char* name) const { return frame_->Menus().Find(QString::fromLatin1(name)); }
+  QRect Viewport() const { return frame_->MdiArea()->viewport()->rect(); }
+  QStringList Titles() const {
+    QStringList titles;
+    for (TEditForm* editor : frame_->EditorWindows()) titles << editor->windowTitle();
+    return titles;
+  }
+};
+
+TEST_F(WindowCommandsTest, TileStacksUpToThreeFullWidthFourInQuadrantsMoreInAGrid) {
+  StartLarge();
+  const QRect view = Viewport();
+  for (int count = 1; count <= 7; ++count) {
+    SCOPED_TRACE(count);
+    NewWindow();
+    Action("Tile1")->trigger();
+    Flush();
+    const std::vector<TEditForm*> editors = frame_->EditorWindows();
+    ASSERT_EQ(static_cast<int>(editors.size()), count);
+    // The active window takes the top left place.
+    EXPECT_EQ(frame_->ActiveEditor()->geometry().topLeft(), view.topLeft());
+    long area = 0;
+    for (size_t i = 0; i < editors.size(); ++i) {
+      const QRect r = editors[i]->geometry();
+      EXPECT_FALSE(editors[i]->isMaximized());
+      EXPECT_TRUE(view.contains(r)) << i;
+      area += static_cast<long>(r.width()) * r.height();
+      for (size_t j = i + 1; j < editors.size(); ++j) EXPECT_FALSE(r.intersects(editors[j]->geometry()));
+      if (count <= 3) {
+        EXPECT_EQ(r.left(), view.left());
+        EXPECT_EQ(r.width(), view.width());
+        EXPECT_NEAR(r.height(), view.height() / count, 1);
+      } else if (count == 4) {
+        EXPECT_NEAR(r.width(), view.width() / 2, 1);
+        EXPECT_NEAR(r.height(), view.height() / 2, 1);
+      } else {
+        // Never a sliver: at least a third of the width and a quarter of the height.
+        EXPECT_GE(r.width(), view.width() / 3);
+        EXPECT_GE(r.height(), view.height() / 4);
+      }
+    }
+    // The windows cover the whole client area between them.
+    EXPECT_EQ(area, static_cast<long>(view.width()) * view.height());
+    EXPECT_FALSE(frame_->CoverPanel()->isVisible());
+  }
+}
+
+TEST_F(WindowCommandsTest, MinimisedWindowsStayIconsAndArrangeIconsLinesThemUp) {
+  StartLarge();
+  for (int i = 0; i < 5; ++i) NewWindow();
+  std::vector<TEditForm*> editors = frame_->EditorWindows();
+  // Windows are minimised from the tiled layout (a maximised layout restores the window instead).
+  frame_->Tile1Click();
+  editors[0]->showMinimized();
+  editors[1]->showMinimized();
+  frame_->MdiArea()->setActiveSubWindow(editors[4]);
+  Flush();
+  frame_->Tile1Click();
+  Flush();
+  const QRect view = Viewport();
+  EXPECT_TRUE(editors[0]->isMinimized());
+  EXPECT_TRUE(editors[1]->isMinimized());
+  // Three tiled full width over the icons' row.
+  for (int i = 2; i < 5; ++i) {
+    EXPECT_EQ(editors[i]->width(), view.width());
+    EXPECT_LE(editors[i]->geometry().bottom(), view.bottom() - editors[0]->height() + 1);
+  }
+
+  editors[0]->move(300, 100);
+  editors[1]->move(500, 300);
+  frame_->Arrangeicons1Click();
+  Flush();
+  EXPECT_EQ(editors[0]->geometry().bottom(), view.bottom());
+  EXPECT_EQ(editors[1]->geometry().bottom(), view.bottom());
+  EXPECT_EQ(editors[0]->x(), 0);
+  EXPECT_EQ(editors[1]->x(), editors[0]->width());
+}
+
+TEST_F(WindowCommandsTest, TileTopTwoHoldsTheOthersAndReopensThemAsTheNextWindows) {
+  StartLarge();
+  // Names that share their ends: each window is held by its own full name.
+  const std::vector<TEditForm*> editors =
+      OpenFiles({QStringLiteral("data.htm"), QStringLiteral("x/a.htm"), QStringLiteral("y/a.htm"),
+                 QStringLiteral("four.txt"), QStringLiteral("five.txt")});
+  QStringList names;
+  for (TEditForm* editor : editors) names << editor->FileName();
+  TEditForm* active = editors[4];
+  ASSERT_EQ(frame_->ActiveEditor(), active);
+
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerMessage(MsgResult::kOk);
+  Action("Tile2ofN1")->trigger();
+  Flush();
+  ASSERT_EQ(ui_.MessageLog().size(), 2);
+  EXPECT_TRUE(ui_.MessageLog()[0].startsWith(QStringLiteral("Tile Top 2 of N Windows|")));
+  EXPECT_EQ(ui_.MessageLog()[1],
+            QStringLiteral("Reminder|To Re-open the files closed so the top two could be tiled, click this "
+                           "same menu item which is now checked to indicate files are being held."));
+  EXPECT_EQ(frame_->HeldFiles(), (QStringList{names[2], names[1], names[0]}));
+  EXPECT_TRUE(Action("Tile2ofN1")->isChecked());
+  EXPECT_EQ(Titles(), (QStringList{QStringLiteral("four.txt"), QStringLiteral("five.txt")}));
+  for (TEditForm* editor : frame_->EditorWindows()) EXPECT_EQ(editor->width(), Viewport().width());
+  EXPECT_EQ(Panel(active, 6), QStringLiteral("Window: 2"));
+
+  ui_.Clear();
+  ui_.AnswerMessage(MsgResult::kOk);
+  Action("Tile2ofN1")->trigger();
+  Flush();
+  EXPECT_EQ(ui_.MessageLog(),
+            QStringList{QStringLiteral(
+                "Re-opening windows closed |When the top two files were tiled to allow you to see both at "
+                "once, other files were closed. These will now be re-opened.")});
+  const std::vector<TEditForm*> now = frame_->EditorWindows();
+  ASSERT_EQ(now.size(), 5u);
+  EXPECT_EQ(now[2]->FileName(), names[2]);
+  EXPECT_EQ(now[3]->FileName(), names[1]);
+  EXPECT_EQ(now[4]->FileName(), names[0]);
+  EXPECT_EQ(Panel(now[4], 6), QStringLiteral("Window: 5"));
+  EXPECT_EQ(frame_->ActiveEditor(), active);
+  EXPECT_FALSE(Action("Tile2ofN1")->isChecked());
+  EXPECT_TRUE(frame_->HeldFiles().isEmpty());
+}
+
+TEST_F(WindowCommandsTest, TileTopTwoLeavesUnnamedAndRefusingWindowsOpenAndUnheld) {
+  StartLarge();
+  TEditForm* modified = OpenFiles({QStringLiteral("keep.txt")}).front();
+  TEditForm* unnamed = NewWindow();
+  OpenFiles({QStringLiteral("one.txt"), QStringLiteral("two.txt")});
+  modified->Text().SetSelStart(0);
+  modified->Text().SetSelText(QStringLiteral("changed "));
+  Flush();
+
+  ui_.AnswerMessage(MsgResult::kOk);      // explanation
+  ui_.AnswerMessage(MsgResult::kCancel);  // keep.txt refuses to close
+  ui_.AnswerMessage(MsgResult::kOk);      // reminder
+  frame_->Tile2ofN1Click();
+  Flush();
+  EXPECT_EQ(ui_.MessageLog()[1].section(QLatin1Char('|'), 0, 0),
+            QStringLiteral("Closing with modified text"));
+  EXPECT_EQ(frame_->EditorWindows().size(), 4u);
+  EXPECT_FALSE(modified->IsClosed());
+  EXPECT_FALSE(unnamed->IsClosed());
+  // Nothing closed, nothing held: choosing the item again opens no second window of keep.txt.
+  EXPECT_TRUE(frame_->HeldFiles().isEmpty());
+  EXPECT_TRUE(frame_->Tile2ofNChecked());
+  frame_->Tile2ofN1Click();
+  Flush();
+  EXPECT_EQ(frame_->EditorWindows().size(), 4u);
+}
+
+TEST_F(WindowCommandsTest, TileTopTwoWithTwoWindowsTilesAndWithOneDoesNothing) {
+  StartLarge();
+  TEditForm* first = NewWindow();
+  frame_->Tile2ofN1Click();
+  EXPECT_TRUE(first->isMaximized());
+  TEditForm* second = NewWindow();
+  frame_->Tile2ofN1Click();
+  Flush();
+  EXPECT_TRUE(ui_.Shown().empty());
+  EXPECT_FALSE(frame_->Tile2ofNChecked());
+  EXPECT_EQ(first->width(), Viewport().width());
+  EXPECT_EQ(second->geometry().top(), Viewport().top());
+}
+
+TEST_F(WindowCommandsTest, AltDigitBringsThatWindowOrSaysThereIsNone) {
+  StartLarge();
+  OpenFiles(
+      {QStringLiteral("1.txt"), QStringLiteral("2.txt"), QStringLiteral("3.txt"), QStringLiteral("4.txt")});
+  QTest::keyClick(frame_->ActiveEditor()->Editor(), Qt::Key_2, Qt::AltModifier);
+  Flush();
+  EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), QStringLiteral("2.txt"));
+  EXPECT_TRUE(frame_->ActiveEditor()->isMaximized());
+
+  ui_.AnswerMessage(MsgResult::kOk);
+  QTest::keyClick(frame_->ActiveEditor()->Editor(), Qt::Key_5, Qt::AltModifier);
+  Flush();
+  EXPECT_EQ(ui_.Beeps(), 1);
+  ASSERT_EQ(ui_.Shown().size(), 1u);
+  EXPECT_EQ(ui_.MessageLog().first(), QStringLiteral("Window call|No Win # 5 Exists."));
+  EXPECT_EQ(ui_.Last().type, MsgType::kWarning);
+  EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), QStringLiteral("2.txt"));
+
+  // Closing window 2 of 4 renumbers the later ones; the keys follow the new numbers.
+  frame_->ActiveEditor()->Close1Click();
+  Flush();
+  QStringList panels;
+  for (TEditForm* editor : frame_->EditorWindows())
+    panels << editor->windowTitle() + QLatin1Char('=') + Panel(editor, 6);
+  EXPECT_EQ(panels, (QStringList{QStringLiteral("1.txt=Window: 1"), QStringLiteral("3.txt=Window: 2"),
+                                 QStringLiteral("4.txt=Window: 3")}));
+  QTest::keyClick(frame_->ActiveEditor()->Editor(), Qt::Key_3, Qt::AltModifier);
+  Flush();
+  EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), QStringLiteral("4.txt"));
+}
+
+TEST_F(WindowCommandsTest, WindowListShowsFullNamesWithUnnamedWindowsInPlace) {
+  StartLarge();
+  TEditForm* a = OpenFiles({QStringLiteral("one/a.txt")}).front();
+  TEditForm* unnamed = NewWindow();
+  TEditForm* b = OpenFiles({QStringLiteral("two/a.txt")}).front();
+  QStringList entries;
+  QString current;
+  ui_.AnswerModal([&](QDialog& dialog) {
+    auto& list = dynamic_cast<TSwitchWin&>(dialog);
+    for (int i = 0; i < list.PathList()->count(); ++i) entries << list.PathList()->item(i)->text();
+    current = list.Edit1()->text();
+    EXPECT_EQ(list.PathList()->currentRow(), 2);
+    list.PathList()->setCurrentRow(1);
+    list.OKBtnClick();
+    return dialog.result();
+  });
+  QTest::keyClick(b->Editor(), Qt::Key_0, Qt::AltModifier);
+  Flush();
+  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Switch Active Editor"));
+  EXPECT_EQ(entries, (QStringList{a->FileName(), QStringLiteral("New File"), b->FileName()}));
+  EXPECT_EQ(current, b->FileName());
+  EXPECT_EQ(frame_->ActiveEditor(), unnamed);
+
+  // Of two files with one name, the one chosen comes up; Cancel changes nothing.
+  ui_.AnswerModal([](QDialog& dialog) {
+    auto& list = dynamic_cast<TSwitchWin&>(dialog);
+    list.PathList()->setCurrentRow(2);
+    list.OKBtnClick();
+    return dialog.result();
+  });
+  frame_->Altgetswindow1Click();
+  EXPECT_EQ(frame_->ActiveEditor(), b);
+  ui_.AnswerModal([](QDialog& dialog) {
+    dynamic_cast<TSwitchWin&>(dialog).PathList()->setCurrentRow(0);
+    dialog.reject();
+    return dialog.result();
+  });
+  frame_->WinGet_1Click(0);
+  EXPECT_EQ(frame_->ActiveEditor(), b);
+  EXPECT_TRUE(ui_.AllAnswered());
+}
+
+TEST_F(WindowCommandsTest, WindowListWithNoWindows) {
+  StartLarge();
+  // The hint items do nothing without a window.
+  Action("Altgetswindow2")->trigger();
+  EXPECT_TRUE(ui_.Shown().empty());
+  // Alt+0 still shows the list; OK on the empty list only beeps and leaves it open.
+  bool stillOpen = false;
+  ui_.AnswerModal([&](QDialog& dialog) {
+    auto& list = dynamic_cast<TSwitchWin&>(dialog);
+    EXPECT_EQ(list.PathList()->count(), 0);
+    list.OKBtnClick();
+    stillOpen = dialog.result() != QDialog::Accepted;
+    return dialog.result();
+  });
+  frame_->WinGet_1Click(0);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(ui_.Beeps(), 1);
+}
+
+}  // namespace
+}  // namespace penwick::test

@@ -40,6 +40,9 @@ class TFrameForm : public QMainWindow, public FrameLink {
   void ShowCover(bool shown) override;
   void RequestFlip(bool next) override;
   void NewFile() override { New1Click(); }
+  // Keyboard: boilerplate and superboilerplate keys (typing_commands.cpp).
+  void BoilerplateKey(TEditForm& editor, int number, bool change) override;
+  void ShowSuperBoilerplates(TEditForm& editor, int number) override;
 
   // Frame events.
   void FormActivate();

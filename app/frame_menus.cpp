@@ -39,6 +39,7 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   }
   connect(Menu(MenuId::kWindow), &QMenu::aboutToShow, this, &FrameMenus::FillWindowList);
   AddFileMenus(*this);
+  AddTypingMenus(*this);
   ShowMenusFor(false);
 }
 

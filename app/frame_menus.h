@@ -86,5 +86,7 @@ class FrameMenus : public QObject {
 
 // The File-menu items of the editor window and the frame's own File menu.
 void AddFileMenus(FrameMenus& menus);
+// Typing: word-wrap, tab stops, dirty spaces, RTF setup, typing warnings, superboilerplates.
+void AddTypingMenus(FrameMenus& menus);
 
 }  // namespace penwick

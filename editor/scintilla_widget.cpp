@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <array>
 
+#include "editor/virtual_key.h"
+
 namespace penwick {
 
 namespace {
@@ -104,14 +106,37 @@ QString ScintillaWidget::FilterTyped(const QString& text) {
 }
 
 void ScintillaWidget::keyPressEvent(QKeyEvent* event) {
-  if (keyHandler_ && keyHandler_->EditorKeyDown(event->key(), event->modifiers())) {
+  keyModifiers_ = event->modifiers();
+  if (keyHandler_ && keyHandler_->EditorKeyDown(VirtualKey(*event), event->modifiers())) {
     event->accept();
     return;
   }
-  const QString text = event->text();
-  // Printable characters pass the character handler; control characters (Return, Tab, Backspace) and keys
-  // without text go to the control's own key handling.
-  if (!text.isEmpty() && text.at(0).isPrint() && keyHandler_) {
+  QString text = event->text();
+  // Shift+Tab arrives as a back-tab key whose text varies by platform; it is a Tab character with Shift.
+  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) text = QStringLiteral("\t");
+  if (text.isEmpty() || !keyHandler_) {
+    QsciScintilla::keyPressEvent(event);
+    return;
+  }
+  // A control character (Tab, Return, Backspace, Escape) passes the character handler too; when the handler
+  // lets it through, the control acts on the key itself.
+  if (text.size() == 1 && text.at(0).unicode() < 32) {
+    QChar ch = text.at(0);
+    keyHandler_->EditorKeyPress(ch);
+    if (ch.isNull()) {
+      event->accept();
+      return;
+    }
+    QsciScintilla::keyPressEvent(event);
+    return;
+  }
+  // Printable characters pass the character handler; what is left is typed by the control. A key held with
+  // Ctrl types nothing (Ctrl with Alt stays: that is AltGr on some keyboards).
+  if ((event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier)) {
+    event->ignore();
+    return;
+  }
+  if (text.at(0).isPrint() || text.at(0).isSurrogate()) {
     const QString left = FilterTyped(text);
     if (left.isEmpty()) {
       event->accept();
@@ -134,6 +159,7 @@ void ScintillaWidget::inputMethodEvent(QInputMethodEvent* event) {
     return;
   }
   // Characters from dead keys, compose sequences and input methods pass the same handler as typed ones.
+  keyModifiers_ = Qt::NoModifier;
   const QString left = FilterTyped(event->commitString());
   if (left == event->commitString()) {
     QsciScintilla::inputMethodEvent(event);

@@ -34,6 +34,7 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_typing_bench
 
 clean:
 	rm -rf $(BUILD)

@@ -154,20 +154,20 @@ void ScintillaWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void ScintillaWidget::inputMethodEvent(QInputMethodEvent* event) {
-  if (!keyHandler_ || event->commitString().isEmpty()) {
+  if (!keyHandler_ || event->commitString().isEmpty() || event->replacementLength() != 0) {
     QsciScintilla::inputMethodEvent(event);
     return;
   }
   // Characters from dead keys, compose sequences and input methods pass the same handler as typed ones.
   keyModifiers_ = Qt::NoModifier;
+  // The control first takes away the composition it shows (by undoing it), so that what the handler types
+  // is not undone with it.
+  QInputMethodEvent endComposition;
+  QsciScintilla::inputMethodEvent(&endComposition);
   const QString left = FilterTyped(event->commitString());
-  if (left == event->commitString()) {
-    QsciScintilla::inputMethodEvent(event);
-    return;
-  }
-  QInputMethodEvent replaced(event->preeditString(), event->attributes());
-  replaced.setCommitString(left, event->replacementStart(), event->replacementLength());
-  QsciScintilla::inputMethodEvent(&replaced);
+  QInputMethodEvent rest(event->preeditString(), event->attributes());
+  rest.setCommitString(left);
+  QsciScintilla::inputMethodEvent(&rest);
 }
 
 void ScintillaWidget::SendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {

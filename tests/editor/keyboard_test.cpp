@@ -185,6 +185,20 @@ TEST_F(KeyboardTest, InputMethodCharactersPassTheSameHandler) {
   EXPECT_EQ(editor->Text().Text(), QStringLiteral("&#232;x"));
 }
 
+TEST_F(KeyboardTest, ACompositionIsReplacedByTheCommittedText) {
+  Start();
+  TEditForm* editor = Window(QStringLiteral("ab"), 1);
+  frame_->Switches().highChars = HighCharMode::kAsText;
+  QInputMethodEvent preedit(QStringLiteral("zh"), {});
+  QCoreApplication::sendEvent(editor->Editor(), &preedit);
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("azhb"));  // shown while composing
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("\u4e2d"));
+  QCoreApplication::sendEvent(editor->Editor(), &commit);
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("a\u4e2db"));
+  EXPECT_EQ(editor->Text().SelStart(), 2);
+}
+
 TEST_F(KeyboardTest, AnRtfViewingCopyRefusesEveryKeyButTab) {
   Start();
   frame_->AppSettings().boilerplates[0] = QStringLiteral("boiler");

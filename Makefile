@@ -35,6 +35,7 @@ test: build
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_search_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_typing_bench
 
 clean:
 	rm -rf $(BUILD)

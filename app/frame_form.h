@@ -51,6 +51,9 @@ class TFrameForm : public QMainWindow, public FrameLink {
   LinePrinter& Printer() override;
   // Replaces the printer (tests print on a printer of their own).
   void SetPrinter(std::unique_ptr<LinePrinter> printer);
+  // Keyboard: boilerplate and superboilerplate keys (typing_commands.cpp).
+  void BoilerplateKey(TEditForm& editor, int number, bool change) override;
+  void ShowSuperBoilerplates(TEditForm& editor, int number) override;
 
   // Frame events.
   void FormActivate();

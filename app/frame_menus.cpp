@@ -40,6 +40,7 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   connect(Menu(MenuId::kWindow), &QMenu::aboutToShow, this, &FrameMenus::FillWindowList);
   AddFileMenus(*this);
   AddEditMenus(*this);
+  AddTypingMenus(*this);
   AddHtmlMenus(*this);
   AddSearchMenus(*this);
   AddHelpMenu(*this);

@@ -108,5 +108,7 @@ void AddHtmlMenus(FrameMenus& menus);
 void AddEditMenus(FrameMenus& menus);
 // The Srch menu, its pop-up items and the find/replace paste warning of the Text menu.
 void AddSearchMenus(FrameMenus& menus);
+// Typing: word-wrap, tab stops, dirty spaces, RTF setup, typing warnings, superboilerplates.
+void AddTypingMenus(FrameMenus& menus);
 
 }  // namespace penwick

@@ -135,6 +135,7 @@ void TEditForm::RefreshSwitchPanels() {
         5, switches.dirtySpaces ? QStringLiteral("Dirty Sp: ON") : QStringLiteral("Dirty Sp: OFF"));
   }
   statusBar_->SetText(4, switches.insertMode ? QStringLiteral(" INS") : QStringLiteral("OVR"));
+  editor_->setOverwriteMode(!switches.insertMode);  // insert mode is the same in every window
 }
 
 void TEditForm::SetModified(bool modified) {
@@ -158,10 +159,6 @@ void TEditForm::UpdateCursorPos() {
   const int column = pos - text_->LineIndex(line);
   statusBar_->SetText(0, QString::asprintf("Line: %3d   Col: %3d", line + 1, column + 1));
 }
-
-bool TEditForm::EditorKeyDown(int, Qt::KeyboardModifiers) { return false; }
-
-void TEditForm::EditorKeyPress(QChar&) {}
 
 void TEditForm::FormActivate() {
   frame_.Run().currentFile = fileName_;

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QString>
 
+#include "editor/caret_orientation.h"
 #include "editor/scintilla_widget.h"
 #include "platform/document_io.h"
 
@@ -114,6 +115,30 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   // Created when first opened.
   FindDialog* FindDialog1() const { return findDialog_; }
   ReplaceDialog* ReplaceDialog1() const { return replaceDialog_; }
+  // --- Keyboard, tabs, word-wrap and trailing blanks (key_handling.cpp, tabs_wrap.cpp, switch_commands.cpp)
+  // The caret orientation record, computed now.
+  CaretOrientation Orientation() const;
+  // Shift+Return: a new line indented like the caret line.
+  void RepeatIndent();
+  // Tab at the caret: moves to the next tab stop (or back to the previous one), or inserts blanks.
+  void ProcessTab(const CaretOrientation& o, bool backward);
+  // Removes the trailing blanks of the caret line as the caret leaves it with key; true when it did.
+  bool Cleanspaces(int key, CaretOrientation& o);
+  // Types text at the caret, breaking the line at the wrap column when word-wrap asks for it.
+  void TypingWordWrap(const QString& typed);
+  // Encloses the selection in open and close, or puts the pair around the caret.
+  void TypePair(const QString& open, const QString& close);
+  // Superboilerplate number in its dialog, typed when the dialog asks.
+  void GetSBPlates(int number);
+  void Superboilerplate1Click();
+  void TextOverSelClick();
+  void Wordwrap1Click();
+  void SetWWcolumn1Click();
+  void SetTabInterval1Click();
+  void ToggleInsertWarning1Click();
+  void Dirtyspaces1Click();
+  void RTFSetup1Click();
+  void DblSpaceClick();
 
  signals:
   // The status bar was clicked: the frame rotates to another window.
@@ -144,6 +169,10 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   // Find and replace
   FindDialog* findDialog_ = nullptr;
   ReplaceDialog* replaceDialog_ = nullptr;
+  // Keyboard: set by Shift+Return, consumed by the Return character that follows.
+  bool repeatIndentMark_ = false;
+  // The first half of a character outside the basic plane, until the second half arrives.
+  QChar pendingHighSurrogate_;
 };
 
 // The name part of a full file name.

@@ -64,6 +64,11 @@ class FrameLink {
   virtual QMenu* PopupMenu() = 0;
   // The printer every window prints on.
   virtual LinePrinter& Printer() = 0;
+  // --- Keys of the text that run the collections' commands (boilerplates, superboilerplates).
+  // Ctrl+N types boilerplate N or asks for it; with change set (Ctrl+Shift+N) it always asks.
+  virtual void BoilerplateKey(TEditForm& editor, int number, bool change) = 0;
+  // Superboilerplate N in its dialog, typed into editor when the dialog asks.
+  virtual void ShowSuperBoilerplates(TEditForm& editor, int number) = 0;
 };
 
 // Puts name at the head of the recent-files list: the list is cut to 5 entries unless one of entries 1..4

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 
+#include "editor/virtual_key.h"
+
 namespace penwick {
 
 namespace {
@@ -104,14 +106,37 @@ QString ScintillaWidget::FilterTyped(const QString& text) {
 }
 
 void ScintillaWidget::keyPressEvent(QKeyEvent* event) {
-  if (keyHandler_ && keyHandler_->EditorKeyDown(event->key(), event->modifiers())) {
+  keyModifiers_ = event->modifiers();
+  if (keyHandler_ && keyHandler_->EditorKeyDown(VirtualKey(*event), event->modifiers())) {
     event->accept();
     return;
   }
-  const QString text = event->text();
-  // Printable characters pass the character handler; control characters (Return, Tab, Backspace) and keys
-  // without text go to the control's own key handling.
-  if (!text.isEmpty() && text.at(0).isPrint() && keyHandler_) {
+  QString text = event->text();
+  // Shift+Tab arrives as a back-tab key whose text varies by platform; it is a Tab character with Shift.
+  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) text = QStringLiteral("\t");
+  if (text.isEmpty() || !keyHandler_) {
+    QsciScintilla::keyPressEvent(event);
+    return;
+  }
+  // A control character (Tab, Return, Backspace, Escape) passes the character handler too; when the handler
+  // lets it through, the control acts on the key itself.
+  if (text.size() == 1 && text.at(0).unicode() < 32) {
+    QChar ch = text.at(0);
+    keyHandler_->EditorKeyPress(ch);
+    if (ch.isNull()) {
+      event->accept();
+      return;
+    }
+    QsciScintilla::keyPressEvent(event);
+    return;
+  }
+  // Printable characters pass the character handler; what is left is typed by the control. A key held with
+  // Ctrl types nothing (Ctrl with Alt stays: that is AltGr on some keyboards).
+  if ((event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier)) {
+    event->ignore();
+    return;
+  }
+  if (text.at(0).isPrint() || text.at(0).isSurrogate()) {
     const QString left = FilterTyped(text);
     if (left.isEmpty()) {
       event->accept();
@@ -129,19 +154,20 @@ void ScintillaWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void ScintillaWidget::inputMethodEvent(QInputMethodEvent* event) {
-  if (!keyHandler_ || event->commitString().isEmpty()) {
+  if (!keyHandler_ || event->commitString().isEmpty() || event->replacementLength() != 0) {
     QsciScintilla::inputMethodEvent(event);
     return;
   }
   // Characters from dead keys, compose sequences and input methods pass the same handler as typed ones.
+  keyModifiers_ = Qt::NoModifier;
+  // The control first takes away the composition it shows (by undoing it), so that what the handler types
+  // is not undone with it.
+  QInputMethodEvent endComposition;
+  QsciScintilla::inputMethodEvent(&endComposition);
   const QString left = FilterTyped(event->commitString());
-  if (left == event->commitString()) {
-    QsciScintilla::inputMethodEvent(event);
-    return;
-  }
-  QInputMethodEvent replaced(event->preeditString(), event->attributes());
-  replaced.setCommitString(left, event->replacementStart(), event->replacementLength());
-  QsciScintilla::inputMethodEvent(&replaced);
+  QInputMethodEvent rest(event->preeditString(), event->attributes());
+  rest.setCommitString(left);
+  QsciScintilla::inputMethodEvent(&rest);
 }
 
 void ScintillaWidget::SendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {

@@ -10,9 +10,11 @@ namespace penwick {
 class KeyHandler {
  public:
   virtual ~KeyHandler() = default;
-  // A key goes down. Returning true cancels the key: the control does not see it.
+  // A key goes down (key as VirtualKey names it). Returning true cancels the key: the control does not see
+  // it.
   virtual bool EditorKeyDown(int key, Qt::KeyboardModifiers modifiers) = 0;
-  // A character is about to be typed. Setting ch to 0 swallows it; another character replaces it.
+  // A character is about to be typed, printable or a control character (Tab, Return, Backspace). Setting ch
+  // to 0 swallows it; another character replaces it.
   virtual void EditorKeyPress(QChar& ch) = 0;
 };
 
@@ -27,6 +29,9 @@ class ScintillaWidget : public QsciScintilla {
   void SendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text = {});
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+  // The modifiers of the key whose characters are being handled (none for input-method text).
+  Qt::KeyboardModifiers KeyModifiers() const { return keyModifiers_; }
 
  signals:
   // Right-click or the context-menu key: the pop-up menu is wanted at globalPos.
@@ -43,6 +48,7 @@ class ScintillaWidget : public QsciScintilla {
   QString FilterTyped(const QString& text);
 
   KeyHandler* keyHandler_ = nullptr;
+  Qt::KeyboardModifiers keyModifiers_;
 };
 
 // Replaces QScintilla's accessibility bridge, which counts characters from the document start on every edit

@@ -161,6 +161,18 @@ void TextControl::SetSelText(const QString& text) {
   Send(QsciScintillaBase::SCI_SETSEL, end, end);
 }
 
+void TextControl::TypeText(const QString& text) {
+  if (SelLength() > 0 || text.isEmpty()) {
+    SetSelText(text);
+    return;
+  }
+  // Plain insertion at the caret joins the previous keystroke's undo step, as typing in the control does.
+  const QByteArray utf8 = text.toUtf8();
+  editor_->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, static_cast<unsigned long>(utf8.size()),
+                         utf8.constData());
+  Send(QsciScintillaBase::SCI_SCROLLCARET);
+}
+
 void TextControl::ReplaceSelection(const QString& text) {
   Send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
   SetSelText(text);
@@ -232,6 +244,8 @@ void TextControl::Paste() { Send(QsciScintillaBase::SCI_PASTE); }
 void TextControl::ClearSelection() { Send(QsciScintillaBase::SCI_CLEAR); }
 void TextControl::Undo() { Send(QsciScintillaBase::SCI_UNDO); }
 bool TextControl::CanUndo() const { return Send(QsciScintillaBase::SCI_CANUNDO) != 0; }
+void TextControl::BeginUndoAction() { Send(QsciScintillaBase::SCI_BEGINUNDOACTION); }
+void TextControl::EndUndoAction() { Send(QsciScintillaBase::SCI_ENDUNDOACTION); }
 
 void TextControl::SetModified(bool modified) {
   modified_ = modified;

@@ -36,6 +36,8 @@ class TextControl : public QObject {
   int CaretPos() const;
   QString SelText() const;
   void SetSelText(const QString& text);  // replaces the selection (undoable); caret after the new text
+  // As SetSelText, for typed characters: keystrokes typed one after the other undo together.
+  void TypeText(const QString& text);
   // Inserts text at the caret or over the selection without an undo step. Scintilla cannot leave a gap in
   // its undo history, so the history is emptied.
   void ReplaceSelection(const QString& text);
@@ -55,6 +57,9 @@ class TextControl : public QObject {
   void ClearSelection();
   void Undo();
   bool CanUndo() const;
+  // Edits between these two calls undo as one step.
+  void BeginUndoAction();
+  void EndUndoAction();
 
   bool Modified() const { return modified_; }
   void SetModified(bool modified);

@@ -227,8 +227,10 @@ TEST_F(FrameFormTest, CtrlTabInTheTextArrivesAsATabWithTheInsertRequest) {
   QTest::keyClick(b->Editor(), Qt::Key_Tab, Qt::ControlModifier);
   Flush();
   EXPECT_EQ(frame_->ActiveEditor(), b);  // no window switch
-  EXPECT_EQ(b->Text().Text(), QStringLiteral("b\t"));
-  EXPECT_TRUE(frame_->Run().tabInsertRequest);
+  // The Tab inserted blanks up to the next tab stop (interval 8) and used up the request.
+  EXPECT_EQ(b->Text().Text(), QStringLiteral("b      "));
+  EXPECT_FALSE(frame_->Run().tabInsertRequest);
+  EXPECT_FALSE(frame_->Run().ctrlRestore);
 }
 
 TEST_F(FrameFormTest, MenuBarShowsTheEditorMenusOnlyWhileAnEditorWindowIsOpen) {

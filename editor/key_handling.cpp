@@ -1,0 +1,265 @@
+// The editor's key handlers: every key of the text control passes EditorKeyDown, every character
+// EditorKeyPress, before the control acts. Keys and characters sent by commands take the same road.
+
+#include <QGuiApplication>
+
+#include "app/message_boxes.h"
+#include "editor/edit_form.h"
+#include "editor/frame_link.h"
+#include "editor/status_panels.h"
+#include "editor/text_control.h"
+#include "editor/virtual_key.h"
+#include "editor/word_wrap.h"
+#include "platform/codepage.h"
+
+namespace penwick {
+
+namespace {
+
+constexpr Qt::KeyboardModifiers kChordModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+
+const char kRepeatIndentCaption[] = "Shift+Return --> New Line wIndent";
+const char kTabIndentText[] =
+    "Tab characters were imported into the indent space. An indent built of blanks may look off after "
+    "them, and other viewers may not show the alignment at all.\n\nAlign the caret with Space and "
+    "Backspace, not with the arrow keys.";
+
+// No Shift, Alt or Ctrl and no mouse button held.
+bool Unmodified(Qt::KeyboardModifiers modifiers) {
+  return !(modifiers & kChordModifiers) && QGuiApplication::mouseButtons() == Qt::NoButton;
+}
+
+bool IsCaretKey(int key) {
+  return key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+}  // namespace
+
+CaretOrientation ComputeOrientation(const TextControl& text) {
+  CaretOrientation o;
+  o.position = text.SelStart();
+  o.lineNumber = text.LineFromPosition(o.position);
+  o.lineStart = text.LineIndex(o.lineNumber);
+  o.column = o.position - o.lineStart;
+  o.lineLength = text.LineLength(o.position);
+  if (o.lineNumber > 0) {
+    o.prevLineStart = text.LineIndex(o.lineNumber - 1);
+    o.prevLineLength = o.lineStart - o.prevLineStart - 2;
+  }
+  if (o.lineNumber + 1 < text.LineCount()) {
+    o.nextLineStart = text.LineIndex(o.lineNumber + 1);
+    o.nextLineLength = text.LineLength(o.nextLineStart);
+  }
+  return o;
+}
+
+CaretOrientation TEditForm::Orientation() const { return ComputeOrientation(*text_); }
+
+// The checks run in a fixed order; the first that applies decides.
+bool TEditForm::EditorKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  const bool shift = modifiers & Qt::ShiftModifier;
+  const bool ctrl = modifiers & Qt::ControlModifier;
+  const bool alt = modifiers & Qt::AltModifier;
+  const int digit = TopRowDigit(key, modifiers);
+
+  if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+    if (IsRtfView()) return true;
+    if (!ctrl && text_->SelLength() > 0) {
+      // The selected text stays; the key deletes the character beside the selection.
+      const int start = text_->SelStart();
+      text_->SetSelStart(key == Qt::Key_Delete ? start + text_->SelLength() : start);
+    }
+    return false;
+  }
+  if (ctrl && alt && digit >= 1 && digit <= 8) {
+    if (!IsRtfView()) GetSBPlates(digit);
+    return true;
+  }
+  if (ctrl && digit >= 1 && digit <= 8) {
+    if (!IsRtfView()) frame_.BoilerplateKey(*this, digit, shift);
+    return true;
+  }
+  if (ctrl && digit == 9) {
+    TypePair(QStringLiteral("("), QStringLiteral(")"));
+    return true;
+  }
+  if (ctrl && key == Qt::Key_BracketLeft) {
+    TypePair(QStringLiteral("["), QStringLiteral("]"));
+    return true;
+  }
+  if (ctrl && key == Qt::Key_BracketRight) {
+    TypePair(QStringLiteral("{"), QStringLiteral("}"));
+    return true;
+  }
+  if (ctrl && key == Qt::Key_Apostrophe) {
+    TypePair(QStringLiteral("\""), QStringLiteral("\""));
+    return true;
+  }
+  if (ctrl && (key == Qt::Key_M || key == Qt::Key_J)) return true;
+  if (ctrl && key == Qt::Key_Minus) {
+    editor_->SendKey(Qt::Key_Minus, Qt::NoModifier, QStringLiteral("-"));
+    editor_->SendKey(Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    return true;
+  }
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (Unmodified(modifiers)) {
+      repeatIndentMark_ = false;
+      CaretOrientation o = Orientation();
+      Cleanspaces(Qt::Key_Return, o);
+    } else if (shift) {
+      repeatIndentMark_ = true;
+    }
+    return false;
+  }
+  if (IsCaretKey(key) && Unmodified(modifiers)) {
+    CaretOrientation o = Orientation();
+    return Cleanspaces(key, o);
+  }
+  if (key == Qt::Key_Insert && Unmodified(modifiers)) {
+    EditorSwitches& switches = frame_.Switches();
+    switches.insertMode = !switches.insertMode;
+    editor_->setOverwriteMode(!switches.insertMode);
+    statusBar_->SetText(4, switches.insertMode ? QStringLiteral(" INS") : QStringLiteral("OVR"));
+    return true;
+  }
+  return false;
+}
+
+void TEditForm::EditorKeyPress(QChar& ch) {
+  // Typed text is always style 0 (black) in the control, so there is no blue typing colour to undo here.
+  if (ch == QLatin1Char('\r') && repeatIndentMark_) {
+    repeatIndentMark_ = false;
+    ch = QChar();
+    if (!IsRtfView()) RepeatIndent();
+    return;
+  }
+  EditorSwitches& switches = frame_.Switches();
+  if (IsRtfView()) {
+    if (ch != QLatin1Char('\t')) {
+      ch = QChar();
+      return;
+    }
+    frame_.Run().tabInsertRequest = false;
+  }
+
+  // A character outside the basic plane arrives in two halves; it is handled once both are here.
+  QString typed(ch);
+  if (ch.isHighSurrogate()) {
+    pendingHighSurrogate_ = ch;
+    ch = QChar();
+    return;
+  }
+  if (ch.isLowSurrogate()) {
+    if (pendingHighSurrogate_.isNull()) {
+      ch = QChar();
+      return;
+    }
+    typed.prepend(pendingHighSurrogate_);
+  }
+  pendingHighSurrogate_ = QChar();
+  const char32_t code = typed.toUcs4().value(0);
+
+  if (code > 127) {
+    if (switches.highChars == HighCharMode::kAsCodes) {
+      const int cp1252 = UnicodeToCp1252(code);
+      const uint number = cp1252 >= 0 ? static_cast<uint>(cp1252) : static_cast<uint>(code);
+      text_->SetSelText(QStringLiteral("&#%1;").arg(number));
+      ch = QChar();
+      return;
+    }
+    // A document already in UTF-8 takes any character; a one-byte document only when the switch says so.
+    const bool utf8 = format_.encoding != TextEncoding::kCp1252;
+    if (switches.highChars == HighCharMode::kOff && !utf8) {
+      ch = QChar();
+      return;
+    }
+  }
+  if (ch == QLatin1Char('\t')) {
+    ch = QChar();
+    ProcessTab(Orientation(), editor_->KeyModifiers() & Qt::ShiftModifier);
+    return;
+  }
+  if (code >= 32 && text_->SelLength() > 0 && switches.textOverSelWarning) {
+    const MsgResult answer =
+        frame_.Boxes().Show(QStringLiteral(" Typed Letter Replaces Selected Text"),
+                            QStringLiteral("OK replaces selected text. Cancel kills the keystroke."),
+                            MsgType::kWarning, MsgButtons::kOkCancel);
+    if (answer != MsgResult::kOk) {
+      ch = QChar();
+      return;
+    }
+  }
+  // Control characters (Return, Backspace) are the control's own; overwriting applies to printable ones.
+  if (code < 32) return;
+  const CaretOrientation o = Orientation();
+  // Overwrite mode replaces the character after the caret, never the line break at the end of the line.
+  if (!switches.insertMode && text_->SelLength() == 0 && o.column < o.lineLength) text_->SetSelLength(1);
+  ch = QChar();
+  if (switches.wordWrap && switches.insertMode && o.lineLength >= WrapColumn(switches)) {
+    TypingWordWrap(typed);
+  } else {
+    text_->TypeText(typed);
+  }
+}
+
+void TEditForm::RepeatIndent() {
+  MessageBoxes& boxes = frame_.Boxes();
+  const QString caption = QString::fromLatin1(kRepeatIndentCaption);
+  if (text_->SelLength() > 0) {
+    boxes.Show(caption, QStringLiteral("You have selected text and Shift+Return is inappropriate."),
+               MsgType::kInformation, MsgButtons::kOk);
+    return;
+  }
+  const CaretOrientation o = Orientation();
+  const QString line = text_->Line(o.lineNumber);
+  if (line.isEmpty()) {
+    boxes.ui().Beep();
+    boxes.Show(caption, QStringLiteral("Line-grab didn't Take. Just repeat your Shift+Return."),
+               MsgType::kInformation, MsgButtons::kOk);
+    return;
+  }
+  const int interval = TabInterval(frame_.Switches());
+  int width = 0;
+  bool tabbed = false;
+  qsizetype leading = 0;
+  for (; leading < line.size(); ++leading) {
+    if (line.at(leading) == QLatin1Char(' ')) {
+      width += 1;
+    } else if (line.at(leading) == QLatin1Char('\t')) {
+      width += interval;
+      tabbed = true;
+    } else {
+      break;
+    }
+  }
+  if (tabbed) boxes.Show(caption, QString::fromLatin1(kTabIndentText), MsgType::kWarning, MsgButtons::kOk);
+  const QString indent = QStringLiteral("\r\n") + QString(width, QLatin1Char(' '));
+  if (leading == line.size()) {
+    // A line of blanks only: the blanks move to the new line and the old line is left empty.
+    text_->SetSelStart(o.lineStart);
+    text_->SetSelLength(o.lineLength);
+  }
+  text_->SetSelText(indent);
+}
+
+void TEditForm::TypePair(const QString& open, const QString& close) {
+  if (IsRtfView()) return;
+  const QString selected = text_->SelText();
+  if (!selected.isEmpty()) {
+    text_->ReplaceSelection(open + selected + close);
+    return;
+  }
+  text_->ReplaceSelection(open + close);
+  text_->SetSelStart(text_->SelStart() - static_cast<int>(close.toUcs4().size()));
+}
+
+void TEditForm::GetSBPlates(int number) { frame_.ShowSuperBoilerplates(*this, number); }
+
+void TEditForm::Superboilerplate1Click() { GetSBPlates(1); }
+
+void TEditForm::TextOverSelClick() {
+  EditorSwitches& switches = frame_.Switches();
+  switches.textOverSelWarning = !switches.textOverSelWarning;
+}
+
+}  // namespace penwick

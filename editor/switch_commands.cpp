@@ -1,0 +1,124 @@
+// The Text, Edit and RTF menu commands that set the typing switches shared by every editor window: word-wrap,
+// wrap column, tab interval, the two typing warnings, dirty spaces and RTF setup; and the double-spaced
+// reflow of the whole text.
+
+#include "app/message_boxes.h"
+#include "editor/edit_form.h"
+#include "editor/frame_link.h"
+#include "editor/number_set_forms.h"
+#include "editor/status_panels.h"
+#include "editor/text_control.h"
+
+namespace penwick {
+
+namespace {
+
+const char kViewerText[] =
+    "This setting is for the working text copy of the RTF file. This is a viewing copy, You can print text "
+    "wo attributes. No clipboard use. And you cannot Save, Save As, or write text in this viewer.";
+const char kViewerTextInLines[] =
+    "This setting is for the working text copy of the RTF file.\nThis is a viewing copy, You can print text "
+    "wo attributes.\nNo clipboard use.\nAnd you cannot Save, Save As, or write text in this viewer.";
+const char kRtfSetupText[] =
+    "Dirty spaces is turned on, so the blanks at the ends of lines stay where they are: RTF needs them.\n\n"
+    "Word-wrap is turned off, because the blank a line is wrapped at is erased.\n\nNeither setting holds "
+    "across program runs.";
+
+// Runs a setting dialog; returns the new value, or nothing when cancelled or refused (with a message).
+std::optional<int> AskSetting(FrameLink& frame, TNumberSetForm& form, const QString& what, int old) {
+  if (frame.Boxes().ui().ExecModal(form) != QDialog::Accepted) return std::nullopt;
+  const std::optional<int> value = form.Value();
+  if (!value) {
+    frame.Boxes().Show(
+        form.windowTitle(),
+        QStringLiteral("The %1 must be a whole number from 1 to 99. It stays %2.").arg(what).arg(old),
+        MsgType::kWarning, MsgButtons::kOk);
+  }
+  return value;
+}
+
+}  // namespace
+
+void TEditForm::Wordwrap1Click() {
+  if (IsRtfView()) {
+    frame_.Boxes().Show(QStringLiteral("Setting Wordwrap"), QString::fromLatin1(kViewerText),
+                        MsgType::kInformation, MsgButtons::kOk);
+    return;
+  }
+  EditorSwitches& switches = frame_.Switches();
+  switches.wordWrap = !switches.wordWrap;
+  RefreshSwitchPanels();
+}
+
+void TEditForm::SetWWcolumn1Click() {
+  if (IsRtfView()) return;
+  EditorSwitches& switches = frame_.Switches();
+  TWrapSetForm form(switches.wrapColumn, this);
+  if (const std::optional<int> column =
+          AskSetting(frame_, form, QStringLiteral("wrap column"), switches.wrapColumn)) {
+    switches.wrapColumn = *column;
+  }
+  RefreshSwitchPanels();
+}
+
+void TEditForm::SetTabInterval1Click() {
+  EditorSwitches& switches = frame_.Switches();
+  TTabSetForm form(switches.tabInterval, this);
+  if (const std::optional<int> interval =
+          AskSetting(frame_, form, QStringLiteral("tab interval"), switches.tabInterval)) {
+    switches.tabInterval = *interval;
+  }
+  RefreshSwitchPanels();
+}
+
+void TEditForm::ToggleInsertWarning1Click() {
+  EditorSwitches& switches = frame_.Switches();
+  switches.insertWarning = !switches.insertWarning;
+}
+
+void TEditForm::Dirtyspaces1Click() {
+  if (IsRtfView()) {
+    frame_.Boxes().Show(QStringLiteral("Setting Dirty Spaces"), QString::fromLatin1(kViewerTextInLines),
+                        MsgType::kInformation, MsgButtons::kOk);
+    return;
+  }
+  EditorSwitches& switches = frame_.Switches();
+  switches.dirtySpaces = !switches.dirtySpaces;
+  RefreshSwitchPanels();
+}
+
+void TEditForm::RTFSetup1Click() {
+  if (IsRtfView()) {
+    frame_.Boxes().Show(QStringLiteral("RTF Setup"), QString::fromLatin1(kViewerText), MsgType::kInformation,
+                        MsgButtons::kOk);
+    return;
+  }
+  EditorSwitches& switches = frame_.Switches();
+  frame_.Boxes().ui().Beep();
+  if (!switches.rtfSetup) {
+    frame_.Boxes().Show(QStringLiteral("Setting up for RTF files"), QString::fromLatin1(kRtfSetupText),
+                        MsgType::kInformation, MsgButtons::kOk);
+  }
+  switches.rtfSetup = !switches.rtfSetup;
+  if (switches.rtfSetup) {
+    switches.rtfSavedWordWrap = switches.wordWrap;
+    switches.wordWrap = false;
+    switches.dirtySpaces = true;
+  } else {
+    if (switches.rtfSavedWordWrap) switches.wordWrap = true;
+    switches.dirtySpaces = false;
+  }
+  RefreshSwitchPanels();
+}
+
+void TEditForm::DblSpaceClick() {
+  if (text_->TextLength() == 0) return;
+  // Every line break doubled: an empty line follows every line.
+  QByteArray doubled = text_->Utf8().toByteArray();
+  doubled.replace("\r\n", "\r\n\r\n");
+  text_->LoadUtf8(doubled);
+  text_->SetModified(true);
+  SetModified(true);
+}
+
+}  // namespace penwick

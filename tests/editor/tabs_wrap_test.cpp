@@ -1,0 +1,376 @@
+// Tab stops, typing word-wrap and trailing blanks on a real editor window with real key presses.
+
+#include <QAction>
+#include <QMenu>
+#include <QRegularExpression>
+
+#include "app/frame_menus.h"
+#include "editor/frame_link.h"
+#include "editor/word_wrap.h"
+#include "tests/support/frame_fixture.h"
+
+namespace penwick::test {
+namespace {
+
+class TabsWrapTest : public FrameTest {
+ protected:
+  TEditForm* Window(const QString& text, int caret = 0) {
+    TEditForm* editor = NewWindow();
+    editor->Text().SetText(text);
+    editor->Text().SetSelStart(caret);
+    Flush();
+    return editor;
+  }
+  static void Key(TEditForm* editor, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(editor->Editor(), static_cast<Qt::Key>(key), modifiers);
+  }
+  static int Column(TEditForm* editor) {
+    const int pos = editor->Text().SelStart();
+    return pos - editor->Text().LineIndex(editor->Text().LineFromPosition(pos));
+  }
+  // Ctrl+Tab as the user presses it: through the frame's key filter.
+  void CtrlTab(TEditForm* editor) {
+    QApplication::setActiveWindow(frame_.get());
+    editor->Editor()->setFocus();
+    Key(editor, Qt::Key_Tab, Qt::ControlModifier);
+  }
+};
+
+TEST_F(TabsWrapTest, TabInsertsBlanksToTheNextStopOnlyAtALineEnd) {
+  Start();
+  frame_->Switches().tabInterval = 4;
+  TEditForm* editor = Window(QString());
+  Key(editor, Qt::Key_Tab);
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("   "));  // display column 1 -> 4
+  Key(editor, Qt::Key_Tab);
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("       "));  // display column 4 -> 8
+  Flush();
+  EXPECT_EQ(Panel(editor, 0), QStringLiteral("Line:   1   Col:   8"));
+
+  // Inside a ten-letter line Tab only moves the caret; Ctrl+Tab inserts, after the warning.
+  editor = Window(QStringLiteral("abcdefghij\r\nnext"), 1);
+  Key(editor, Qt::Key_Tab);
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("abcdefghij\r\nnext"));
+  EXPECT_EQ(Column(editor), 3);
+  // A stop past the line's end takes the caret to the start of the next line.
+  editor->Text().SetSelStart(9);
+  Key(editor, Qt::Key_Tab);
+  EXPECT_EQ(editor->Text().SelStart(), 12);
+
+  editor->Text().SetSelStart(1);
+  ui_.AnswerMessage(MsgResult::kCancel);
+  CtrlTab(editor);
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("abcdefghij\r\nnext"));
+  ASSERT_EQ(ui_.MessageLog().size(), 1);
+  EXPECT_EQ(
+      ui_.MessageLog().first(),
+      QStringLiteral("Inserting tab spaces.|If inserting these spaces pushes text forward, cancel and turn "
+                     "off wordwrap to avoid words being pushed beyond wrap column so next INS char causes "
+                     "wrap."));
+  EXPECT_EQ(ui_.Last().buttons, MsgButtons::kOkCancel);
+  EXPECT_FALSE(frame_->Run().tabInsertRequest);
+  ui_.AnswerMessage(MsgResult::kOk);
+  CtrlTab(editor);
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("a  bcdefghij\r\nnext"));
+  EXPECT_EQ(Column(editor), 3);
+
+  // With the warning off Ctrl+Tab inserts at once.
+  QAction* warning = frame_->Menus().Find(QStringLiteral("ToggleInsertWarning1"));
+  ASSERT_NE(warning, nullptr);
+  warning->trigger();
+  EXPECT_FALSE(frame_->Switches().insertWarning);
+  ui_.Clear();
+  editor->Text().SetSelStart(1);
+  CtrlTab(editor);
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("a    bcdefghij\r\nnext"));
+  EXPECT_TRUE(ui_.Shown().empty());
+}
+
+TEST_F(TabsWrapTest, ShiftTabGoesBackToThePreviousStopWithoutDeleting) {
+  Start();
+  frame_->Switches().tabInterval = 4;
+  const QString text = QStringLiteral("l1\r\nl2\r\nl3\r\nfourth line here\r\nfifth line");
+  TEditForm* editor = Window(text);
+  const int line4 = editor->Text().LineIndex(3);
+  const int line5 = editor->Text().LineIndex(4);
+  struct Case {
+    int from;
+    int to;
+  } cases[] = {
+      {line5 + 8, line5 + 7},   // display column 9 -> 8
+      {line5 + 7, line5 + 3},   // 8 -> 4
+      {line5 + 2, line4 + 15},  // column 3 of line 5 -> the last stop of line 4 (16 letters: column 16)
+      {line4 + 2, 10},          // a short line before: its end
+      {2, 0},                   // the first line: its start
+  };
+  for (const Case& c : cases) {
+    editor->Text().SetSelStart(c.from);
+    Key(editor, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(editor->Text().SelStart(), c.to) << "from " << c.from;
+  }
+  EXPECT_EQ(editor->Text().Text(), text);
+}
+
+TEST_F(TabsWrapTest, WordWrapMovesTheWordBeingTypedToANewLine) {
+  Start();
+  frame_->Switches().wrapColumn = 10;
+  struct Case {
+    const char* typed;
+    const char* expected;
+  } cases[] = {
+      {"hello worlds", "hello\r\nworlds"},
+      // A blank at column 11 starts the new line itself.
+      {"hello worl x", "hello worl\r\nx"},
+      // A hyphen stays at the end of the first line.
+      {"abc well-known", "abc well-\r\nknown"},
+      // Several blanks at the break all go.
+      {"abc  defgh ijk", "abc  defgh\r\nijk"},
+      {"abcdef   ghijk", "abcdef\r\nghijk"},
+      // A word longer than the column keeps its own line; the next word goes on the line after it.
+      {"a bcdefghijklm n", "a\r\nbcdefghijklm\r\nn"},
+      // Nothing to break at: the line is not broken and nothing is lost.
+      {"http://example.org/a/long/address", "http://example.org/a/long/address"},
+      {"see http://example.org/x", "see\r\nhttp://example.org/x"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    TEditForm* editor = Window(QString());
+    Type(editor->Editor(), QString::fromLatin1(c.typed));
+    EXPECT_EQ(editor->Text().Text(), QString::fromLatin1(c.expected));
+    EXPECT_EQ(editor->Text().SelStart(), editor->Text().TextLength());
+    editor->CloseApproved();
+    Flush();
+  }
+}
+
+TEST_F(TabsWrapTest, WordWrapInsideALineKeepsTheCaretWithItsText) {
+  Start();
+  frame_->Switches().wrapColumn = 10;
+  TEditForm* editor = Window(QStringLiteral("abc defghi\r\nnext"), 3);
+  Type(editor->Editor(), QStringLiteral("X"));
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("abcX\r\ndefghi\r\nnext"));
+  EXPECT_EQ(editor->Text().SelStart(), 4);
+  editor = Window(QStringLiteral("abc defghi"), 6);
+  Type(editor->Editor(), QStringLiteral("Y"));
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("abc\r\ndeYfghi"));
+  EXPECT_EQ(editor->Text().SelStart(), 8);
+  // Word-wrap off, or overwrite mode: the line simply grows.
+  frame_->Switches().wordWrap = false;
+  editor = Window(QStringLiteral("abc defghi"), 10);
+  Type(editor->Editor(), QStringLiteral("jk"));
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("abc defghijk"));
+}
+
+TEST_F(TabsWrapTest, TypingALongParagraphKeepsEveryLineWithinTheColumn) {
+  Start();
+  frame_->Switches().wrapColumn = 68;
+  frame_->Switches().wordWrap = true;
+  const QString longWord = QStringLiteral("https://example.org/") + QString(70, QLatin1Char('z'));
+  const QStringList vocabulary = {
+      QStringLiteral("a"),
+      QStringLiteral("plain"),
+      QStringLiteral("editor"),
+      QStringLiteral("keeps"),
+      QStringLiteral("every"),
+      QStringLiteral("line"),
+      QStringLiteral("within"),
+      QStringLiteral("its"),
+      QStringLiteral("column"),
+      QStringLiteral("while"),
+      QStringLiteral("the"),
+      QStringLiteral("user"),
+      QStringLiteral("types"),
+      QStringLiteral("long"),
+      QStringLiteral("paragraphs"),
+      QStringLiteral("of"),
+      QStringLiteral("text,"),
+      QStringLiteral("quickly"),
+      QStringLiteral("onomatopoeia"),
+      QStringLiteral("I"),
+  };
+  QStringList words;
+  unsigned seed = 7;
+  for (int i = 0; i < 300; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    words << (i == 150 ? longWord : vocabulary.at((seed >> 16) % vocabulary.size()));
+  }
+  TEditForm* editor = Window(QString());
+  Type(editor->Editor(), words.join(QLatin1Char(' ')));
+  const QString text = editor->Text().Text();
+  const QStringList lines = text.split(QStringLiteral("\r\n"));
+  EXPECT_GT(lines.size(), 20);
+  for (const QString& line : lines) {
+    SCOPED_TRACE(line.toStdString());
+    EXPECT_FALSE(line.endsWith(QLatin1Char(' ')));
+    EXPECT_FALSE(line.isEmpty());
+    if (line.size() > 68) {
+      EXPECT_EQ(line, longWord);
+    }
+  }
+  EXPECT_EQ(text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts), words);
+  EXPECT_EQ(editor->Text().SelStart(), editor->Text().TextLength());
+}
+
+TEST_F(TabsWrapTest, TrailingBlanksGoWhenTheCaretLeavesTheLine) {
+  Start();
+  struct Case {
+    int key;
+    const char* expected;
+    int caret;
+  } cases[] = {
+      {Qt::Key_Home, "one\r\ntwo\r\nthree", 5},        {Qt::Key_End, "one\r\ntwo\r\nthree", 8},
+      {Qt::Key_Up, "one\r\ntwo\r\nthree", 3},          {Qt::Key_Down, "one\r\ntwo\r\nthree", 15},
+      {Qt::Key_Return, "one\r\ntwo\r\n\r\nthree", 10},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.expected);
+    TEditForm* editor = Window(QStringLiteral("one\r\ntwo\r\nthree"), 8);
+    Type(editor->Editor(), QStringLiteral("  "));
+    Key(editor, c.key);
+    EXPECT_EQ(editor->Text().Text(), QString::fromLatin1(c.expected));
+    EXPECT_EQ(editor->Text().SelStart(), c.caret);
+    editor->CloseApproved();
+    Flush();
+  }
+}
+
+TEST_F(TabsWrapTest, DirtySpacesAndUnchangedTextKeepTrailingBlanks) {
+  Start();
+  // A document nobody has changed keeps its blanks.
+  TEditForm* loaded = Open(env_.WriteFile(QStringLiteral("a.txt"), "one  \r\ntwo"));
+  loaded->Text().SetSelStart(5);
+  Key(loaded, Qt::Key_Down);
+  EXPECT_EQ(loaded->Text().Text(), QStringLiteral("one  \r\ntwo"));
+
+  QAction* dirty = frame_->Menus().Find(QStringLiteral("Dirtyspaces1"));
+  ASSERT_NE(dirty, nullptr);
+  EXPECT_EQ(dirty->text(), QStringLiteral("Dirty spaces (leave spaces at EOL)"));
+  TEditForm* editor = Window(QStringLiteral("one\r\ntwo"), 3);
+  dirty->trigger();
+  EXPECT_TRUE(frame_->Switches().dirtySpaces);
+  EXPECT_TRUE(dirty->isChecked());
+  EXPECT_EQ(Panel(editor, 5), QStringLiteral("Dirty Sp: ON"));
+  Type(editor->Editor(), QStringLiteral("  "));
+  Key(editor, Qt::Key_Down);
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("one  \r\ntwo"));
+  dirty->trigger();
+  EXPECT_EQ(Panel(editor, 5), QStringLiteral("Dirty Sp: OFF"));
+}
+
+TEST_F(TabsWrapTest, RtfSetupTurnsWordWrapOffAndBringsItBackOnlyIfItWasOn) {
+  Start();
+  const QString setupBox = QStringLiteral(
+      "Setting up for RTF files|Dirty spaces is turned on, so the blanks at the ends of lines stay where "
+      "they "
+      "are: RTF needs them.\n\nWord-wrap is turned off, because the blank a line is wrapped at is erased.\n\n"
+      "Neither setting holds across program runs.");
+  QAction* setup = frame_->Menus().Find(QStringLiteral("RTFSetup1"));
+  QAction* wordWrap = frame_->Menus().Find(QStringLiteral("Wordwrap1"));
+  ASSERT_NE(setup, nullptr);
+  ASSERT_NE(wordWrap, nullptr);
+  EXPECT_EQ(setup->text(), QStringLiteral("&Setup: WrdWrp OFF, DrtySp ON"));
+  TEditForm* editor = Window(QString());
+  for (bool wrapBefore : {true, false}) {
+    SCOPED_TRACE(wrapBefore);
+    frame_->Switches().wordWrap = wrapBefore;
+    ui_.Clear();
+    ui_.AnswerMessage(MsgResult::kOk);
+    setup->trigger();
+    EXPECT_EQ(ui_.MessageLog(), QStringList{setupBox});
+    EXPECT_TRUE(setup->isChecked());
+    EXPECT_FALSE(wordWrap->isChecked());
+    EXPECT_EQ(Panel(editor, 3), QStringLiteral("WrdWrp: OFF"));
+    EXPECT_EQ(Panel(editor, 5), QStringLiteral("Dirty Sp: ON"));
+    setup->trigger();  // off again: no box
+    EXPECT_EQ(ui_.MessageLog().size(), 1);
+    EXPECT_EQ(ui_.Beeps(), 2);
+    EXPECT_FALSE(setup->isChecked());
+    EXPECT_EQ(frame_->Switches().wordWrap, wrapBefore);
+    EXPECT_EQ(wordWrap->isChecked(), wrapBefore);
+    EXPECT_EQ(Panel(editor, 3),
+              wrapBefore ? QStringLiteral("WrdWrp: Col 68") : QStringLiteral("WrdWrp: OFF"));
+    EXPECT_EQ(Panel(editor, 5), QStringLiteral("Dirty Sp: OFF"));
+  }
+}
+
+TEST_F(TabsWrapTest, WordWrapCommandAndItsRefusalInAViewingCopy) {
+  Start();
+  QAction* wordWrap = frame_->Menus().Find(QStringLiteral("Wordwrap1"));
+  ASSERT_NE(wordWrap, nullptr);
+  EXPECT_EQ(wordWrap->shortcut(), QKeySequence(QStringLiteral("Ctrl+F9")));
+  EXPECT_TRUE(frame_->Menus().Menu(MenuId::kPopup)->actions().contains(wordWrap));
+  TEditForm* editor = Window(QString());
+  wordWrap->trigger();
+  EXPECT_FALSE(frame_->Switches().wordWrap);
+  EXPECT_EQ(Panel(editor, 3), QStringLiteral("WrdWrp: OFF"));
+  wordWrap->trigger();
+  EXPECT_EQ(Panel(editor, 3), QStringLiteral("WrdWrp: Col 68"));
+
+  const QString viewer = QStringLiteral(
+      "This setting is for the working text copy of the RTF file. This is a viewing copy, You can print text "
+      "wo attributes. No clipboard use. And you cannot Save, Save As, or write text in this viewer.");
+  editor->SetNumber(101);
+  for (int i = 0; i < 3; ++i) ui_.AnswerMessage(MsgResult::kOk);
+  wordWrap->trigger();
+  frame_->Menus().Find(QStringLiteral("RTFSetup1"))->trigger();
+  frame_->Menus().Find(QStringLiteral("Dirtyspaces1"))->trigger();
+  EXPECT_EQ(
+      ui_.MessageLog(),
+      (QStringList{QStringLiteral("Setting Wordwrap|") + viewer, QStringLiteral("RTF Setup|") + viewer,
+                   QStringLiteral("Setting Dirty Spaces|This setting is for the working text copy of the "
+                                  "RTF file.\nThis is a viewing copy, You can print text wo "
+                                  "attributes.\nNo clipboard use.\nAnd you cannot Save, Save As, or "
+                                  "write text in this viewer.")}));
+  EXPECT_TRUE(frame_->Switches().wordWrap);
+  EXPECT_FALSE(frame_->Switches().rtfSetup);
+  EXPECT_FALSE(frame_->Switches().dirtySpaces);
+}
+
+TEST_F(TabsWrapTest, DoubleSpacedReflowPutsAnEmptyLineAfterEveryLine) {
+  Start();
+  TEditForm* editor = Window(QStringLiteral("one\r\ntwo\r\nthree"));
+  editor->Text().SetModified(false);
+  frame_->Menus().Find(QStringLiteral("DblSpace1"))->trigger();
+  Flush();
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("one\r\n\r\ntwo\r\n\r\nthree"));
+  EXPECT_TRUE(editor->Text().Modified());
+  EXPECT_EQ(Panel(editor, 1), QStringLiteral("Modified"));
+}
+
+TEST_F(TabsWrapTest, AHostileTabIntervalOrWrapColumnFromTheSettingsStillWorks) {
+  Start();
+  frame_->Switches().tabInterval = 0;
+  frame_->Switches().wrapColumn = -3;
+  TEditForm* editor = Window(QString());
+  Key(editor, Qt::Key_Tab);
+  Type(editor->Editor(), QStringLiteral("ab c"));
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral(" ab\r\nc"));
+}
+
+// The break rule on its own, including lines typing alone does not produce.
+TEST(LineBreakTest, BreaksAtTheLastPlaceThatFitsOrNotAtAll) {
+  struct Case {
+    const char32_t* line;
+    int column;
+    std::optional<std::pair<int, int>> cut;
+  } cases[] = {
+      {U"hello world", 10, std::pair{5, 6}},
+      {U"hello worl ", 10, std::pair{10, 11}},
+      {U"hello", 10, std::nullopt},
+      {U"abcdefghijk", 10, std::nullopt},
+      {U"   abcdefghijk", 10, std::nullopt},
+      {U"ab-cdefghijk", 10, std::pair{3, 3}},
+      {U"abcdefghijkl mn", 10, std::pair{12, 13}},
+      {U"a   bcdefghijk", 10, std::pair{1, 4}},
+  };
+  for (const Case& c : cases) {
+    const std::optional<LineBreak> cut = FindLineBreak(c.line, c.column);
+    ASSERT_EQ(cut.has_value(), c.cut.has_value()) << QString::fromUcs4(c.line).toStdString();
+    if (cut) {
+      EXPECT_EQ(std::pair(cut->cutStart, cut->cutEnd), *c.cut);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace penwick::test

@@ -54,6 +54,7 @@ class TFrameForm : public QMainWindow, public FrameLink {
   // Keyboard: boilerplate and superboilerplate keys (typing_commands.cpp).
   void BoilerplateKey(TEditForm& editor, int number, bool change) override;
   void ShowSuperBoilerplates(TEditForm& editor, int number) override;
+  void NumpadKey(TEditForm& editor, int number) override;
 
   // Frame events.
   void FormActivate();

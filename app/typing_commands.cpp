@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "app/frame_form.h"
+#include "markup/html_commands.h"
 #include "app/frame_menus.h"
 #include "collections/boilerplate_keys.h"
 #include "collections/superboilerplates.h"
@@ -75,5 +76,7 @@ void TFrameForm::BoilerplateKey(TEditForm& editor, int number, bool change) {
 }
 
 void TFrameForm::ShowSuperBoilerplates(TEditForm& editor, int number) { GetSBPlates(*this, editor, number); }
+
+void TFrameForm::NumpadKey(TEditForm& editor, int number) { RunNumpadCommand(editor, number); }
 
 }  // namespace penwick

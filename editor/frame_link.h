@@ -69,6 +69,8 @@ class FrameLink {
   virtual void BoilerplateKey(TEditForm& editor, int number, bool change) = 0;
   // Superboilerplate N in its dialog, typed into editor when the dialog asks.
   virtual void ShowSuperBoilerplates(TEditForm& editor, int number) = 0;
+  // Ctrl+numeric pad 1..9: the HTML-menu item of that key.
+  virtual void NumpadKey(TEditForm& editor, int number) = 0;
 };
 
 // Puts name at the head of the recent-files list: the list is cut to 5 entries unless one of entries 1..4

@@ -71,6 +71,10 @@ bool TEditForm::EditorKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
     return false;
   }
+  if (const int pad = NumpadDigit(key, modifiers); ctrl && pad >= 1) {
+    frame_.NumpadKey(*this, pad);
+    return true;
+  }
   if (ctrl && alt && digit >= 1 && digit <= 8) {
     if (!IsRtfView()) GetSBPlates(digit);
     return true;

@@ -80,4 +80,10 @@ int TopRowDigit(int virtualKey, Qt::KeyboardModifiers modifiers) {
   return -1;
 }
 
+int NumpadDigit(int virtualKey, Qt::KeyboardModifiers modifiers) {
+  if (!(modifiers & Qt::KeypadModifier)) return -1;
+  if (virtualKey >= Qt::Key_1 && virtualKey <= Qt::Key_9) return virtualKey - Qt::Key_0;
+  return -1;
+}
+
 }  // namespace penwick

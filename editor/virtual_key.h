@@ -14,5 +14,7 @@ int VirtualKey(const QKeyEvent& event);
 
 // The top-row digit 0..9 the key stands for, or -1 (numeric-pad digits are not top-row digits).
 int TopRowDigit(int virtualKey, Qt::KeyboardModifiers modifiers);
+// The digit of a numeric-pad key 1..9 (with Num Lock on), or -1.
+int NumpadDigit(int virtualKey, Qt::KeyboardModifiers modifiers);
 
 }  // namespace penwick

@@ -282,6 +282,33 @@ TEST_F(KeyboardTest, CtrlMinusTypesAHyphenAndABlankAndCtrlKeysTypeNothingElse) {
   EXPECT_EQ(editor->Text().Text(), QStringLiteral("abcd-\r\n"));
 }
 
+TEST_F(KeyboardTest, CtrlNumericPadKeysRunTheirHtmlItems) {
+  Start();
+  struct Case {
+    Qt::Key key;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {Qt::Key_8, "<title></title>", 7},
+      {Qt::Key_4, "<hr>\r\n", 6},
+      {Qt::Key_7, "<html>\r\n\r\n</html>", 8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    TEditForm* editor = Window(QString());
+    Key(editor, c.key, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(editor->Text().Text(), QString::fromLatin1(c.text));
+    EXPECT_EQ(editor->Text().SelStart(), c.caret);
+    editor->CloseApproved();
+    Flush();
+  }
+  // The top-row 8 is a boilerplate key, not Title.
+  TEditForm* editor = Window(QString());
+  frame_->AppSettings().boilerplates[7] = QStringLiteral("eight");
+  Key(editor, Qt::Key_8, Qt::ControlModifier);
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("eight"));
+}
+
 TEST_F(KeyboardTest, TypingOverASelectionAsksFirstWhileTheWarningIsOn) {
   Start();
   TEditForm* editor = Window(QStringLiteral("one two"));

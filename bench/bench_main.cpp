@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/frame_form.h"
+#include "bench/quiet_ui.h"
 #include "editor/edit_form.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
@@ -21,27 +22,6 @@
 namespace {
 
 using penwick::MsgResult;
-
-// Answers every question with its default; the benchmark shows no boxes.
-class QuietUi : public penwick::Ui {
- public:
-  MsgResult ShowMessage(const QString&, const QString& text, penwick::MsgType, penwick::MsgButtons) override {
-    std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
-    return MsgResult::kNo;
-  }
-  std::optional<QString> AskWithHistory(const QString&, const QString&, const QString&,
-                                        const QStringList&) override {
-    return std::nullopt;
-  }
-  std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
-    return std::nullopt;
-  }
-  penwick::FileDialogResult AskOpenFiles(const penwick::FileDialogRequest&, bool) override { return {}; }
-  penwick::FileDialogResult AskSaveFile(const penwick::FileDialogRequest&) override { return {}; }
-  bool SetupPrinter(QPrinter&) override { return false; }
-  void Beep() override {}
-  int ExecModal(QDialog&) override { return 0; }
-};
 
 QByteArray MakeHtml(qint64 size) {
   QByteArray html;
@@ -160,7 +140,7 @@ int main(int argc, char** argv) {
     ini.open(QIODevice::WriteOnly);
     ini.write("[Settings]\r\nNoBugMsg=1\r\n");
   }
-  QuietUi ui;
+  penwick::bench::QuietUi ui(MsgResult::kNo, true);
   penwick::TFrameForm frame(ui, home, {});
   frame.resize(1000, 700);
   frame.show();

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/frame_form.h"
+#include "bench/quiet_ui.h"
 #include "editor/edit_form.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
@@ -17,30 +18,6 @@
 namespace {
 
 using penwick::MsgResult;
-
-// Answers No to every question (so Replace All does not confirm each item) and counts the boxes.
-class NoUi : public penwick::Ui {
- public:
-  MsgResult ShowMessage(const QString& caption, const QString&, penwick::MsgType,
-                        penwick::MsgButtons) override {
-    captions << caption;
-    return MsgResult::kNo;
-  }
-  std::optional<QString> AskWithHistory(const QString&, const QString&, const QString&,
-                                        const QStringList&) override {
-    return std::nullopt;
-  }
-  std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
-    return std::nullopt;
-  }
-  penwick::FileDialogResult AskOpenFiles(const penwick::FileDialogRequest&, bool) override { return {}; }
-  penwick::FileDialogResult AskSaveFile(const penwick::FileDialogRequest&) override { return {}; }
-  bool SetupPrinter(QPrinter&) override { return false; }
-  void Beep() override {}
-  int ExecModal(QDialog&) override { return 0; }
-
-  QStringList captions;
-};
 
 void Flush() { QCoreApplication::processEvents(); }
 
@@ -81,7 +58,7 @@ QByteArray FindDocument(qint64 size, const QByteArray& phrase) {
   return html;
 }
 
-void BenchReplaceAll(penwick::TFrameForm& frame, NoUi& ui, const QString& folder) {
+void BenchReplaceAll(penwick::TFrameForm& frame, penwick::bench::QuietUi& ui, const QString& folder) {
   const QByteArray html = ReplaceDocument();
   penwick::TEditForm* editor = frame.StartupOpen(WriteFile(folder, QStringLiteral("replace.html"), html));
   Flush();
@@ -105,7 +82,7 @@ void BenchReplaceAll(penwick::TFrameForm& frame, NoUi& ui, const QString& folder
   Flush();
 }
 
-void BenchFind(penwick::TFrameForm& frame, NoUi& ui, const QString& folder) {
+void BenchFind(penwick::TFrameForm& frame, penwick::bench::QuietUi& ui, const QString& folder) {
   const QByteArray phrase =
       "Closing remarks \xC3\x9C"
       "ber alles";
@@ -158,7 +135,7 @@ int main(int argc, char** argv) {
   QDir(dir.path()).mkpath(QStringLiteral("home"));
   const QString home = QDir(dir.path()).filePath(QStringLiteral("home"));
   WriteFile(home, QStringLiteral("penwick.ini"), "[Settings]\r\nNoBugMsg=1\r\n");
-  NoUi ui;
+  penwick::bench::QuietUi ui(MsgResult::kNo, false);
   penwick::TFrameForm frame(ui, home, {});
   frame.resize(1000, 700);
   frame.show();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/frame_form.h"
+#include "bench/quiet_ui.h"
 #include "editor/edit_form.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
@@ -21,27 +22,6 @@
 namespace {
 
 using penwick::MsgResult;
-
-// Answers every question with its default; the benchmark shows no boxes.
-class QuietUi : public penwick::Ui {
- public:
-  MsgResult ShowMessage(const QString&, const QString& text, penwick::MsgType, penwick::MsgButtons) override {
-    std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
-    return MsgResult::kOk;
-  }
-  std::optional<QString> AskWithHistory(const QString&, const QString&, const QString&,
-                                        const QStringList&) override {
-    return std::nullopt;
-  }
-  std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
-    return std::nullopt;
-  }
-  penwick::FileDialogResult AskOpenFiles(const penwick::FileDialogRequest&, bool) override { return {}; }
-  penwick::FileDialogResult AskSaveFile(const penwick::FileDialogRequest&) override { return {}; }
-  bool SetupPrinter(QPrinter&) override { return false; }
-  void Beep() override {}
-  int ExecModal(QDialog&) override { return 0; }
-};
 
 constexpr int kLines = 10000;
 // Enough text to fill the window several times over, so the view scrolls in the empty document too: a key
@@ -110,7 +90,7 @@ int main(int argc, char** argv) {
     ini.open(QIODevice::WriteOnly);
     ini.write("[Settings]\r\nNoBugMsg=1\r\nWrdWrapOn=1\r\nWrapColumn=68\r\n");
   }
-  QuietUi ui;
+  penwick::bench::QuietUi ui(MsgResult::kOk, true);
   penwick::TFrameForm frame(ui, home, {});
   frame.resize(1000, 500);
   frame.show();

@@ -10,24 +10,7 @@
 namespace penwick::test {
 namespace {
 
-class KeyboardTest : public FrameTest {
- protected:
-  // A new window holding text, the caret at caret.
-  TEditForm* Window(const QString& text, int caret = 0) {
-    TEditForm* editor = NewWindow();
-    editor->Text().SetText(text);
-    editor->Text().SetSelStart(caret);
-    Flush();
-    return editor;
-  }
-  static void Select(TEditForm* editor, int start, int length) {
-    editor->Text().SetSelStart(start);
-    editor->Text().SetSelLength(length);
-  }
-  static void Key(TEditForm* editor, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(editor->Editor(), static_cast<Qt::Key>(key), modifiers);
-  }
-};
+using KeyboardTest = FrameTest;
 
 TEST_F(KeyboardTest, OverwriteModeReplacesOneCharacterPerKeystrokeButNeverALineBreak) {
   Start();

@@ -14,16 +14,6 @@ namespace {
 
 class TabsWrapTest : public FrameTest {
  protected:
-  TEditForm* Window(const QString& text, int caret = 0) {
-    TEditForm* editor = NewWindow();
-    editor->Text().SetText(text);
-    editor->Text().SetSelStart(caret);
-    Flush();
-    return editor;
-  }
-  static void Key(TEditForm* editor, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(editor->Editor(), static_cast<Qt::Key>(key), modifiers);
-  }
   static int Column(TEditForm* editor) {
     const int pos = editor->Text().SelStart();
     return pos - editor->Text().LineIndex(editor->Text().LineFromPosition(pos));

@@ -7,29 +7,12 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "tests/support/scoped_env.h"
+
 namespace penwick {
 namespace {
 
-// Sets or clears an environment variable for one test and puts the old value back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::optional<QByteArray>& value)
-      : name_(name), saved_(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) {
-    Set(value);
-  }
-  ~ScopedEnv() { Set(saved_); }
-
- private:
-  void Set(const std::optional<QByteArray>& value) {
-    if (value) {
-      qputenv(name_, *value);
-    } else {
-      qunsetenv(name_);
-    }
-  }
-  const char* name_;
-  std::optional<QByteArray> saved_;
-};
+using test::ScopedEnv;
 
 TEST(ProgramFolderTest, PenwickHomeIsCreatedAndCleaned) {
   QTemporaryDir dir;

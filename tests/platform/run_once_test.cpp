@@ -6,28 +6,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "tests/support/scoped_env.h"
+
 namespace penwick {
 namespace {
 
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::optional<QByteArray>& value)
-      : name_(name), saved_(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) {
-    Set(value);
-  }
-  ~ScopedEnv() { Set(saved_); }
-
- private:
-  void Set(const std::optional<QByteArray>& value) {
-    if (value) {
-      qputenv(name_, *value);
-    } else {
-      qunsetenv(name_);
-    }
-  }
-  const char* name_;
-  std::optional<QByteArray> saved_;
-};
+using test::ScopedEnv;
 
 // Reads a desktop entry string value back: the escapes \s \n \t \r and \\.
 QString UnescapeStringValue(const QString& value) {

@@ -38,6 +38,23 @@ TEditForm* FrameTest::NewWindow() {
   return frame_->ActiveEditor();
 }
 
+TEditForm* FrameTest::Window(const QString& text, int caret) {
+  TEditForm* editor = NewWindow();
+  editor->Text().SetText(text);
+  editor->Text().SetSelStart(caret);
+  Flush();
+  return editor;
+}
+
+void FrameTest::Select(TEditForm* editor, int start, int length) {
+  editor->Text().SetSelStart(start);
+  editor->Text().SetSelLength(length);
+}
+
+void FrameTest::Key(TEditForm* editor, int key, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(editor->Editor(), static_cast<Qt::Key>(key), modifiers);
+}
+
 void FrameTest::Type(QWidget* widget, const QString& text) {
   for (QChar ch : text) {
     const int key = ch.isLetterOrNumber() && ch.unicode() < 128 ? ch.toUpper().unicode() : 0;

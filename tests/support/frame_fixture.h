@@ -26,6 +26,11 @@ class FrameTest : public ::testing::Test {
   // Opens a file in a new editor window, as the command line does.
   TEditForm* Open(const QString& path);
   TEditForm* NewWindow();
+  // A new window holding text, the caret at caret.
+  TEditForm* Window(const QString& text, int caret = 0);
+  static void Select(TEditForm* editor, int start, int length);
+  // A key pressed on the text control.
+  static void Key(TEditForm* editor, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   // Types text key by key, any characters (QTest's key clicks take ASCII only).
   static void Type(QWidget* widget, const QString& text);
   // Lets queued calls (change events, the quick flip) run.

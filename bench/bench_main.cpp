@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/frame_form.h"
-#include "bench/quiet_ui.h"
+#include "bench/bench_support.h"
 #include "editor/edit_form.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
@@ -132,25 +132,13 @@ Figures Measure(penwick::TFrameForm& frame, const QString& folder, qint64 size) 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir dir;
-  QDir(dir.path()).mkpath(QStringLiteral("home"));
-  const QString home = QDir(dir.path()).filePath(QStringLiteral("home"));
-  {
-    QFile ini(QDir(home).filePath(QStringLiteral("penwick.ini")));
-    ini.open(QIODevice::WriteOnly);
-    ini.write("[Settings]\r\nNoBugMsg=1\r\n");
-  }
-  penwick::bench::QuietUi ui(MsgResult::kNo, true);
-  penwick::TFrameForm frame(ui, home, {});
-  frame.resize(1000, 700);
-  frame.show();
-  frame.FormActivate();
-  Flush();
+  penwick::bench::BenchProgram program(MsgResult::kNo, true, "[Settings]\r\nNoBugMsg=1\r\n",
+                                       QSize(1000, 700));
 
   std::printf("%-8s %10s %10s %7s %10s %12s %12s %12s %12s\n", "size", "bare load", "load", "ratio", "save",
               "type start", "type end", "arrow start", "arrow end");
   for (qint64 size : {qint64(0), qint64(5) << 20, qint64(50) << 20}) {
-    const Figures f = Measure(frame, dir.path(), size);
+    const Figures f = Measure(*program.frame, program.Folder(), size);
     std::printf("%-8s %8.1fms %8.1fms %7.2f %8.1fms %10.3fms %10.3fms %10.3fms %10.3fms\n",
                 size == 0 ? "empty" : qPrintable(QStringLiteral("%1 MB").arg(size >> 20)), f.bareLoad, f.load,
                 f.bareLoad > 0 ? f.load / f.bareLoad : 0.0, f.save, f.typeStart, f.typeEnd, f.arrowStart,

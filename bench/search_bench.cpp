@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "app/frame_form.h"
-#include "bench/quiet_ui.h"
+#include "bench/bench_support.h"
 #include "editor/edit_form.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
@@ -131,17 +131,9 @@ void BenchFind(penwick::TFrameForm& frame, penwick::bench::QuietUi& ui, const QS
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir dir;
-  QDir(dir.path()).mkpath(QStringLiteral("home"));
-  const QString home = QDir(dir.path()).filePath(QStringLiteral("home"));
-  WriteFile(home, QStringLiteral("penwick.ini"), "[Settings]\r\nNoBugMsg=1\r\n");
-  penwick::bench::QuietUi ui(MsgResult::kNo, false);
-  penwick::TFrameForm frame(ui, home, {});
-  frame.resize(1000, 700);
-  frame.show();
-  frame.FormActivate();
-  Flush();
-  BenchReplaceAll(frame, ui, dir.path());
-  BenchFind(frame, ui, dir.path());
+  penwick::bench::BenchProgram program(MsgResult::kNo, false, "[Settings]\r\nNoBugMsg=1\r\n",
+                                       QSize(1000, 700));
+  BenchReplaceAll(*program.frame, program.ui, program.Folder());
+  BenchFind(*program.frame, program.ui, program.Folder());
   return 0;
 }

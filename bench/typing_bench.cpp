@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/frame_form.h"
-#include "bench/quiet_ui.h"
+#include "bench/bench_support.h"
 #include "editor/edit_form.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
@@ -83,19 +83,10 @@ Figures TypeAndMeasure(penwick::TEditForm* editor, const QString& text) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir dir;
-  const QString home = dir.path();
-  {
-    QFile ini(QDir(home).filePath(QStringLiteral("penwick.ini")));
-    ini.open(QIODevice::WriteOnly);
-    ini.write("[Settings]\r\nNoBugMsg=1\r\nWrdWrapOn=1\r\nWrapColumn=68\r\n");
-  }
-  penwick::bench::QuietUi ui(MsgResult::kOk, true);
-  penwick::TFrameForm frame(ui, home, {});
-  frame.resize(1000, 500);
-  frame.show();
-  frame.FormActivate();
-  QCoreApplication::processEvents();
+  penwick::bench::BenchProgram program(
+      MsgResult::kOk, true, "[Settings]\r\nNoBugMsg=1\r\nWrdWrapOn=1\r\nWrapColumn=68\r\n", QSize(1000, 500));
+  penwick::TFrameForm& frame = *program.frame;
+  const QString home = program.Folder();
 
   const QString typed = Paragraph(kTypedWords);
 

@@ -39,6 +39,20 @@ int HexValue(QChar c) {
   return -1;
 }
 
+// Decimal digits (the sign already taken off) that fit an int.
+std::optional<int> ParseDecimal(QStringView digits, bool negative) {
+  if (digits.isEmpty()) return std::nullopt;
+  qint64 value = 0;
+  for (QChar c : digits) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + (c.unicode() - u'0');
+    if (value > 2147483648LL) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<int>::max()) return std::nullopt;
+  return static_cast<int>(value);
+}
+
 // Decimal that fits an int, or hexadecimal up to 32 bits (0xFFFFFFFF is -1, as colours are often written).
 std::optional<int> ParseProfileInteger(QStringView text) {
   text = TrimBlanks(text);
@@ -58,16 +72,7 @@ std::optional<int> ParseProfileInteger(QStringView text) {
     const quint32 bits = negative ? 0u - static_cast<quint32>(value) : static_cast<quint32>(value);
     return static_cast<int>(bits);
   }
-  if (text.isEmpty()) return std::nullopt;
-  qint64 value = 0;
-  for (QChar c : text) {
-    if (!IsDigit(c)) return std::nullopt;
-    value = value * 10 + (c.unicode() - u'0');
-    if (value > 2147483648LL) return std::nullopt;
-  }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<int>::max()) return std::nullopt;
-  return static_cast<int>(value);
+  return ParseDecimal(text, negative);
 }
 
 }  // namespace
@@ -229,16 +234,7 @@ std::optional<int> StrToInt(const QString& text) {
     negative = digits[0] == u'-';
     digits = digits.sliced(1);
   }
-  if (digits.isEmpty()) return std::nullopt;
-  qint64 value = 0;
-  for (QChar c : digits) {
-    if (!IsDigit(c)) return std::nullopt;
-    value = value * 10 + (c.unicode() - u'0');
-    if (value > 2147483648LL) return std::nullopt;
-  }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<int>::max()) return std::nullopt;
-  return static_cast<int>(value);
+  return ParseDecimal(digits, negative);
 }
 
 }  // namespace penwick

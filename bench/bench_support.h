@@ -1,14 +1,21 @@
 #pragma once
-// A Ui for benchmarks: shows nothing, answers every message box with one fixed answer and records the
-// captions; every other question is cancelled.
+// What every benchmark needs: a Ui that shows nothing, and a frame on a temporary program folder.
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
 
+#include "app/frame_form.h"
 #include "app/ui.h"
 
 namespace penwick::bench {
 
+// Answers every message box with one fixed answer and records the captions; every other question is
+// cancelled.
 class QuietUi : public Ui {
  public:
   // warn: print each box to stderr (a benchmark that expects none).
@@ -37,6 +44,27 @@ class QuietUi : public Ui {
  private:
   MsgResult answer_;
   bool warn_;
+};
+
+// A frame shown at the given size, on a temporary program folder whose penwick.ini holds ini.
+class BenchProgram {
+ public:
+  BenchProgram(MsgResult answer, bool warn, const QByteArray& ini, QSize size) : ui(answer, warn) {
+    QFile file(QDir(dir.path()).filePath(QStringLiteral("penwick.ini")));
+    if (file.open(QIODevice::WriteOnly)) file.write(ini);
+    file.close();
+    frame = std::make_unique<TFrameForm>(ui, dir.path(), QStringList());
+    frame->resize(size);
+    frame->show();
+    frame->FormActivate();
+    QCoreApplication::processEvents();
+  }
+  // A folder for the benchmark's documents.
+  QString Folder() const { return dir.path(); }
+
+  QTemporaryDir dir;
+  QuietUi ui;
+  std::unique_ptr<TFrameForm> frame;
 };
 
 }  // namespace penwick::bench

@@ -4,7 +4,7 @@
 BUILD    ?= build
 ARGS     ?=
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libqscintilla2-qt6-dev libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test bench clean

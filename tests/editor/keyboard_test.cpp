@@ -272,7 +272,6 @@ TEST_F(KeyboardTest, CtrlNumericPadKeysRunTheirHtmlItems) {
     const char* text;
     int caret;
   } cases[] = {
-      {Qt::Key_8, "<title></title>", 7},
       {Qt::Key_4, "<hr>\r\n", 6},
       {Qt::Key_7, "<html>\r\n\r\n</html>", 8},
   };
@@ -285,11 +284,6 @@ TEST_F(KeyboardTest, CtrlNumericPadKeysRunTheirHtmlItems) {
     editor->CloseApproved();
     Flush();
   }
-  // The top-row 8 is a boilerplate key, not Title.
-  TEditForm* editor = Window(QString());
-  frame_->AppSettings().boilerplates[7] = QStringLiteral("eight");
-  Key(editor, Qt::Key_8, Qt::ControlModifier);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("eight"));
 }
 
 TEST_F(KeyboardTest, TypingOverASelectionAsksFirstWhileTheWarningIsOn) {

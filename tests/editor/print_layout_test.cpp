@@ -11,12 +11,6 @@ namespace {
 
 const QString kM = QString::fromLatin1(kPrintMargin);
 
-QStringList Numbered(int count, const QString& prefix = QStringLiteral("line ")) {
-  QStringList lines;
-  for (int i = 1; i <= count; ++i) lines << prefix + QString::number(i);
-  return lines;
-}
-
 // Lays out every page, answering long lines from answers in turn; records the document lines broken.
 struct Printout {
   std::vector<QStringList> pages;
@@ -42,16 +36,8 @@ QStringList Page(const QString& header, const QStringList& lines) {
   return page;
 }
 
-TEST(PrintLayout, ADocumentThatFitsPrintsOnePageWithoutPageNumber) {
-  const Printout out = LayOut(Numbered(10), 0, 10, {});
-  ASSERT_EQ(out.pages.size(), 1u);
-  EXPECT_EQ(out.pages[0], Page(QStringLiteral("/docs/a.txt"), Numbered(10)));
-  EXPECT_EQ(out.asked, 0);
-}
-
 TEST(PrintLayout, LongLinesAreBrokenOrSkippedAsAnswered) {
   constexpr auto kBreak = LongLineChoice::kBreak;
-  constexpr auto kSkip = LongLineChoice::kSkip;
   const QString a84(84, QLatin1Char('a'));
   const QString ninety = a84 + QStringLiteral("bcdefg");
   const QString exactly84(84, QLatin1Char('x'));
@@ -69,10 +55,6 @@ TEST(PrintLayout, LongLinesAreBrokenOrSkippedAsAnswered) {
     std::vector<int> broken;
   } cases[] = {
       {"84 characters are not long", {exactly84}, 0, 5, {}, {{exactly84}}, {}},
-      {"yes breaks after 84 and the rest follows with --", {"one", ninety, "three"}, 4, 5, {kBreak},
-       {{"one", a84, "--bcdefg", "three"}}, {5}},
-      {"no prints the note instead", {"one", ninety}, 0, 5, {kSkip},
-       {{"one", "skipped long line, length 90 bytes"}}, {}},
       {"a rest still too long is asked about again", {twoHundred}, 7, 5, {kBreak, kBreak},
        {{QString(84, 'p'), "--" + QString(82, 'q'), "--" + QString(34, 'r')}}, {7, 8}},
       {"a break on a full page pushes the rest to the next page", {"one", ninety, "three"}, 0, 2, {kBreak},

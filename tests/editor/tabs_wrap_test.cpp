@@ -156,28 +156,11 @@ TEST_F(TabsWrapTest, TypingALongParagraphKeepsEveryLineWithinTheColumn) {
   frame_->Switches().wrapColumn = 68;
   frame_->Switches().wordWrap = true;
   const QString longWord = QStringLiteral("https://example.org/") + QString(70, QLatin1Char('z'));
-  const QStringList vocabulary = {
-      QStringLiteral("a"),
-      QStringLiteral("plain"),
-      QStringLiteral("editor"),
-      QStringLiteral("keeps"),
-      QStringLiteral("every"),
-      QStringLiteral("line"),
-      QStringLiteral("within"),
-      QStringLiteral("its"),
-      QStringLiteral("column"),
-      QStringLiteral("while"),
-      QStringLiteral("the"),
-      QStringLiteral("user"),
-      QStringLiteral("types"),
-      QStringLiteral("long"),
-      QStringLiteral("paragraphs"),
-      QStringLiteral("of"),
-      QStringLiteral("text,"),
-      QStringLiteral("quickly"),
-      QStringLiteral("onomatopoeia"),
-      QStringLiteral("I"),
-  };
+  const QStringList vocabulary =
+      QStringLiteral(
+          "a plain editor keeps every line within its column while the user types long paragraphs "
+          "of text, quickly onomatopoeia I")
+          .split(QLatin1Char(' '));
   QStringList words;
   unsigned seed = 7;
   for (int i = 0; i < 300; ++i) {

@@ -26,11 +26,6 @@ class FileCommandsTest : public FrameTest {
     EXPECT_NE(action, nullptr) << name;
     return action;
   }
-  QStringList Titles() const {
-    QStringList titles;
-    for (TEditForm* editor : frame_->EditorWindows()) titles << editor->windowTitle();
-    return titles;
-  }
   void CloseAll() {
     for (TEditForm* editor : frame_->EditorWindows()) editor->Close1Click();
     Flush();

@@ -25,12 +25,6 @@ const QString kSavingSettings = QStringLiteral(
     "temporarily.\n\nIf anything should go wrong while writing penwick.ini, pw_ini.bak is your previous "
     "penwick.ini.");
 
-QStringList Titles(const TFrameForm& frame) {
-  QStringList titles;
-  for (TEditForm* editor : frame.EditorWindows()) titles << editor->windowTitle();
-  return titles;
-}
-
 QString IniPath(const TestEnv& env, const char* name) {
   return QDir(env.ProgramFolder()).filePath(QString::fromLatin1(name));
 }
@@ -38,7 +32,7 @@ QString IniPath(const TestEnv& env, const char* name) {
 TEST_F(FrameFormTest, ArgumentsJoinIntoOneFileName) {
   const QString path = env_.WriteFile(QStringLiteral("My Files/a.txt"), "text");
   Start({env_.WorkFolder() + QStringLiteral("/My"), QStringLiteral("Files/a.txt")});
-  EXPECT_EQ(Titles(*frame_), QStringList{QStringLiteral("a.txt")});
+  EXPECT_EQ(Titles(), QStringList{QStringLiteral("a.txt")});
   EXPECT_EQ(frame_->ActiveEditor()->FileName(), path);
   EXPECT_EQ(QDir::currentPath(), QDir(env_.WorkFolder()).filePath(QStringLiteral("My Files")));
   EXPECT_EQ(frame_->AppSettings().lastOpen, path);
@@ -53,7 +47,7 @@ TEST_F(FrameFormTest, RelativeWildcardOpensEveryMatchingFileOfTheCurrentFolder) 
   QDir(env_.WorkFolder()).mkdir(QStringLiteral("folder.htm"));
   QDir::setCurrent(env_.WorkFolder());
   Start({QStringLiteral("*.htm")});
-  EXPECT_EQ(Titles(*frame_), (QStringList{QStringLiteral("x.htm"), QStringLiteral("y.htm")}));
+  EXPECT_EQ(Titles(), (QStringList{QStringLiteral("x.htm"), QStringLiteral("y.htm")}));
   EXPECT_EQ(frame_->AppSettings().lastOpen, QDir(env_.WorkFolder()).filePath(QStringLiteral("y.htm")));
   EXPECT_FALSE(frame_->CoverPanel()->isVisible());
 }
@@ -149,7 +143,7 @@ TEST_F(FrameFormTest, FailedSettingsWriteKeepsTheFrameOpen) {
   EXPECT_TRUE(ui_.MessageLog().last().startsWith(QStringLiteral("Penwick|Unable to write to ") +
                                                  env_.ProgramFolder()));
   EXPECT_TRUE(frame_->isVisible());
-  EXPECT_EQ(Titles(*frame_), QStringList{QStringLiteral("doc.txt")});
+  EXPECT_EQ(Titles(), QStringList{QStringLiteral("doc.txt")});
   QFile::remove(env_.ProgramFolder());
   QDir().mkpath(env_.ProgramFolder());
 }

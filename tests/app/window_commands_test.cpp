@@ -32,11 +32,6 @@ class WindowCommandsTest : public FrameTest {
   }
   QAction* Action(const char* name) const { return frame_->Menus().Find(QString::fromLatin1(name)); }
   QRect Viewport() const { return frame_->MdiArea()->viewport()->rect(); }
-  QStringList Titles() const {
-    QStringList titles;
-    for (TEditForm* editor : frame_->EditorWindows()) titles << editor->windowTitle();
-    return titles;
-  }
 };
 
 TEST_F(WindowCommandsTest, TileStacksUpToThreeFullWidthFourInQuadrantsMoreInAGrid) {

@@ -65,6 +65,12 @@ void FrameTest::Type(QWidget* widget, const QString& text) {
   }
 }
 
+QStringList FrameTest::Titles() const {
+  QStringList titles;
+  for (TEditForm* editor : frame_->EditorWindows()) titles << editor->windowTitle();
+  return titles;
+}
+
 void FrameTest::Flush() {
   for (int i = 0; i < 3; ++i) {
     QCoreApplication::processEvents();

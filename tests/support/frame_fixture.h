@@ -35,6 +35,8 @@ class FrameTest : public ::testing::Test {
   static void Type(QWidget* widget, const QString& text);
   // Lets queued calls (change events, the quick flip) run.
   static void Flush();
+  // The captions of the open editor windows in window-number order.
+  QStringList Titles() const;
   static QString Panel(TEditForm* editor, int panel) { return editor->StatusBar()->Text(panel); }
 
   TestEnv env_;

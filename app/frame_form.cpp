@@ -15,8 +15,8 @@
 #include <new>
 
 #include "app/frame_menus.h"
-#include "collections/bookmark_notes.h"
 #include "app/update_lock.h"
+#include "collections/bookmark_notes.h"
 #include "editor/edit_form.h"
 #include "editor/line_printer.h"
 #include "editor/text_control.h"

@@ -5,11 +5,11 @@
 #include <QMenu>
 
 #include "app/frame_form.h"
-#include "markup/html_commands.h"
 #include "app/frame_menus.h"
 #include "collections/boilerplate_keys.h"
 #include "collections/superboilerplates.h"
 #include "editor/edit_form.h"
+#include "markup/html_commands.h"
 
 namespace penwick {
 

@@ -55,7 +55,8 @@ TEST_F(BoilerplateKeysTest, OnlyTopRowDigitsOneToEightAreBoilerplateKeys) {
   Start();
   for (QString& slot : frame_->AppSettings().boilerplates) slot = QStringLiteral("#slot#");
   TEditForm* editor = NewWindow();
-  // Ctrl+numeric-pad digits (NP8 is Title) and Ctrl+0 are not boilerplate keys; Ctrl+9 is the parentheses pair.
+  // Ctrl+numeric-pad digits (NP8 is Title) and Ctrl+0 are not boilerplate keys; Ctrl+9 is the parentheses
+  // pair.
   QTest::keyClick(editor->Editor(), Qt::Key_8, Qt::ControlModifier | Qt::KeypadModifier);
   QTest::keyClick(editor->Editor(), Qt::Key_0, Qt::ControlModifier);
   EXPECT_EQ(editor->Text().Text(), QStringLiteral("<title></title>"));

@@ -10,7 +10,7 @@
 
 #include "app/desktop_file.h"
 #include "app/frame_form.h"
-#include "app/update_lock.h"
+#include "editor/update_lock.h"
 #include "editor/edit_form.h"
 #include "platform/document_io.h"
 #include "platform/file_names.h"

@@ -15,7 +15,7 @@
 #include <new>
 
 #include "app/frame_menus.h"
-#include "app/update_lock.h"
+#include "editor/update_lock.h"
 #include "collections/bookmark_notes.h"
 #include "editor/edit_form.h"
 #include "editor/line_printer.h"

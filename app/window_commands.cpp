@@ -9,7 +9,7 @@
 #include "app/frame_form.h"
 #include "app/switch_win_dialog.h"
 #include "app/tile_layout.h"
-#include "app/update_lock.h"
+#include "editor/update_lock.h"
 #include "editor/edit_form.h"
 
 namespace penwick {

@@ -14,6 +14,7 @@
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/text_control.h"
+#include "editor/update_lock.h"
 
 namespace penwick {
 
@@ -24,19 +25,6 @@ constexpr int kMaxLengthStep = 65536;
 // Checks the formats only: the data itself may be large and, on some systems, is fetched from the program
 // that owns the clipboard, so it is taken only when pasting.
 bool HoldsText(const QMimeData* data) { return data && (data->hasText() || data->hasHtml()); }
-
-// Drawing of the text control suspended for the lifetime of the guard.
-class DrawingLock {
- public:
-  explicit DrawingLock(QWidget* widget) : widget_(widget), was_(widget->updatesEnabled()) {
-    widget_->setUpdatesEnabled(false);
-  }
-  ~DrawingLock() { widget_->setUpdatesEnabled(was_); }
-
- private:
-  QWidget* widget_;
-  bool was_;
-};
 
 }  // namespace
 
@@ -98,7 +86,7 @@ void TEditForm::Paste1Click() {
   text_->SetSelText(*pasted);
   const int end = text_->SelStart();
   {
-    DrawingLock lock(editor_);
+    UpdateLock lock(editor_);
     // Pasted text takes the editor's own font and colour, whatever it lands next to.
     text_->SetStyle(start, end - start, 0);
     text_->SetSelStart(end);

@@ -10,6 +10,7 @@
 #include "editor/frame_link.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
+#include "editor/update_lock.h"
 
 namespace penwick {
 
@@ -219,9 +220,8 @@ void TEditForm::Reload1Click() {
                MsgButtons::kOk);
     return;
   }
-  editor_->setUpdatesEnabled(false);
+  UpdateLock lock(editor_);
   Load(fileName_, LoadKind::kReload);
-  editor_->setUpdatesEnabled(true);
 }
 
 }  // namespace penwick

@@ -13,6 +13,7 @@
 #include "editor/update_lock.h"
 #include "editor/edit_form.h"
 #include "platform/document_io.h"
+#include "platform/file_io.h"
 #include "platform/file_names.h"
 
 namespace penwick {

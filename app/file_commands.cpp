@@ -11,6 +11,7 @@
 
 #include "app/frame_form.h"
 #include "editor/edit_form.h"
+#include "platform/file_io.h"
 #include "platform/file_names.h"
 
 namespace penwick {
@@ -47,8 +48,10 @@ class CoverGuard {
   TFrameForm& frame_;
 };
 
-// Cover, window number, new window, load, cover hidden.
+// Cover, window number, new window, load, cover hidden. What cannot be opened is refused before a window is
+// made: nullptr.
 TEditForm* LoadInNewWindow(TFrameForm& frame, const QString& fileName, TEditForm::LoadKind kind) {
+  if (!CheckOpenable(frame.Boxes(), fileName)) return nullptr;
   CoverGuard cover(frame);
   TEditForm* editor = frame.CreateEditorWindow();
   editor->Load(fileName, kind);
@@ -67,6 +70,13 @@ void ShowMissingFile(MessageBoxes& boxes) {
 }
 
 }  // namespace
+
+bool CheckOpenable(MessageBoxes& boxes, const QString& fileName) {
+  const QString refusal = RefusalToOpen(fileName);
+  if (refusal.isEmpty()) return true;
+  boxes.ShowError(refusal);
+  return false;
+}
 
 QStringList OpenFilters() {
   return {
@@ -141,7 +151,7 @@ void TFrameForm::Template1Click() {
   // Any file may serve as a template; the new document stays unnamed and enters no list.
   TEditForm* editor =
       LoadInNewWindow(*this, NormalisedPath(chosen.fileNames.first()), TEditForm::LoadKind::kTemplate);
-  editor->setWindowTitle(QString::fromLatin1(kNewFile));
+  if (editor) editor->setWindowTitle(QString::fromLatin1(kNewFile));
 }
 
 void TFrameForm::File1Click() {
@@ -188,10 +198,11 @@ void TFrameForm::DirectFileClick(int slot) {
 
 bool TFrameForm::ReopenIt(const QString& fileName, bool directOpen) {
   const QString name = NormalisedPath(fileName);
-  if (name.isEmpty() || !QFileInfo(name).isFile()) {
+  if (name.isEmpty() || KindOfPath(name) == PathKind::kMissing) {
     ShowMissingFile(boxes_);
     return false;
   }
+  if (!CheckOpenable(boxes_, name)) return false;
   QDir::setCurrent(QFileInfo(name).absolutePath());
   LoadInNewWindow(*this, name, directOpen ? TEditForm::LoadKind::kDirectOpen : TEditForm::LoadKind::kNormal);
   settings_.lastFilter = FilterIndexFor(name);
@@ -201,10 +212,11 @@ bool TFrameForm::ReopenIt(const QString& fileName, bool directOpen) {
 
 void TFrameForm::OpenDirectFile(const QString& fileName) {
   const QString name = NormalisedPath(fileName);
-  if (name.isEmpty() || !QFileInfo(name).isFile()) {
+  if (name.isEmpty() || KindOfPath(name) == PathKind::kMissing) {
     ShowMissingFile(boxes_);
     return;
   }
+  if (!CheckOpenable(boxes_, name)) return;
   QDir::setCurrent(QFileInfo(name).absolutePath());
   LoadInNewWindow(*this, name, TEditForm::LoadKind::kDirectOpen);
 }

@@ -34,6 +34,11 @@ void AddReopenItems(FrameMenus& menus, MenuId id);
 // The Window menu's commands and the Alt+digit window keys.
 void AddWindowMenus(FrameMenus& menus);
 
+class MessageBoxes;
+// Shows why a document cannot be opened (not a regular file, too big) and returns false; true for a regular
+// file Penwick can hold and for a name that does not exist (the callers decide what a missing name means).
+bool CheckOpenable(MessageBoxes& boxes, const QString& fileName);
+
 // A name for a menu caption: an ampersand in a file name is shown, not taken for a mnemonic.
 QString MenuCaptionFor(const QString& fileName);
 

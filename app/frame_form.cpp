@@ -14,12 +14,14 @@
 #include <exception>
 #include <new>
 
+#include "app/file_commands.h"
 #include "app/frame_menus.h"
 #include "editor/update_lock.h"
 #include "collections/bookmark_notes.h"
 #include "editor/edit_form.h"
 #include "editor/line_printer.h"
 #include "editor/text_control.h"
+#include "platform/file_io.h"
 #include "platform/run_once.h"
 
 namespace penwick {
@@ -104,9 +106,27 @@ void TFrameForm::FormCreate() {
   qApp->installEventFilter(this);
   firstActivation_ = true;
   store_.Load(settings_, switches_, boxes_);
-  const int width = settings_.width != 0 ? std::max(settings_.width, kMinimumWidth) : kDesignWidth;
-  const int height = settings_.height != 0 ? settings_.height : kDesignHeight;
-  setGeometry(settings_.left, settings_.top, width, height);
+  QList<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) screens.append(screen->availableGeometry());
+  setGeometry(FrameBounds(settings_, screens));
+}
+
+QRect FrameBounds(const Settings& settings, const QList<QRect>& screens) {
+  const int width =
+      settings.width != 0 ? std::max(settings.width, TFrameForm::kMinimumWidth) : kDesignWidth;
+  const int height = settings.height != 0 ? settings.height : kDesignHeight;
+  const QRect stored(settings.left, settings.top, width, height);
+  const QRect design(kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight);
+  if (height <= 0 || screens.isEmpty()) return design;
+  // The frame must fit the desktop and show at least its title bar's worth on one screen.
+  QRect desktop;
+  for (const QRect& screen : screens) desktop |= screen;
+  if (width > desktop.width() || height > desktop.height()) return design;
+  const bool shows = std::any_of(screens.cbegin(), screens.cend(), [&](const QRect& screen) {
+    const QRect seen = stored.intersected(screen);
+    return seen.width() >= 100 && seen.height() >= 30;
+  });
+  return shows ? stored : design;
 }
 
 void TFrameForm::showEvent(QShowEvent* event) {
@@ -147,8 +167,8 @@ void TFrameForm::HandleCommandLine() {
   const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
   if (!pattern.contains(QLatin1Char('?')) && !pattern.contains(QLatin1Char('*'))) {
     const QString name = prefix + pattern;
-    if (!QFileInfo(name).isFile()) return;
-    StartupOpen(name);
+    // A name that does not exist is passed over; one that cannot be opened says why.
+    if (KindOfPath(name) == PathKind::kMissing || !StartupOpen(name)) return;
     settings_.lastOpen = name;
     settings_.lastFilter = 2;
     return;
@@ -172,6 +192,7 @@ TEditForm* TFrameForm::CreateEditorWindow(bool rtfView) {
 }
 
 TEditForm* TFrameForm::StartupOpen(const QString& fileName) {
+  if (!CheckOpenable(boxes_, fileName)) return nullptr;
   TEditForm* editor = CreateEditorWindow();
   editor->Load(fileName);
   ShowCover(false);

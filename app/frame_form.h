@@ -178,4 +178,8 @@ class TFrameForm : public QMainWindow, public FrameLink {
   std::unique_ptr<LinePrinter> printer_;  // made when first used
 };
 
+// The frame's bounds from the stored position and size, or the design bounds when the stored ones would not
+// show on any of the screens (their available areas given).
+QRect FrameBounds(const Settings& settings, const QList<QRect>& screens);
+
 }  // namespace penwick

@@ -1,6 +1,9 @@
 // Penwick: a multiple-document editor for hand-written HTML, XML, script and RTF source.
 
 #include <QApplication>
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 #include "app/frame_form.h"
 #include "app/qt_ui.h"
@@ -8,6 +11,11 @@
 #include "platform/run_once.h"
 
 int main(int argc, char** argv) {
+#ifdef Q_OS_UNIX
+  // A write past the file-size limit then fails with an error Penwick reports, instead of killing it with
+  // every unsaved window.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Penwick"));
   // Started by the one-time log-on entry: that entry has done its work.

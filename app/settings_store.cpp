@@ -1,14 +1,14 @@
 #include "app/settings_store.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <optional>
 
 #include "app/message_boxes.h"
+#include "platform/file_io.h"
 #include "platform/profile.h"
 
 namespace penwick {
@@ -21,6 +21,11 @@ constexpr qsizetype kMaxResearch = 15;
 constexpr qsizetype kMaxHelpUrls = 15;
 constexpr qsizetype kMaxHelpFiles = 15;
 constexpr qsizetype kMaxReopens = 5;
+// Lists as read: far more than anyone keeps, few enough that a damaged count costs nothing. (The menu lists
+// above are cut further when written.)
+constexpr qsizetype kMaxProgramList = 100;      // menus and drop-downs: browsers, programs, recent files
+constexpr qsizetype kMaxBookmarkNotes = 10000;  // notes of the bookmark pad
+constexpr qsizetype kMaxSuperBpLines = 10000;   // lines of one superboilerplate
 
 // Every list entry sits on a line of its own, so no list can hold more entries than its file has lines.
 int CountLines(const QByteArray& bytes) {
@@ -35,13 +40,18 @@ int CountLines(const QByteArray& bytes) {
 // One profile file being read, with what is needed to keep a damaged or hand-edited count harmless.
 class IniReader {
  public:
+  // A missing file reads as defaults; one that cannot be read (not a regular file, far too large) is
+  // reported and reads as defaults too.
   IniReader(const QString& path, MessageBoxes& boxes) : boxes_(boxes) {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-      const QByteArray bytes = file.readAll();
-      profile_ = Profile::Parse(bytes);
-      lineCount_ = CountLines(bytes);
+    if (KindOfPath(path) == PathKind::kMissing) return;
+    QByteArray bytes;
+    QString error;
+    if (!ReadWholeFile(path, &bytes, &error, Profile::kMaxFileBytes)) {
+      boxes_.ShowError(error + QStringLiteral("\nPenwick starts with its default settings."));
+      return;
     }
+    profile_ = Profile::Parse(bytes);
+    lineCount_ = CountLines(bytes);
   }
 
   QString String(const QString& section, const QString& key, const QString& def = {}) const {
@@ -54,21 +64,22 @@ class IniReader {
     return profile_.ReadInteger(section, key, def ? 1 : 0) != 0;
   }
 
-  // A list count, cut to the file's line count. One that is not an integer is reported and reads as 0 so
-  // only its own list is lost.
-  int Count(const QString& section, const QString& key) const {
+  // A list count, cut to the file's line count and to the list's limit. One that is not an integer is
+  // reported and reads as 0 so only its own list is lost.
+  int Count(const QString& section, const QString& key, qsizetype limit) const {
     const QString text = profile_.ReadString(section, key, "0");
     const std::optional<int> count = StrToInt(text);
     if (!count) {
       boxes_.ShowError("'" + text + "' is not a valid integer value");
       return 0;
     }
-    return std::min(*count, lineCount_);
+    return static_cast<int>(std::min<qsizetype>({*count, lineCount_, limit}));
   }
 
-  // Appends entries <prefix>0 .. <prefix><count-1>; returns the count used.
-  int List(const QString& section, const QString& countKey, const QString& prefix, QStringList& items) const {
-    const int count = Count(section, countKey);
+  // Appends entries <prefix>0 .. <prefix><count-1>, at most limit of them; returns the count used.
+  int List(const QString& section, const QString& countKey, const QString& prefix, QStringList& items,
+           qsizetype limit) const {
+    const int count = Count(section, countKey, limit);
     for (int i = 0; i < count; ++i) items.append(String(section, prefix + QString::number(i)));
     return count;
   }
@@ -109,7 +120,7 @@ class IniWriter {
     profile_.WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
   }
   void List(const QString& section, const QString& countKey, const QString& prefix, const QStringList& items,
-            qsizetype limit = std::numeric_limits<qsizetype>::max()) {
+            qsizetype limit) {
     const qsizetype count = std::min(items.size(), limit);
     Integer(section, countKey, static_cast<int>(count));
     for (qsizetype i = 0; i < count; ++i) String(section, prefix + QString::number(i), items[i]);
@@ -127,7 +138,7 @@ QString SuperBpSection(const char* spelling, int number) {
 QByteArray SuperBpContent(const Settings& s) {
   IniWriter ini;
   for (int k = 1; k <= kSuperBpCount; ++k) {
-    ini.List(SuperBpSection("superBP", k), "NumLines", "Line", s.superBPlates[k - 1]);
+    ini.List(SuperBpSection("superBP", k), "NumLines", "Line", s.superBPlates[k - 1], kMaxSuperBpLines);
   }
   return ini.Bytes();
 }
@@ -158,7 +169,7 @@ QByteArray PenwickContent(const Settings& s, const EditorSwitches& sw) {
   ini.String("Settings", "Calculator", s.calculator);
   ini.String("Settings", "Browser", s.browser);
   // The lower-case spellings below are the ones existing files carry; the section match ignores case.
-  ini.List("settings", "NumBrowsers", "BrowserList", s.browsers);
+  ini.List("settings", "NumBrowsers", "BrowserList", s.browsers, kMaxProgramList);
 
   ini.List("Research", "NumItems", "ResearchList", s.research, kMaxResearch);
 
@@ -181,49 +192,76 @@ QByteArray PenwickContent(const Settings& s, const EditorSwitches& sw) {
   ini.String("Settings", "FindToReplace", s.findToReplace);
   ini.String("Settings", "ReplaceString", s.replaceString);
   ini.String("Settings", "Mailer", s.mailer);
-  ini.List("Settings", "Nummailers", "mailerList", s.mailers);
+  ini.List("Settings", "Nummailers", "mailerList", s.mailers, kMaxProgramList);
   ini.String("Settings", "WordCounter", s.wordCounter);
   ini.String("Settings", "ToolApp", s.toolApp);
-  ini.List("Settings", "NumToolApps", "ToolAppList", s.toolApps);
+  ini.List("Settings", "NumToolApps", "ToolAppList", s.toolApps, kMaxProgramList);
   ini.Bool("Settings", "WrdWrapOn", sw.wordWrap);
 
   for (size_t i = 0; i < s.boilerplates.size(); ++i) {
     ini.String("Boilerplate", "BPlate" + QString::number(i + 1), s.boilerplates[i]);
   }
-  ini.List("Bookmark Notes", "NumStrings", "BookmarkNote", s.bookmarkNotes);
+  ini.List("Bookmark Notes", "NumStrings", "BookmarkNote", s.bookmarkNotes, kMaxBookmarkNotes);
   for (size_t i = 0; i < s.userMetas.size(); ++i) {
     ini.String("Settings", "UserMeta" + QString::number(i + 1), s.userMetas[i]);
   }
   return ini.Bytes();
 }
 
-// Writes the whole new file beside the old one first, so a full disk or a failing device never costs the
-// old file; only then does the old file become the backup and the new one take its name.
-bool ReplaceWithBackup(const QString& path, const QString& backupPath, const QByteArray& bytes,
-                       MessageBoxes& boxes) {
-  const QString tempPath = path + ".new";
-  const auto fail = [&] {
-    QFile::remove(tempPath);
-    boxes.ShowError("Unable to write to " + QDir::toNativeSeparators(path));
-    return false;
-  };
-  {
-    QSaveFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly) || temp.write(bytes) != bytes.size() || !temp.commit()) {
-      return fail();
+}  // namespace
+
+// Every new file and every backup is written completely beside its target first: a full disk or a failing
+// device stops the save before anything is replaced. Only then are they renamed into place, backups first;
+// each rename replaces one whole file by another, so at no moment is a settings file missing or short, even
+// if Penwick dies between two steps.
+bool SettingsStore::ReplaceFiles(const std::vector<SettingsFile>& files, MessageBoxes& boxes) const {
+  std::vector<StagedFile> staged;
+  int step = 0;
+  const auto stage = [&](const QString& path, const QByteArray& bytes) {
+    QString error;
+    StagedFile file;
+    if (!file.Stage(path, bytes, &error)) {
+      boxes.ShowError(error);
+      return false;
     }
+    staged.push_back(std::move(file));
+    return true;
+  };
+  const auto crashHere = [&] {
+    if (++step != crashAfterStep_) return false;
+    for (StagedFile& file : staged) file.Abandon();
+    return true;
+  };
+  for (const SettingsFile& file : files) {
+    if (!stage(file.path, file.bytes) || crashHere()) return false;
   }
-  if (QFileInfo::exists(backupPath) && !QFile::remove(backupPath)) return fail();
-  const bool hadOld = QFileInfo::exists(path);
-  if (hadOld && !QFile::rename(path, backupPath)) return fail();
-  if (!QFile::rename(tempPath, path)) {
-    if (hadOld) QFile::rename(backupPath, path);
-    return fail();
+  const std::size_t newFiles = staged.size();
+  for (const SettingsFile& file : files) {
+    // The backup is the file as it was before this save; an old file that is empty or unreadable (a
+    // damaged one) never replaces a good backup.
+    QByteArray old;
+    if (!ReadWholeFile(file.path, &old, nullptr, Profile::kMaxFileBytes) || old.isEmpty()) continue;
+    if (!stage(file.backupPath, old) || crashHere()) return false;
+  }
+  // Backups go in place before the new files, so a good copy of the old settings always exists.
+  for (std::size_t i = newFiles; i < staged.size(); ++i) {
+    QString error;
+    if (!staged[i].Commit(&error)) {
+      boxes.ShowError(error);
+      return false;
+    }
+    if (crashHere()) return false;
+  }
+  for (std::size_t i = 0; i < newFiles; ++i) {
+    QString error;
+    if (!staged[i].Commit(&error)) {
+      boxes.ShowError(error);
+      return false;
+    }
+    if (crashHere()) return false;
   }
   return true;
 }
-
-}  // namespace
 
 QString SettingsStore::PenwickIniPath() const { return QDir(folder_).filePath("penwick.ini"); }
 
@@ -233,7 +271,7 @@ void SettingsStore::Load(Settings& s, EditorSwitches& sw, MessageBoxes& boxes) c
   {
     const IniReader sbp(SuperBpIniPath(), boxes);
     for (int k = 1; k <= kSuperBpCount; ++k) {
-      sbp.List(SuperBpSection("SuperBP", k), "NumLines", "Line", s.superBPlates[k - 1]);
+      sbp.List(SuperBpSection("SuperBP", k), "NumLines", "Line", s.superBPlates[k - 1], kMaxSuperBpLines);
     }
   }
 
@@ -266,35 +304,35 @@ void SettingsStore::Load(Settings& s, EditorSwitches& sw, MessageBoxes& boxes) c
   s.calendar = ini.String("Settings", "Calendar", "calendar.exe");
   s.calculator = ini.String("Settings", "Calculator", "calc.exe");
   s.browser = ini.String("Settings", "Browser");
-  ini.List("Settings", "NumBrowsers", "BrowserList", s.browsers);
+  ini.List("Settings", "NumBrowsers", "BrowserList", s.browsers, kMaxProgramList);
 
-  ini.List("Research", "NumItems", "ResearchList", s.research);
+  ini.List("Research", "NumItems", "ResearchList", s.research, kMaxProgramList);
   if (!s.research.isEmpty()) s.lastResearch = s.research.first();
 
   s.helpUrl = ini.String("Websites", "HelpURL", kHomePage);
-  const int numSites = ini.List("Websites", "NumSites", "HelpURLList", s.helpUrls);
+  const int numSites = ini.List("Websites", "NumSites", "HelpURLList", s.helpUrls, kMaxProgramList);
   // A fresh installation offers the home page in the help drop-down.
   if (numSites == 0 && s.helpUrl == kHomePage) s.helpUrls = QStringList{kHomePage};
 
   s.helpFile = ini.String("WinHelp Files", "HelpFile");
-  ini.List("WinHelp Files", "NumFiles", "HelpFileList", s.helpFiles);
+  ini.List("WinHelp Files", "NumFiles", "HelpFileList", s.helpFiles, kMaxProgramList);
   s.hhelpFile = ini.String("HTMLHelp Files", "HHelpFile");
-  ini.List("HTMLHelp Files", "NumFiles", "HHelpFileList", s.hhelpFiles);
+  ini.List("HTMLHelp Files", "NumFiles", "HHelpFileList", s.hhelpFiles, kMaxProgramList);
 
-  ini.List("Settings", "NumReopens", "Reopens", s.reopens);
+  ini.List("Settings", "NumReopens", "Reopens", s.reopens, kMaxProgramList);
 
   for (size_t i = 0; i < s.tagSlots.size(); ++i) {
     s.tagSlots[i] = ini.String("Tagset", "STags" + QString::number(i + 1));
   }
 
   s.bookmarkNotes.clear();
-  ini.List("Bookmark Notes", "NumStrings", "BookmarkNote", s.bookmarkNotes);
+  ini.List("Bookmark Notes", "NumStrings", "BookmarkNote", s.bookmarkNotes, kMaxBookmarkNotes);
 
   s.htmlFile = ini.String("Settings", "HTMLFile");
   s.mailer = ini.String("Settings", "Mailer");
-  ini.List("Settings", "NumMailers", "mailerList", s.mailers);
+  ini.List("Settings", "NumMailers", "mailerList", s.mailers, kMaxProgramList);
   s.toolApp = ini.String("Settings", "ToolApp");
-  ini.List("Settings", "NumToolApps", "ToolAppList", s.toolApps);
+  ini.List("Settings", "NumToolApps", "ToolAppList", s.toolApps, kMaxProgramList);
   // The later key decides; files without it get word-wrap on.
   sw.wordWrap = ini.Bool("Settings", "WrdWrapOn", true);
 
@@ -309,10 +347,9 @@ void SettingsStore::Load(Settings& s, EditorSwitches& sw, MessageBoxes& boxes) c
 bool SettingsStore::Save(const Settings& settings, const EditorSwitches& switches,
                          MessageBoxes& boxes) const {
   const QDir folder(folder_);
-  return ReplaceWithBackup(SuperBpIniPath(), folder.filePath("sbp_ini.bak"), SuperBpContent(settings),
-                           boxes) &&
-         ReplaceWithBackup(PenwickIniPath(), folder.filePath("pw_ini.bak"),
-                           PenwickContent(settings, switches), boxes);
+  return ReplaceFiles({{SuperBpIniPath(), folder.filePath("sbp_ini.bak"), SuperBpContent(settings)},
+                       {PenwickIniPath(), folder.filePath("pw_ini.bak"), PenwickContent(settings, switches)}},
+                      boxes);
 }
 
 }  // namespace penwick

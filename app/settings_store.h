@@ -1,7 +1,9 @@
 #pragma once
 // Reads penwick.ini and superbp.ini from the program's folder once at start and writes them once at close.
 
+#include <QByteArray>
 #include <QString>
+#include <vector>
 
 #include "app/settings.h"
 
@@ -22,14 +24,26 @@ class SettingsStore {
   // file is cut to that number.
   void Load(Settings& settings, EditorSwitches& switches, MessageBoxes& boxes) const;
 
-  // Writes superbp.ini and then penwick.ini. Each file is written completely to a temporary file first; only
-  // then does the old file become the backup (sbp_ini.bak, pw_ini.bak) and the new one take its place.
-  // On failure shows "Unable to write to <path>" through boxes.ShowError, leaves that file and its backup
-  // untouched, skips the rest, and returns false.
+  // Writes superbp.ini and penwick.ini with their backups (sbp_ini.bak, pw_ini.bak: the files as they were
+  // before). Everything is written completely and checked before anything is replaced. On failure shows
+  // "Unable to write to <path>" and the reason through boxes.ShowError, leaves both files and both backups
+  // untouched, and returns false.
   bool Save(const Settings& settings, const EditorSwitches& switches, MessageBoxes& boxes) const;
 
+  // Fault injection for tests: the save stops dead after this step (1-based), leaving what a crash there
+  // would leave. 0: never.
+  void CrashAfterStepForTest(int step) { crashAfterStep_ = step; }
+
  private:
+  struct SettingsFile {
+    QString path;
+    QString backupPath;
+    QByteArray bytes;
+  };
+  bool ReplaceFiles(const std::vector<SettingsFile>& files, MessageBoxes& boxes) const;
+
   QString folder_;
+  int crashAfterStep_ = 0;
 };
 
 }  // namespace penwick

@@ -100,6 +100,7 @@ TEditForm::~TEditForm() = default;
 bool TEditForm::IsUnnamed() const { return NamePart(fileName_) == QLatin1String(kNewFile); }
 
 void TEditForm::SetFileName(const QString& fileName) {
+  if (fileName != fileName_) diskStamp_.reset();
   fileName_ = fileName;
   setWindowTitle(NamePart(fileName));
 }

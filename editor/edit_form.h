@@ -3,10 +3,12 @@
 
 #include <QMdiSubWindow>
 #include <QString>
+#include <optional>
 
 #include "editor/caret_orientation.h"
 #include "editor/scintilla_widget.h"
 #include "platform/document_io.h"
+#include "platform/file_io.h"
 
 namespace penwick {
 
@@ -152,6 +154,8 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   void FormClose();
   void SetFileName(const QString& fileName);
   bool WriteDocument();
+  // Asks before Save replaces a file that another program changed since it was loaded or saved.
+  bool MayOverwrite();
   bool LoadFileText(const QString& fileName);
   void ApplyColours();
 
@@ -163,6 +167,8 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   int number_ = 0;
   int maxLength_ = 65536;
   DocumentFormat format_;
+  // The file as it was when loaded or last saved; none while the window has no file of its own.
+  std::optional<FileStamp> diskStamp_;
   int lastSelStart_ = 0;
   bool closeApproved_ = false;
   bool closed_ = false;

@@ -11,6 +11,8 @@
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
 #include "editor/update_lock.h"
+#include "platform/codepage.h"
+#include "platform/file_io.h"
 
 namespace penwick {
 
@@ -67,7 +69,9 @@ bool TEditForm::LoadFileText(const QString& fileName) {
   DecodedDocument decoded = DecodeDocument(bytes);
   bytes.clear();
   format_ = decoded.format;
+  text_->SetLineBreak(format_.mixedLineEnds ? LineBreakBytes(format_.lineEnd) : QByteArray("\r\n"));
   text_->LoadUtf8(decoded.utf8);
+  diskStamp_ = StampOf(fileName);
   return true;
 }
 
@@ -124,17 +128,15 @@ bool TEditForm::WriteDocument() {
   qsizetype bad = -1;
   if (!EncodeDocument(utf8.data(), utf8.size(), format_, &bytes, &bad)) {
     // Never drop or replace a character silently: the user decides.
-    const int pos = text_->ToChar(static_cast<long>(bad));
-    const int line = text_->LineFromPosition(pos);
-    const QString ch = text_->Text().mid(pos, 1);
+    char32_t code = 0;
+    DecodeUtf8Char(utf8.data() + bad, utf8.size() - bad, &code);
+    const int line = text_->LineFromPosition(text_->ToChar(static_cast<long>(bad)));
     const MsgResult answer = frame_.Boxes().Show(
         QStringLiteral("Saving a file"),
         QStringLiteral("%1 holds characters that its Windows-1252 (ANSI) encoding cannot store, the first "
                        "\"%2\" (U+%3) in line %4.\n\nOK saves the file as UTF-8; Cancel saves nothing.")
-            .arg(fileName_, ch,
-                 QString::number(ch.isEmpty() ? 0 : ch.at(0).unicode(), 16)
-                     .toUpper()
-                     .rightJustified(4, QLatin1Char('0')))
+            .arg(fileName_, QString::fromUcs4(&code, 1),
+                 QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, QLatin1Char('0')))
             .arg(line + 1),
         MsgType::kWarning, MsgButtons::kOkCancel);
     if (answer != MsgResult::kOk) return false;
@@ -148,7 +150,21 @@ bool TEditForm::WriteDocument() {
     frame_.Boxes().ShowError(error);
     return false;
   }
+  diskStamp_ = StampOf(fileName_);
   return true;
+}
+
+bool TEditForm::MayOverwrite() {
+  if (!diskStamp_) return true;
+  const FileStamp now = StampOf(fileName_);
+  // A file deleted meanwhile is simply written anew.
+  if (!now.exists || now == *diskStamp_) return true;
+  return frame_.Boxes().Show(QStringLiteral("File changed on disk"),
+                             QStringLiteral("%1 has been changed by another program since Penwick opened or "
+                                            "last saved it.\n\nDo you want to overwrite it with the text of "
+                                            "this window? The other program's changes would be lost.")
+                                 .arg(fileName_),
+                             MsgType::kWarning, MsgButtons::kYesNo) == MsgResult::kYes;
 }
 
 bool TEditForm::Save1Click() {
@@ -160,7 +176,7 @@ bool TEditForm::Save1Click() {
     return false;
   }
   frame_.Run().wordCountFile = fileName_;
-  if (!WriteDocument()) return false;
+  if (!MayOverwrite() || !WriteDocument()) return false;
   text_->SetModified(false);
   SetModified(false);
   return true;
@@ -215,7 +231,7 @@ void TEditForm::Reload1Click() {
     return;
   }
   // Never empty the text for a file that is gone: the text may be all that is left of it.
-  if (IsUnnamed() || !QFileInfo(fileName_).isFile()) {
+  if (IsUnnamed() || KindOfPath(fileName_) == PathKind::kMissing) {
     boxes.Show(QStringLiteral("Load Failure"), QStringLiteral("File Doesn't exist!"), MsgType::kInformation,
                MsgButtons::kOk);
     return;

@@ -75,6 +75,19 @@ void TextControl::LoadUtf8(const QByteArray& utf8) {
   Send(QsciScintillaBase::SCI_SETSAVEPOINT);
 }
 
+void TextControl::SetLineBreak(const QByteArray& lineBreak) {
+  lineBreak_ = lineBreak;
+  editor_->setEolMode(lineBreak == "\n"   ? QsciScintilla::EolUnix
+                      : lineBreak == "\r" ? QsciScintilla::EolMac
+                                          : QsciScintilla::EolWindows);
+}
+
+QByteArray TextControl::ForDocument(const QString& text) const {
+  QByteArray utf8 = text.toUtf8();
+  if (lineBreak_ != "\r\n" && utf8.contains('\r')) utf8.replace("\r\n", lineBreak_);
+  return utf8;
+}
+
 QByteArrayView TextControl::Utf8() const {
   const long length = Send(QsciScintillaBase::SCI_GETLENGTH);
   const auto* data =
@@ -88,7 +101,7 @@ QString TextControl::Text() const {
 }
 
 void TextControl::SetText(const QString& text) {
-  const QByteArray utf8 = text.toUtf8();
+  const QByteArray utf8 = ForDocument(text);
   Send(QsciScintillaBase::SCI_CLEARALL);
   if (!utf8.isEmpty()) {
     editor_->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()),
@@ -152,7 +165,7 @@ QString TextControl::SelText() const {
 }
 
 void TextControl::SetSelText(const QString& text) {
-  const QByteArray utf8 = text.toUtf8();
+  const QByteArray utf8 = ForDocument(text);
   // TARGET replacement takes a length, so the text may hold NUL characters.
   Send(QsciScintillaBase::SCI_TARGETFROMSELECTION);
   Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()),
@@ -167,7 +180,7 @@ void TextControl::TypeText(const QString& text) {
     return;
   }
   // Plain insertion at the caret joins the previous keystroke's undo step, as typing in the control does.
-  const QByteArray utf8 = text.toUtf8();
+  const QByteArray utf8 = ForDocument(text);
   editor_->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, static_cast<unsigned long>(utf8.size()),
                          utf8.constData());
   Send(QsciScintillaBase::SCI_SCROLLCARET);
@@ -196,14 +209,14 @@ QString TextControl::Line(int line) const {
 void TextControl::InsertLine(int line, const QString& text) {
   const int count = LineCount();
   line = std::clamp(line, 0, count);
-  QByteArray utf8 = text.toUtf8();
+  QByteArray utf8 = ForDocument(text);
   long at;
   if (line < count) {
     at = Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
-    utf8 += "\r\n";
+    utf8 += lineBreak_;
   } else {
     at = Send(QsciScintillaBase::SCI_GETLENGTH);
-    utf8.prepend("\r\n");
+    utf8.prepend(lineBreak_);
   }
   Send(QsciScintillaBase::SCI_SETTARGETRANGE, at, at);
   Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()),
@@ -274,7 +287,7 @@ bool TextControl::HasSelection() const {
 }
 
 void TextControl::InsertText(int pos, const QString& text) {
-  const QByteArray utf8 = text.toUtf8();
+  const QByteArray utf8 = ForDocument(text);
   const long at = ToByte(pos);
   Send(QsciScintillaBase::SCI_SETTARGETRANGE, at, at);
   Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()),
@@ -320,7 +333,7 @@ int TextControl::ReplaceAll(const QString& text, const QString& with, int start,
   // Only the stretch from the first match to the end of the last one is rewritten.
   const qsizetype spanStart = hits.front().start;
   const qsizetype spanEnd = hits.back().start + hits.back().length;
-  const QByteArray replacement = with.toUtf8();
+  const QByteArray replacement = ForDocument(with);
   QByteArray out;
   out.reserve(spanEnd - spanStart + static_cast<qsizetype>(hits.size()) * replacement.size());
   qsizetype copied = spanStart;

@@ -23,6 +23,10 @@ class TextControl : public QObject {
   void LoadUtf8(const QByteArray& utf8);
   // The document as Scintilla holds it (UTF-8, CR LF), valid until the next edit.
   QByteArrayView Utf8() const;
+  // The line break that text put in by commands takes: CR LF, except in a document that keeps a file's
+  // mixed line breaks, where new breaks take the file's most common style. Text handed to the control
+  // always writes its breaks as CR LF; they are changed to this style on the way in.
+  void SetLineBreak(const QByteArray& lineBreak);
 
   QString Text() const;
   void SetText(const QString& text);  // undoable; "" empties the control
@@ -103,10 +107,12 @@ class TextControl : public QObject {
   void OnModified(int position, int type);
   void OnUpdateUi(int updated);
   long Send(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
+  QByteArray ForDocument(const QString& text) const;
 
   ScintillaWidget* editor_;
   bool modified_ = false;
   bool changePending_ = false;
+  QByteArray lineBreak_ = "\r\n";
 };
 
 }  // namespace penwick

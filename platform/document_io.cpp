@@ -1,7 +1,5 @@
 #include "platform/document_io.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <cstring>
 
 #include "platform/codepage.h"
@@ -84,14 +82,30 @@ char* AppendUtf8(char32_t ch, char* out) {
   return out;
 }
 
-QString WithReason(const QString& message, const QString& reason) { return message + u'\n' + reason; }
+// Line breaks are converted only when the file uses one kind alone.
+bool MixedLineEnds(const ByteCounts& counts) {
+  return (counts.crLf > 0) + (counts.lf > 0) + (counts.cr > 0) > 1;
+}
 
 }  // namespace
 
+QByteArray LineBreakBytes(LineEnd lineEnd) {
+  switch (lineEnd) {
+    case LineEnd::kLf:
+      return QByteArrayLiteral("\n");
+    case LineEnd::kCr:
+      return QByteArrayLiteral("\r");
+    case LineEnd::kCrLf:
+      break;
+  }
+  return QByteArrayLiteral("\r\n");
+}
+
 TextEncoding DetectEncoding(const QByteArray& fileBytes) {
-  if (HasBom(fileBytes.constData(), fileBytes.size())) return TextEncoding::kUtf8Bom;
-  return LooksLikeUtf8Text(fileBytes.constData(), fileBytes.size()) ? TextEncoding::kUtf8
-                                                                    : TextEncoding::kCp1252;
+  const char* data = fileBytes.constData();
+  const qsizetype size = fileBytes.size();
+  if (HasBom(data, size) && IsValidUtf8(data + 3, size - 3)) return TextEncoding::kUtf8Bom;
+  return LooksLikeUtf8Text(data, size) ? TextEncoding::kUtf8 : TextEncoding::kCp1252;
 }
 
 LineEnd DetectLineEnd(const QByteArray& fileBytes) {
@@ -100,11 +114,15 @@ LineEnd DetectLineEnd(const QByteArray& fileBytes) {
 
 DecodedDocument DecodeDocument(const QByteArray& fileBytes) {
   DecodedDocument document;
-  const bool bom = HasBom(fileBytes.constData(), fileBytes.size());
+  // A mark followed by bytes that are not UTF-8 is no mark: such a file is read byte for byte as code page
+  // 1252, mark included, so it is written back exactly.
+  const bool bom =
+      HasBom(fileBytes.constData(), fileBytes.size()) && IsValidUtf8(fileBytes.constData() + 3, fileBytes.size() - 3);
   const char* data = fileBytes.constData() + (bom ? 3 : 0);
   const qsizetype size = fileBytes.size() - (bom ? 3 : 0);
   const ByteCounts counts = CountBytes(data, size);
   document.format.lineEnd = Majority(counts);
+  document.format.mixedLineEnds = MixedLineEnds(counts);
   if (bom) {
     document.format.encoding = TextEncoding::kUtf8Bom;
   } else if (counts.high > 0 && IsValidUtf8(data, size)) {
@@ -113,13 +131,15 @@ DecodedDocument DecodeDocument(const QByteArray& fileBytes) {
     document.format.encoding = TextEncoding::kCp1252;
   }
   const bool convertHigh = document.format.encoding == TextEncoding::kCp1252 && counts.high > 0;
-  if (!convertHigh && counts.lf == 0 && counts.cr == 0) {
+  const bool convertBreaks = !document.format.mixedLineEnds && (counts.lf > 0 || counts.cr > 0);
+  if (!convertHigh && !convertBreaks) {
     document.utf8 = bom ? fileBytes.sliced(3) : fileBytes;  // shares the file's bytes when there is no BOM
     return document;
   }
 
   // Each lone break grows by one byte, each code page byte by at most two.
-  QByteArray out(size + counts.lf + counts.cr + (convertHigh ? 2 * counts.high : 0), Qt::Uninitialized);
+  QByteArray out(size + (convertBreaks ? counts.lf + counts.cr : 0) + (convertHigh ? 2 * counts.high : 0),
+                 Qt::Uninitialized);
   char* write = out.data();
   qsizetype i = 0;
   while (i < size) {
@@ -130,7 +150,7 @@ DecodedDocument DecodeDocument(const QByteArray& fileBytes) {
       continue;
     }
     const char c = data[i++];
-    if (c == '\r' || c == '\n') {
+    if (convertBreaks && (c == '\r' || c == '\n')) {
       *write++ = '\r';
       *write++ = '\n';
       if (c == '\r' && i < size && data[i] == '\n') ++i;
@@ -149,12 +169,12 @@ bool EncodeDocument(const char* utf8, qsizetype size, const DocumentFormat& form
                     qsizetype* badCharOffset) {
   const bool toCp1252 = format.encoding == TextEncoding::kCp1252;
   const qsizetype prefix = format.encoding == TextEncoding::kUtf8Bom ? 3 : 0;
-  const char* lineEnd = format.lineEnd == LineEnd::kCrLf ? "\r\n"
-                        : format.lineEnd == LineEnd::kLf ? "\n"
-                                                         : "\r";
-  const qsizetype lineEndSize = format.lineEnd == LineEnd::kCrLf ? 2 : 1;
+  const QByteArray lineBreak = LineBreakBytes(format.lineEnd);
+  const char* lineEnd = lineBreak.constData();
+  const qsizetype lineEndSize = lineBreak.size();
 
-  bool copyAsIs = format.lineEnd == LineEnd::kCrLf;
+  const bool convertBreaks = !format.mixedLineEnds && format.lineEnd != LineEnd::kCrLf;
+  bool copyAsIs = !convertBreaks;
   if (copyAsIs && toCp1252) {
     for (qsizetype i = 0; i < size && copyAsIs;) {
       if (i + 8 <= size) {
@@ -186,7 +206,7 @@ bool EncodeDocument(const char* utf8, qsizetype size, const DocumentFormat& form
       continue;
     }
     const char c = utf8[i];
-    if (c == '\r' && i + 1 < size && utf8[i + 1] == '\n') {
+    if (convertBreaks && c == '\r' && i + 1 < size && utf8[i + 1] == '\n') {
       std::memcpy(write, lineEnd, lineEndSize);
       write += lineEndSize;
       i += 2;
@@ -207,30 +227,6 @@ bool EncodeDocument(const char* utf8, qsizetype size, const DocumentFormat& form
   }
   out->truncate(write - out->constData());
   return true;
-}
-
-bool ReadWholeFile(const QString& path, QByteArray* out, QString* error) {
-  const QString message = QStringLiteral("Unable to read ") + path;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = WithReason(message, file.errorString());
-    return false;
-  }
-  *out = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    if (error) *error = WithReason(message, file.errorString());
-    out->clear();
-    return false;
-  }
-  return true;
-}
-
-bool WriteWholeFileAtomic(const QString& path, const QByteArray& bytes, QString* error) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-  // Without a commit the temporary file is discarded and the old file is left as it was.
-  if (error) *error = WithReason(QStringLiteral("Unable to write to ") + path, file.errorString());
-  return false;
 }
 
 }  // namespace penwick

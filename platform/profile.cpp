@@ -1,11 +1,10 @@
 #include "platform/profile.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <limits>
 #include <utility>
 
 #include "platform/codepage.h"
+#include "platform/file_io.h"
 
 namespace penwick {
 namespace {
@@ -78,9 +77,9 @@ std::optional<int> ParseProfileInteger(QStringView text) {
 }  // namespace
 
 Profile Profile::Read(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return Profile();
-  return Parse(file.readAll());
+  QByteArray bytes;
+  if (!ReadWholeFile(path, &bytes, nullptr, kMaxFileBytes)) return Profile();
+  return Parse(bytes);
 }
 
 Profile Profile::Parse(const QByteArray& bytes) {
@@ -220,11 +219,7 @@ QByteArray Profile::Serialize() const {
 }
 
 bool Profile::Save(const QString& path, QString* error) const {
-  const QByteArray bytes = Serialize();
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-  if (error) *error = QStringLiteral("Unable to write to ") + path;
-  return false;
+  return WriteWholeFileAtomic(path, Serialize(), error);
 }
 
 std::optional<int> StrToInt(const QString& text) {

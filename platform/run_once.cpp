@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "platform/file_io.h"
 
 namespace penwick {
 namespace {
@@ -70,13 +71,15 @@ bool RegisterRunOnce(const QString& name, const QString& program, const QString&
                         QStringLiteral("\nX-GNOME-Autostart-enabled=true\nNoDisplay=true\n");
   const QByteArray bytes = entry.toUtf8();
 
-  QSaveFile file(path);
-  if (validName && QDir().mkpath(AutostartFolder()) && file.open(QIODevice::WriteOnly) &&
-      file.write(bytes) == bytes.size() && file.commit()) {
-    return true;
+  if (!validName) {
+    if (error) *error = WriteFailure(path, QStringLiteral("The name is not a plain file name."));
+    return false;
   }
-  if (error) *error = QStringLiteral("Unable to write to ") + path;
-  return false;
+  if (!QDir().mkpath(AutostartFolder())) {
+    if (error) *error = WriteFailure(path, QStringLiteral("The folder could not be made."));
+    return false;
+  }
+  return WriteWholeFileAtomic(path, bytes, error);
 }
 
 bool ConsumeRunOnce() {

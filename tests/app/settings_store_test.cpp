@@ -5,11 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "app/message_boxes.h"
 #include "platform/profile.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/test_env.h"
 
@@ -17,6 +20,7 @@ namespace penwick {
 namespace {
 
 using test::ScriptedUi;
+using test::FileSizeLimit;
 using test::TestEnv;
 
 QByteArray ListText(const char* section, const char* countKey, const char* prefix, int count) {
@@ -453,69 +457,160 @@ TEST_F(SettingsStoreTest, SaveDropsKeysItDoesNotWrite) {
   EXPECT_TRUE(file.HasKey("Settings", "WrdWrapOn"));
 }
 
-struct FailCase {
-  const char* name;
-  // Spoils the program folder; returns the folder the store writes to.
-  std::function<QString(const QString& programFolder)> spoil;
-  QString (SettingsStore::*failingPath)() const;
-  bool superBpWritten;
-};
+// Two saves, so that both files and both backups exist; returns the four files' bytes.
+std::map<QString, QByteArray> SaveTwice(const QString& folder, MessageBoxes& boxes) {
+  Settings s;
+  EditorSwitches sw;
+  for (int tab : {3, 4}) {
+    sw.tabInterval = tab;
+    s.superBPlates[0] = {QString::number(tab)};
+    EXPECT_TRUE(SettingsStore(folder).Save(s, sw, boxes));
+  }
+  std::map<QString, QByteArray> files;
+  for (const char* name : {"penwick.ini", "pw_ini.bak", "superbp.ini", "sbp_ini.bak"}) {
+    files[name] = TestEnv::ReadFile(QDir(folder).filePath(name));
+  }
+  return files;
+}
 
-TEST(SettingsStoreFailureTest, FailedWriteKeepsTheOldFiles) {
-  const std::vector<FailCase> cases = {
-      {"penwick.ini cannot be written",
-       [](const QString& folder) {
-         QDir(folder).mkdir("penwick.ini.new");
-         return folder;
-       },
-       &SettingsStore::PenwickIniPath, true},
-      {"superbp.ini cannot be written",
-       [](const QString& folder) {
-         QDir(folder).mkdir("superbp.ini.new");
-         return folder;
-       },
-       &SettingsStore::SuperBpIniPath, false},
+Settings Changed() {
+  Settings s;
+  s.superBPlates[0] = {"changed"};
+  s.boilerplates[0] = "changed";
+  return s;
+}
+
+TEST(SettingsStoreFailureTest, AFailedSaveChangesNoFileAndSaysWhy) {
+  const struct {
+    const char* name;
+    // Spoils the program folder; returns the folder the store writes to.
+    std::function<QString(const QString& programFolder)> spoil;
+    rlim_t fileSizeLimit;
+    const char* failingFile;
+  } cases[] = {
+      // superbp.ini is small and fits; penwick.ini does not: nothing may change, not even superbp.ini
+      {"disk full at penwick.ini", [](const QString& folder) { return folder; }, 1024, "penwick.ini"},
+      {"disk full from the start", [](const QString& folder) { return folder; }, 16, "superbp.ini"},
       {"folder under a regular file",
-       [](const QString& folder) { return QDir(folder).filePath("penwick.ini/sub"); },
-       &SettingsStore::SuperBpIniPath, false},
+       [](const QString& folder) { return QDir(folder).filePath("penwick.ini/sub"); }, RLIM_INFINITY,
+       "superbp.ini"},
   };
-  for (const FailCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     TestEnv env;
     ScriptedUi ui;
     MessageBoxes boxes(ui);
-    const QDir folder(env.ProgramFolder());
-    Settings s;
-    EditorSwitches sw;
-    for (int tab : {3, 4}) {  // twice, so that both backups exist
-      sw.tabInterval = tab;
-      s.superBPlates[0] = {QString::number(tab)};
-      ASSERT_TRUE(SettingsStore(env.ProgramFolder()).Save(s, sw, boxes));
-    }
-    const auto read = [&](const char* name) { return TestEnv::ReadFile(folder.filePath(name)); };
-    const QByteArray penwick = read("penwick.ini");
-    const QByteArray penwickBak = read("pw_ini.bak");
-    const QByteArray superBp = read("superbp.ini");
-    const QByteArray superBpBak = read("sbp_ini.bak");
-
-    const SettingsStore store(c.spoil(env.ProgramFolder()));
-    s.superBPlates[0] = {"changed"};
-    sw.tabInterval = 5;
+    const auto before = SaveTwice(env.ProgramFolder(), boxes);
+    const QString folder = c.spoil(env.ProgramFolder());
     ui.AnswerMessage(MsgResult::kOk);
-    EXPECT_FALSE(store.Save(s, sw, boxes));
-
-    EXPECT_EQ(ui.MessageLog(), QStringList{"Penwick|Unable to write to " +
-                                           QDir::toNativeSeparators((store.*c.failingPath)())});
-    EXPECT_EQ(read("penwick.ini"), penwick);
-    EXPECT_EQ(read("pw_ini.bak"), penwickBak);
-    if (c.superBpWritten) {
-      EXPECT_EQ(read("sbp_ini.bak"), superBp);
-      EXPECT_NE(read("superbp.ini"), superBp);
-    } else {
-      EXPECT_EQ(read("superbp.ini"), superBp);
-      EXPECT_EQ(read("sbp_ini.bak"), superBpBak);
+    bool saved;
+    {
+      FileSizeLimit limit(c.fileSizeLimit);
+      saved = SettingsStore(folder).Save(Changed(), EditorSwitches(), boxes);
     }
+    EXPECT_FALSE(saved);
+    ASSERT_EQ(ui.MessageLog().size(), 1);
+    const QString expected = "Penwick|Unable to write to " + QDir(folder).filePath(c.failingFile) + "\n";
+    EXPECT_TRUE(ui.MessageLog().first().startsWith(expected)) << ui.MessageLog().first().toStdString();
+    EXPECT_GT(ui.MessageLog().first().size(), expected.size()) << "no reason given";
+    for (const auto& [name, bytes] : before) {
+      EXPECT_EQ(TestEnv::ReadFile(QDir(env.ProgramFolder()).filePath(name)), bytes) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(env.ProgramFolder()).entryList(QDir::Files | QDir::Hidden).size(), 4) << "files left behind";
   }
+}
+
+// Penwick may die between any two steps of a save: the folder must hold a good penwick.ini and superbp.ini
+// (old or new, never short or missing) and a good backup, and the next save must mend everything.
+TEST(SettingsStoreFailureTest, ACrashBetweenAnyTwoStepsLeavesGoodFiles) {
+  const Settings changed = Changed();
+  for (int step = 1;; ++step) {
+    SCOPED_TRACE(step);
+    TestEnv env;
+    ScriptedUi ui;
+    MessageBoxes boxes(ui);
+    const QDir folder(env.ProgramFolder());
+    const auto before = SaveTwice(env.ProgramFolder(), boxes);
+    SettingsStore crashing(env.ProgramFolder());
+    crashing.CrashAfterStepForTest(step);
+    const bool finished = crashing.Save(changed, EditorSwitches(), boxes);
+
+    Settings loaded;
+    EditorSwitches sw;
+    SettingsStore(env.ProgramFolder()).Load(loaded, sw, boxes);
+    const QByteArray penwick = TestEnv::ReadFile(folder.filePath("penwick.ini"));
+    EXPECT_TRUE(penwick == before.at("penwick.ini") || loaded.boilerplates[0] == "changed");
+    EXPECT_TRUE(loaded.superBPlates[0] == QStringList{"4"} || loaded.superBPlates[0] == QStringList{"changed"});
+    for (const char* backup : {"pw_ini.bak", "sbp_ini.bak"}) {
+      const QByteArray bytes = TestEnv::ReadFile(folder.filePath(backup));
+      EXPECT_TRUE(bytes == before.at(backup) || bytes == before.at(backup == QString("pw_ini.bak")
+                                                                          ? "penwick.ini"
+                                                                          : "superbp.ini"))
+          << backup;
+    }
+    EXPECT_TRUE(ui.Shown().empty());
+
+    // The next save at close finds whatever the crash left and writes everything anew.
+    ASSERT_TRUE(SettingsStore(env.ProgramFolder()).Save(changed, EditorSwitches(), boxes));
+    Settings again;
+    SettingsStore(env.ProgramFolder()).Load(again, sw, boxes);
+    EXPECT_EQ(again.boilerplates[0], "changed");
+    EXPECT_EQ(again.superBPlates[0], QStringList{"changed"});
+    if (finished) break;
+    ASSERT_LT(step, 20) << "the save never finished";
+  }
+}
+
+TEST(SettingsStoreFailureTest, AnEmptyOldFileNeverReplacesAGoodBackup) {
+  TestEnv env;
+  ScriptedUi ui;
+  MessageBoxes boxes(ui);
+  const QDir folder(env.ProgramFolder());
+  const auto before = SaveTwice(env.ProgramFolder(), boxes);
+  QFile(folder.filePath("penwick.ini")).resize(0);  // as a full disk left it before this was mended
+  ASSERT_TRUE(SettingsStore(env.ProgramFolder()).Save(Changed(), EditorSwitches(), boxes));
+  EXPECT_EQ(TestEnv::ReadFile(folder.filePath("pw_ini.bak")), before.at("pw_ini.bak"));
+}
+
+TEST_F(SettingsStoreTest, ASymbolicLinkToTheSettingsIsWrittenThrough) {
+  QTemporaryDir elsewhere;
+  ASSERT_TRUE(elsewhere.isValid());
+  const QString real = elsewhere.filePath("my-penwick.ini");
+  {
+    QFile file(real);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\r\nTabIntvl=3\r\n");
+  }
+  ASSERT_TRUE(QFile::link(real, ProgramFile("penwick.ini")));
+  EditorSwitches sw;
+  sw.tabInterval = 6;
+  ASSERT_TRUE(store_.Save(Settings(), sw, boxes_));
+  EXPECT_TRUE(QFileInfo(ProgramFile("penwick.ini")).isSymLink());
+  EXPECT_EQ(Profile::Read(real).ReadInteger("Settings", "TabIntvl", 0), 6);
+  EXPECT_EQ(Profile::Read(ProgramFile("pw_ini.bak")).ReadInteger("Settings", "TabIntvl", 0), 3);
+}
+
+// A damaged or hostile penwick.ini costs no time and no memory: lists are capped, and a file far larger
+// than any settings file is not read at all.
+TEST_F(SettingsStoreTest, HostileSettingsFilesAreCapped) {
+  WriteProgramFile("penwick.ini", "[Bookmark Notes]\r\nNumStrings=2000000000\r\n" + QByteArray(8 << 20, '\r'));
+  WriteProgramFile("superbp.ini", "[SuperBP 1]\r\nNumLines=2000000000\r\n" + QByteArray(1 << 20, '\n'));
+  Settings s;
+  EditorSwitches sw;
+  store_.Load(s, sw, boxes_);
+  EXPECT_EQ(s.bookmarkNotes.size(), 10000);
+  EXPECT_EQ(s.superBPlates[0].size(), 10000);
+  EXPECT_TRUE(ui_.Shown().empty());
+
+  WriteProgramFile("penwick.ini", "[Settings]\r\nTabIntvl=3\r\n" + QByteArray(17 << 20, ' '));
+  ui_.AnswerMessage(MsgResult::kOk);
+  store_.Load(s, sw, boxes_);
+  EXPECT_EQ(sw.tabInterval, 8);
+  ASSERT_EQ(ui_.MessageLog().size(), 1);
+  EXPECT_TRUE(ui_.MessageLog().first().startsWith("Penwick|" + QDir::toNativeSeparators(ProgramFile("penwick.ini")) +
+                                                  " is 17825816 bytes long."))
+      << ui_.MessageLog().first().toStdString();
+  EXPECT_TRUE(ui_.MessageLog().first().endsWith("Penwick starts with its default settings."));
 }
 
 }  // namespace

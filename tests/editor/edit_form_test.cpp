@@ -114,10 +114,13 @@ TEST_F(EditFormTest, AnUnreadableFileLeavesAnUnnamedWindowThatCannotOverwriteIt)
   const QString folder = QDir(env_.WorkFolder()).filePath(QStringLiteral("adir"));
   QDir().mkpath(folder);
   ui_.AnswerMessage(MsgResult::kOk);
-  TEditForm* editor = Open(folder);  // a folder exists but cannot be read as a document
+  // The commands refuse a folder before making a window; a window asked to load one must still cope.
+  TEditForm* editor = NewWindow();
+  editor->Load(folder);
   ASSERT_FALSE(ui_.Shown().empty());
   EXPECT_EQ(ui_.Last().caption, QStringLiteral("Penwick"));
   EXPECT_EQ(ui_.Last().type, MsgType::kError);
+  EXPECT_EQ(ui_.Last().text, folder + QStringLiteral(" is not a regular file"));
   EXPECT_EQ(editor->windowTitle(), QStringLiteral("New File"));
   EXPECT_TRUE(editor->IsUnnamed());
   EXPECT_TRUE(frame_->Run().openFiles.isEmpty());

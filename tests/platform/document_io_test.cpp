@@ -1,12 +1,11 @@
 #include "platform/document_io.h"
 
-#include <gtest/gtest.h>
-#include <sys/resource.h>
+#include "platform/file_io.h"
 
-#include <QDir>
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 
 namespace penwick {
 namespace {
@@ -60,8 +59,10 @@ TEST(DocumentIoTest, DecodesToUtf8WithCrLf) {
     QByteArray text;
   } cases[] = {
       {"a\nb", "a\r\nb"},
-      {"a\rb\r\nc\n\n", "a\r\nb\r\nc\r\n\r\n"},
-      {"\r\r\n", "\r\n\r\n"},
+      {"a\rb\rc\r\r", "a\r\nb\r\nc\r\n\r\n"},
+      // breaks of more than one kind are held as they are
+      {"a\rb\r\nc\n\n", "a\rb\r\nc\n\n"},
+      {"\r\r\n", "\r\r\n"},
       {"caf\xE9\r\n", "caf\xC3\xA9\r\n"},
       {"\x80\x81\x9F\xA0\xFF", "\xE2\x82\xAC\xC2\x81\xC5\xB8\xC2\xA0\xC3\xBF"},
       {kBom + "x\ny", "x\r\ny"},
@@ -70,7 +71,10 @@ TEST(DocumentIoTest, DecodesToUtf8WithCrLf) {
       {"\xC3\xA9\n", "\xC3\xA9\r\n"},
       {QByteArray("a\0b\n\0", 5), QByteArray("a\0b\r\n\0", 6)},
       // long runs exercise the word-at-a-time copy, with breaks and code page bytes on both sides of it
-      {"0123456789abcdef\n0123456789abcde\xE9\rxyz", "0123456789abcdef\r\n0123456789abcde\xC3\xA9\r\nxyz"},
+      {"0123456789abcdef\n0123456789abcde\xE9\nxyz", "0123456789abcdef\r\n0123456789abcde\xC3\xA9\r\nxyz"},
+      {"0123456789abcdef\n0123456789abcde\xE9\rxyz", "0123456789abcdef\n0123456789abcde\xC3\xA9\rxyz"},
+      // a mark that is not followed by UTF-8 is no mark: every byte is code page text
+      {kBom + "\xE9", "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xA9"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DecodeDocument(c.file).utf8, c.text) << c.file.toHex().toStdString();
@@ -100,6 +104,9 @@ TEST(DocumentIoTest, EncodesForTheFileFormat) {
       {{TextEncoding::kCp1252, LineEnd::kCrLf}, "\xC3\xA9\xE2\x82\xAC\r\n", "\xE9\x80\r\n"},
       {{TextEncoding::kCp1252, LineEnd::kLf}, "0123456789abcdef\xC3\xA9\r\n", "0123456789abcdef\xE9\n"},
       {{TextEncoding::kUtf8, LineEnd::kLf}, "", ""},
+      // a document that keeps a file's mixed breaks writes every break as it is
+      {{TextEncoding::kCp1252, LineEnd::kLf, true}, text, text},
+      {{TextEncoding::kUtf8Bom, LineEnd::kCr, true}, "\xC3\xA9\n\r", kBom + "\xC3\xA9\n\r"},
   };
   for (const auto& c : cases) {
     QByteArray out = "stale";
@@ -140,6 +147,15 @@ TEST(DocumentIoTest, FilesRoundTripByteForByte) {
       {"CR only", "<html>\r<body>\r\xE9\r\r</body>", TextEncoding::kCp1252},
       {"UTF-8 cut mid-sequence", "h\xC3\xA9llo \xE4\xB8", TextEncoding::kCp1252},
       {"UTF-8 LF, no final break", "\xC3\xA9\n\xC3\xA9", TextEncoding::kUtf8},
+      {"mixed breaks", "a\r\nb\nc\rd\r\n", TextEncoding::kCp1252},
+      {"lone CR inside CR LF lines", "x = 1;\ry\r\n\r\r\n", TextEncoding::kCp1252},
+      {"mark before code page text", kBom + "caf\xE9\n", TextEncoding::kCp1252},
+      {"every byte value", [] {
+         QByteArray all;
+         for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
+         return all + all;
+       }(),
+       TextEncoding::kCp1252},
   };
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -177,53 +193,6 @@ TEST(DocumentIoTest, LargeDocumentsRoundTripAndPlainTextIsNotCopied) {
   EXPECT_EQ(plain.utf8.constData(), crLf.constData());
   EXPECT_EQ(lfDocument.utf8, crLf);
   EXPECT_EQ(encoded, lf);
-}
-
-TEST(DocumentIoTest, ReadFailuresNameTheFile) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  for (const QString& path : {dir.filePath("missing.html"), dir.path()}) {
-    QByteArray out = "stale";
-    QString error;
-    EXPECT_FALSE(ReadWholeFile(path, &out, &error)) << path.toStdString();
-    EXPECT_TRUE(error.startsWith("Unable to read " + path + "\n")) << error.toStdString();
-    EXPECT_GT(error.size(), QString("Unable to read " + path + "\n").size()) << "no reason given";
-  }
-}
-
-TEST(DocumentIoTest, FailedWritesLeaveTheOldFile) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QString plainFile = dir.filePath("plain.txt");
-  WriteFile(plainFile, "old contents\r\n");
-  for (const QString& path : {dir.filePath("missing/doc.html"), plainFile + "/doc.html", dir.path()}) {
-    QString error;
-    EXPECT_FALSE(WriteWholeFileAtomic(path, "new", &error)) << path.toStdString();
-    EXPECT_TRUE(error.startsWith("Unable to write to " + path + "\n")) << error.toStdString();
-    EXPECT_GT(error.size(), QString("Unable to write to " + path + "\n").size()) << "no reason given";
-  }
-  EXPECT_EQ(ReadFile(plainFile), "old contents\r\n");
-
-  // A write that fails half way (the file size limit stands in for a full disk, which root cannot be kept
-  // from otherwise) must not touch the old file either.
-  const QString target = dir.filePath("doc.html");
-  const QByteArray old = "old document\r\n";
-  WriteFile(target, old);
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  rlimit small = saved;
-  small.rlim_cur = 1024;
-  const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  QString error;
-  const bool written = WriteWholeFileAtomic(target, QByteArray(64 * 1024, 'x'), &error);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, savedHandler);
-  EXPECT_FALSE(written);
-  EXPECT_TRUE(error.startsWith("Unable to write to " + target + "\n")) << error.toStdString();
-  EXPECT_EQ(ReadFile(target), old);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"doc.html", "plain.txt"}))
-      << "the temporary file was left behind";
 }
 
 }  // namespace

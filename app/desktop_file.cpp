@@ -1,5 +1,7 @@
 #include "app/desktop_file.h"
 
+#include <QStringDecoder>
+
 #include "platform/document_io.h"
 
 namespace penwick {
@@ -10,8 +12,10 @@ constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 DesktopFile ParseDesktop(const QByteArray& bytes) {
   DesktopFile desktop;
-  // A byte-order mark is taken off; line breaks may be of any kind, even mixed.
-  const QString text = QString::fromUtf8(DecodeDocument(bytes).utf8);
+  // The decoder has taken one byte-order mark off; a second one is the first name's own character.
+  // Line breaks may be of any kind, even mixed.
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  const QString text = utf8(DecodeDocument(bytes).utf8);
   for (const QChar ch : text) {
     if (ch.unicode() < 0x20 && ch != QLatin1Char('\r') && ch != QLatin1Char('\n') &&
         ch != QLatin1Char('\t')) {

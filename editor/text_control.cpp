@@ -1,6 +1,7 @@
 #include "editor/text_control.h"
 
 #include <QFontDatabase>
+#include <QStringDecoder>
 #include <algorithm>
 #include <vector>
 
@@ -12,6 +13,13 @@ namespace penwick {
 namespace {
 constexpr long kLoadHeadroom = 1 << 20;  // room for typing after a load, so early keys do not move the buffer
 constexpr auto kUtf32 = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32;
+
+// Text of the document as it is: a U+FEFF at the start is a character of the text (the file's own mark was
+// taken off when it was read), which QString::fromUtf8 would drop.
+QString FromUtf8(QByteArrayView bytes) {
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  return decoder(bytes);
+}
 }  // namespace
 
 TextControl::TextControl(ScintillaWidget* editor) : QObject(editor), editor_(editor) {
@@ -97,7 +105,7 @@ QByteArrayView TextControl::Utf8() const {
 
 QString TextControl::Text() const {
   const QByteArrayView bytes = Utf8();
-  return QString::fromUtf8(bytes.data(), bytes.size());
+  return FromUtf8(bytes);
 }
 
 void TextControl::SetText(const QString& text) {
@@ -161,7 +169,7 @@ QString TextControl::SelText() const {
   QByteArray bytes(end - start + 1, '\0');
   editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, start, end, bytes.data());
   bytes.chop(1);
-  return QString::fromUtf8(bytes);
+  return FromUtf8(bytes);
 }
 
 void TextControl::SetSelText(const QString& text) {
@@ -203,7 +211,7 @@ QString TextControl::Line(int line) const {
   QByteArray bytes(end - start + 1, '\0');
   editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, start, end, bytes.data());
   bytes.chop(1);
-  return QString::fromUtf8(bytes);
+  return FromUtf8(bytes);
 }
 
 void TextControl::InsertLine(int line, const QString& text) {

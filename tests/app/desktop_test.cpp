@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "app/desktop_file.h"
 #include "tests/support/frame_fixture.h"
 
 namespace penwick::test {
@@ -224,4 +225,18 @@ TEST_F(DesktopTest, SavingNeedsAWindowAndAPlainName) {
 }
 
 }  // namespace
+TEST(DesktopFileTest, NamesComeBackAsWrittenWhateverTheLineBreaks) {
+  const QString feff = QString(QChar(0xFEFF)) + QStringLiteral("/odd/name.txt");
+  const QStringList names[] = {
+      {QStringLiteral("/a/one.txt"), QStringLiteral("/b/caf\u00e9.html")},
+      {feff, QStringLiteral("/a/two.txt")},  // a name that starts with what looks like a byte-order mark
+  };
+  for (const QStringList& written : names) {
+    EXPECT_EQ(ParseDesktop(DesktopBytes(written)).lines, written);
+  }
+  // Files written by hand: a mark, and line breaks of mixed kinds.
+  EXPECT_EQ(ParseDesktop("\xEF\xBB\xBF/a/one.txt\n/b/two.txt\r\n/c/three.txt\r/d/four.txt").lines,
+            (QStringList{"/a/one.txt", "/b/two.txt", "/c/three.txt", "/d/four.txt"}));
+}
+
 }  // namespace penwick::test

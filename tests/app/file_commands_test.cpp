@@ -6,8 +6,12 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
+#include <functional>
+
+#include <sys/stat.h>
 
 #include "app/frame_menus.h"
+#include "platform/file_io.h"
 #include "tests/support/frame_fixture.h"
 
 namespace penwick::test {
@@ -372,6 +376,89 @@ TEST_F(FileCommandsTest, EditorFileMenuCarriesTheSameCommands) {
   EXPECT_LT(items.indexOf(QStringLiteral("&Close")),
             items.indexOf(QStringLiteral("&Add Direct Open File (5)")));
   EXPECT_EQ(items.last(), QStringLiteral("/recent/R&&D notes.txt"));
+}
+
+// A pipe would block the open and /dev/zero would never end; a file too big for the editor would exhaust it.
+// Every way of opening a document refuses them with one message and makes no window.
+TEST_F(FileCommandsTest, EveryWayOfOpeningRefusesWhatIsNotARegularFileOrTooBig) {
+  Start();
+  const QString fifo = QDir(env_.WorkFolder()).filePath(QStringLiteral("pipe.html"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString huge = QDir(env_.WorkFolder()).filePath(QStringLiteral("huge.html"));
+  {
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(kMaxDocumentBytes + 1));
+  }
+  const QString desktop = QDir(env_.ProgramFolder()).filePath(QStringLiteral("bad.dsk"));
+  const struct {
+    QString path;
+    QString message;
+  } files[] = {
+      {fifo, fifo + QStringLiteral(" is not a regular file")},
+      {QStringLiteral("/dev/zero"), QStringLiteral("/dev/zero is not a regular file")},
+      {huge, huge + QStringLiteral(" is 536870913 bytes long. Penwick opens files of at most 536870912 bytes "
+                                   "(512 MiB).")},
+  };
+  const struct {
+    const char* way;
+    std::function<void(const QString&)> open;
+  } ways[] = {
+      {"Open", [&](const QString& path) { OpenChosen({path}); }},
+      {"Open Template",
+       [&](const QString& path) {
+         ui_.AnswerOpen({path}, 6);
+         frame_->Template1Click();
+       }},
+      {"Reopen",
+       [&](const QString& path) {
+         frame_->AppSettings().reopens = QStringList{path};
+         frame_->ReopenClick(0);
+       }},
+      {"direct open",
+       [&](const QString& path) {
+         frame_->AppSettings().directOpen[0] = path;
+         frame_->DirectFileClick(0);
+       }},
+      {"desktop",
+       [&](const QString& path) {
+         QFile file(desktop);
+         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+         file.write(path.toUtf8() + "\r\n");
+         file.close();
+         ui_.AnswerMessage(MsgResult::kOk);
+         ui_.AnswerOpen({desktop});
+         ui_.AnswerMessage(MsgResult::kOk);  // "Restoring ..."
+         frame_->RestoreDesktop1Click();
+       }},
+  };
+  for (const auto& way : ways) {
+    for (const auto& file : files) {
+      SCOPED_TRACE(std::string(way.way) + " " + file.path.toStdString());
+      ui_.Clear();
+      ui_.AnswerMessage(MsgResult::kOk);
+      way.open(file.path);
+      Flush();
+      EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("Penwick|") + file.message);
+      EXPECT_TRUE(ui_.AllAnswered());
+      EXPECT_TRUE(frame_->EditorWindows().empty());
+    }
+  }
+
+  // Reload of a file that became a pipe keeps the text.
+  const QString page = File(QStringLiteral("page.html"));
+  OpenChosen({page});
+  TEditForm* editor = frame_->ActiveEditor();
+  editor->Text().SetSelText(QStringLiteral("unsaved "));
+  ASSERT_TRUE(QFile::remove(page));
+  ASSERT_EQ(mkfifo(QFile::encodeName(page).constData(), 0600), 0);
+  ui_.Clear();
+  ui_.AnswerMessage(MsgResult::kOk);  // the reload question
+  ui_.AnswerMessage(MsgResult::kOk);
+  editor->Reload1Click();
+  EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("Penwick|") + page + QStringLiteral(" is not a regular file"));
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("unsaved page.html"));
+  EXPECT_TRUE(editor->Text().Modified());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "app/frame_form.h"
 
 #include <QApplication>
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -58,6 +60,41 @@ TEST_F(FrameFormTest, MissingCommandLineFileOpensNothingAndSaysNothing) {
   EXPECT_TRUE(frame_->EditorWindows().empty());
   EXPECT_TRUE(ui_.Shown().empty());
   EXPECT_EQ(frame_->AppSettings().lastOpen, QString());
+}
+
+TEST_F(FrameFormTest, ACommandLinePipeIsRefusedWithAMessage) {
+  const QString fifo = QDir(env_.WorkFolder()).filePath(QStringLiteral("pipe.txt"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  ui_.AnswerMessage(MsgResult::kOk);
+  Start({fifo});
+  EXPECT_TRUE(frame_->EditorWindows().empty());
+  EXPECT_EQ(ui_.MessageLog(), QStringList{QStringLiteral("Penwick|") + fifo + QStringLiteral(" is not a regular file")});
+}
+
+TEST(FrameBoundsTest, AStoredFrameThatWouldNotShowTakesTheDesignBounds) {
+  const QList<QRect> screens = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+  const QRect design(4, 108, 632, 254);
+  const struct {
+    int left, top, width, height;
+    QRect expected;
+  } cases[] = {
+      {5, 40, 0, 0, QRect(5, 40, 632, 254)},  // no stored size: the design size where it was
+      {100, 100, 800, 600, QRect(100, 100, 800, 600)},
+      {2000, 50, 900, 700, QRect(2000, 50, 900, 700)},  // on the second screen
+      {5, 40, 99999999, 600, design},
+      {5, 40, 800, -5, design},
+      {-32767, 40, 800, 600, design},
+      {5, 40000, 800, 600, design},
+      {5, 40, 300, 600, QRect(5, 40, 590, 600)},  // the minimum width
+  };
+  for (const auto& c : cases) {
+    Settings s;
+    s.left = c.left;
+    s.top = c.top;
+    s.width = c.width;
+    s.height = c.height;
+    EXPECT_EQ(FrameBounds(s, screens), c.expected) << c.left << "," << c.top << " " << c.width << "x" << c.height;
+  }
 }
 
 TEST_F(FrameFormTest, MinimumWidthNoticeStopsForGoodAfterCancelAndSavedSettings) {

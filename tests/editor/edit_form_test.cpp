@@ -1,8 +1,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 
 #include "editor/frame_link.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/frame_fixture.h"
 
 namespace penwick::test {
@@ -28,6 +30,9 @@ TEST_F(EditFormTest, DocumentsOfEveryKindSaveBackByteForByte) {
       {"lf.txt", "a\nb\n", "c", "a\nb\nc"},
       {"crlf.htm", "<p>\r\n</p>\r\n", "", "<p>\r\n</p>\r\n"},
       {"nul.bin", QByteArray("a\0b\0\r\n", 6), "z", QByteArray("a\0b\0\r\nz", 7)},
+      // breaks of several kinds, and lone CRs inside lines, are kept as they are
+      {"mixed.txt", "a\r\nb\nc\rd\r\n", "x", "a\r\nb\nc\rd\r\nx"},
+      {"program.bin", QByteArray("\x7F" "ELF\r\0\x01\r\n\n\xFF\r", 12), "", QByteArray("\x7F" "ELF\r\0\x01\r\n\n\xFF\r", 12)},
       {"empty.txt", "", "", ""},
   };
   for (const Case& c : cases) {
@@ -131,16 +136,18 @@ TEST_F(EditFormTest, CharacterOutsideTheFileEncodingIsNeverDroppedSilently) {
   const QString path = env_.WriteFile(QStringLiteral("ansi.txt"), "caf\xE9");
   TEditForm* editor = Open(path);
   editor->Text().SetSelStart(4);
-  editor->Text().SetSelText(QStringLiteral("中"));
+  editor->Text().SetSelText(QStringLiteral("\r\n😀中"));
   ui_.AnswerMessage(MsgResult::kCancel);
   EXPECT_FALSE(editor->Save1Click());
   EXPECT_EQ(ui_.Last().caption, QStringLiteral("Saving a file"));
-  EXPECT_TRUE(ui_.Last().text.contains(QStringLiteral("U+4E2D")));
+  // The character outside the basic plane is named whole, not by half of its surrogate pair.
+  EXPECT_TRUE(ui_.Last().text.contains(QStringLiteral("the first \"😀\" (U+1F600) in line 2.")))
+      << ui_.Last().text.toStdString();
   EXPECT_EQ(ReadAll(path), QByteArray("caf\xE9"));
   EXPECT_TRUE(editor->Text().Modified());
   ui_.AnswerMessage(MsgResult::kOk);
   EXPECT_TRUE(editor->Save1Click());
-  EXPECT_EQ(ReadAll(path), QByteArray("caf\xC3\xA9\xE4\xB8\xAD"));
+  EXPECT_EQ(ReadAll(path), QByteArray("caf\xC3\xA9\r\n\xF0\x9F\x98\x80\xE4\xB8\xAD"));
   EXPECT_EQ(editor->Format().encoding, TextEncoding::kUtf8);
 }
 
@@ -159,6 +166,75 @@ TEST_F(EditFormTest, FailedSaveKeepsTheOldFileAndTheModifiedFlag) {
   EXPECT_TRUE(editor->Text().Modified());
   ASSERT_TRUE(QDir().rename(moved, env_.WorkFolder()));
   EXPECT_EQ(ReadAll(path), QByteArray("old"));
+}
+
+TEST_F(EditFormTest, AFullDiskNeverCostsTheFileOrTheText) {
+  Start();
+  const QString path = env_.WriteFile(QStringLiteral("small.html"), "old page");
+  TEditForm* editor = Open(path);
+  editor->Text().SetSelText(QString(2000, QLatin1Char('x')));
+  ui_.AnswerMessage(MsgResult::kOk);
+  {
+    FileSizeLimit limit(1024);
+    EXPECT_FALSE(editor->Save1Click());
+  }
+  EXPECT_TRUE(ui_.Last().text.startsWith(QStringLiteral("Unable to write to ") + path + QStringLiteral("\n")));
+  EXPECT_EQ(ReadAll(path), QByteArray("old page"));
+  EXPECT_TRUE(editor->Text().Modified());
+
+  // Closing with Yes on the full disk keeps the window and its text.
+  ui_.AnswerMessage(MsgResult::kYes);
+  ui_.AnswerMessage(MsgResult::kOk);
+  QPointer<TEditForm> alive(editor);
+  {
+    FileSizeLimit limit(1024);
+    editor->Close1Click();
+    Flush();
+  }
+  ASSERT_FALSE(alive.isNull());
+  EXPECT_EQ(editor->Text().TextLength(), 2008);
+  EXPECT_EQ(ReadAll(path), QByteArray("old page"));
+  EXPECT_TRUE(ui_.AllAnswered());
+}
+
+TEST_F(EditFormTest, SaveAsksBeforeOverwritingWhatAnotherProgramWrote) {
+  Start();
+  const QString path = env_.WriteFile(QStringLiteral("shared.txt"), "line 1\r\n");
+  TEditForm* editor = Open(path);
+  editor->Text().SetSelText(QStringLiteral("mine "));
+  {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("their line 2\r\n");
+  }
+  const QString question = QStringLiteral(
+      "File changed on disk|%1 has been changed by another program since Penwick opened or last saved it.\n\n"
+      "Do you want to overwrite it with the text of this window? The other program's changes would be lost.")
+                               .arg(path);
+  ui_.AnswerMessage(MsgResult::kNo);
+  EXPECT_FALSE(editor->Save1Click());
+  EXPECT_EQ(ui_.MessageLog(), QStringList{question});
+  EXPECT_EQ(ReadAll(path), QByteArray("line 1\r\ntheir line 2\r\n"));
+  EXPECT_TRUE(editor->Text().Modified());
+
+  ui_.AnswerMessage(MsgResult::kYes);
+  EXPECT_TRUE(editor->Save1Click());
+  EXPECT_EQ(ReadAll(path), QByteArray("mine line 1\r\n"));
+  // Saved now: the next save has nothing to ask.
+  editor->Text().SetSelText(QStringLiteral("again "));
+  EXPECT_TRUE(editor->Save1Click());
+  EXPECT_EQ(ui_.MessageLog().size(), 2);
+}
+
+TEST_F(EditFormTest, NewLineBreaksInAMixedFileTakeItsMostCommonStyle) {
+  Start();
+  const QString path = env_.WriteFile(QStringLiteral("mostly-lf.txt"), "a\nb\nc\r\nd");
+  TEditForm* editor = Open(path);
+  editor->Text().SetSelStart(editor->Text().TextLength());
+  Key(editor, Qt::Key_Return);
+  editor->Text().InsertLine(0, QStringLiteral("first"));
+  ASSERT_TRUE(editor->Save1Click());
+  EXPECT_EQ(ReadAll(path), QByteArray("first\na\nb\nc\r\nd\n"));
 }
 
 TEST_F(EditFormTest, ClosingAModifiedDocumentNeverLosesItsText) {

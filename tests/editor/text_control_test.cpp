@@ -66,6 +66,26 @@ TEST_F(TextControlTest, LoadKeepsNulBytesAndLeavesNoUndo) {
   EXPECT_FALSE(text_.CanUndo());
 }
 
+TEST_F(TextControlTest, ALeadingZeroWidthNoBreakSpaceIsPartOfTheText) {
+  Load("\xEF\xBB\xBFx\r\ny");
+  EXPECT_EQ(text_.Text(), QString(QChar(0xFEFF)) + QStringLiteral("x\r\ny"));
+  EXPECT_EQ(text_.Line(0), QString(QChar(0xFEFF)) + QStringLiteral("x"));
+  text_.SelectAll();
+  EXPECT_EQ(text_.SelText(), text_.Text());
+}
+
+// In a document that keeps a file's mixed line breaks, text put in by commands takes the file's style.
+TEST_F(TextControlTest, CommandTextTakesTheDocumentsLineBreak) {
+  Load("a\nb\r\nc");
+  text_.SetLineBreak("\n");
+  text_.SetSelStart(0);
+  text_.SetSelText(QStringLiteral("1\r\n2\r\n"));
+  text_.InsertLine(text_.LineCount(), QStringLiteral("last"));
+  EXPECT_EQ(QByteArray(text_.Utf8().data(), text_.Utf8().size()), "1\n2\na\nb\r\nc\nlast");
+  EXPECT_EQ(text_.ReplaceAll(QStringLiteral("b"), QStringLiteral("B\r\n"), 0, false, true), 1);
+  EXPECT_EQ(QByteArray(text_.Utf8().data(), text_.Utf8().size()), "1\n2\na\nB\n\r\nc\nlast");
+}
+
 TEST_F(TextControlTest, ReplaceSelectionIsNotUndoableButSetsModified) {
   Load("hello");
   text_.SetSelStart(5);

@@ -16,11 +16,11 @@
 
 #include "app/file_commands.h"
 #include "app/frame_menus.h"
-#include "editor/update_lock.h"
 #include "collections/bookmark_notes.h"
 #include "editor/edit_form.h"
 #include "editor/line_printer.h"
 #include "editor/text_control.h"
+#include "editor/update_lock.h"
 #include "platform/file_io.h"
 #include "platform/run_once.h"
 
@@ -112,8 +112,7 @@ void TFrameForm::FormCreate() {
 }
 
 QRect FrameBounds(const Settings& settings, const QList<QRect>& screens) {
-  const int width =
-      settings.width != 0 ? std::max(settings.width, TFrameForm::kMinimumWidth) : kDesignWidth;
+  const int width = settings.width != 0 ? std::max(settings.width, TFrameForm::kMinimumWidth) : kDesignWidth;
   const int height = settings.height != 0 ? settings.height : kDesignHeight;
   const QRect stored(settings.left, settings.top, width, height);
   const QRect design(kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight);

@@ -116,8 +116,8 @@ DecodedDocument DecodeDocument(const QByteArray& fileBytes) {
   DecodedDocument document;
   // A mark followed by bytes that are not UTF-8 is no mark: such a file is read byte for byte as code page
   // 1252, mark included, so it is written back exactly.
-  const bool bom =
-      HasBom(fileBytes.constData(), fileBytes.size()) && IsValidUtf8(fileBytes.constData() + 3, fileBytes.size() - 3);
+  const bool bom = HasBom(fileBytes.constData(), fileBytes.size()) &&
+                   IsValidUtf8(fileBytes.constData() + 3, fileBytes.size() - 3);
   const char* data = fileBytes.constData() + (bom ? 3 : 0);
   const qsizetype size = fileBytes.size() - (bom ? 3 : 0);
   const ByteCounts counts = CountBytes(data, size);

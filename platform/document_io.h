@@ -24,8 +24,8 @@ struct DocumentFormat {
 // "\r\n", "\n" or "\r".
 QByteArray LineBreakBytes(LineEnd lineEnd);
 
-// A file that starts with a UTF-8 byte-order mark followed by valid UTF-8, or is valid UTF-8 holding at least one multi-byte
-// sequence, is UTF-8; everything else is code page 1252.
+// A file that starts with a UTF-8 byte-order mark followed by valid UTF-8, or is valid UTF-8 holding at least
+// one multi-byte sequence, is UTF-8; everything else is code page 1252.
 TextEncoding DetectEncoding(const QByteArray& fileBytes);
 // The majority of CR LF, lone LF and lone CR; CR LF when there is no line break or on a tie.
 LineEnd DetectLineEnd(const QByteArray& fileBytes);

@@ -89,6 +89,11 @@ StageResult WriteTempFile(const QString& resolved, QByteArrayView bytes, QString
   struct stat old {};
   const QByteArray target = QFile::encodeName(resolved);
   const bool hadOld = stat(target.constData(), &old) == 0;
+  // A device or a pipe is never replaced by a file (as root, /dev/null could be).
+  if (hadOld && !S_ISREG(old.st_mode)) {
+    *reason = QStringLiteral("It is not a regular file.");
+    return StageResult::kFailed;
+  }
   const QString folder = QFileInfo(resolved).absolutePath();
   int fd = -1;
   QString temp;
@@ -252,7 +257,8 @@ bool ReadWholeFile(const QString& path, QByteArray* out, QString* error, qint64 
       capacity = std::min<qint64>(capacity * 2, maxBytes + 1);
       out->resize(capacity);
     }
-    const ssize_t got = read(fd, out->data() + done, static_cast<size_t>(std::min<qint64>(capacity - done, 1 << 30)));
+    const ssize_t got =
+        read(fd, out->data() + done, static_cast<size_t>(std::min<qint64>(capacity - done, 1 << 30)));
     if (got < 0) {
       if (errno == EINTR) continue;
       const int readError = errno;
@@ -365,10 +371,14 @@ bool StagedFile::Stage(const QString& path, QByteArrayView bytes, QString* error
   Discard();
   target_ = path;
   resolved_ = ResolvedTarget(path);
+  if (KindOfPath(resolved_) == PathKind::kOther) {
+    if (error) *error = WriteFailure(path, QStringLiteral("It is not a regular file."));
+    return false;
+  }
   tempPath_ = resolved_ + QStringLiteral(".penwick-") + RandomTag() + QStringLiteral(".tmp");
   QFile file(tempPath_);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes.data(), bytes.size()) == bytes.size() &&
-      file.flush()) {
+  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+      file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush()) {
     file.close();
     if (file.error() == QFileDevice::NoError) return true;
   }
@@ -393,9 +403,13 @@ bool StagedFile::Commit(QString* error) {
 }
 
 bool WriteWholeFileAtomic(const QString& path, QByteArrayView bytes, QString* error, const QString&) {
+  if (KindOfPath(ResolvedTarget(path)) == PathKind::kOther) {
+    if (error) *error = WriteFailure(path, QStringLiteral("It is not a regular file."));
+    return false;
+  }
   QSaveFile file(ResolvedTarget(path));
-  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes.data(), bytes.size()) == bytes.size() &&
-      file.flush() && file.commit()) {
+  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+      file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush() && file.commit()) {
     return true;
   }
   if (error) *error = WriteFailure(path, file.errorString());

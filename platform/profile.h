@@ -18,8 +18,8 @@ class Profile {
   // Settings and sets files are small; a larger one is damaged or not a profile at all.
   static constexpr qint64 kMaxFileBytes = 16 << 20;
 
-  // Reads a file; a missing or unreadable file, or one larger than kMaxFileBytes, reads as an empty profile. The bytes are taken as UTF-8 when
-  // they are valid UTF-8, otherwise as code page 1252.
+  // Reads a file; a missing or unreadable file, or one larger than kMaxFileBytes, reads as an empty profile.
+  // The bytes are taken as UTF-8 when they are valid UTF-8, otherwise as code page 1252.
   static Profile Read(const QString& path);
   static Profile Parse(const QByteArray& bytes);
 

@@ -1,14 +1,14 @@
 // The File menu's commands on real windows: Open, Open Template, the recent files, the direct-open files,
 // the already-open test and bringing a file's window to the front.
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
 #include <functional>
-
-#include <sys/stat.h>
 
 #include "app/frame_menus.h"
 #include "platform/file_io.h"
@@ -456,7 +456,8 @@ TEST_F(FileCommandsTest, EveryWayOfOpeningRefusesWhatIsNotARegularFileOrTooBig) 
   ui_.AnswerMessage(MsgResult::kOk);  // the reload question
   ui_.AnswerMessage(MsgResult::kOk);
   editor->Reload1Click();
-  EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("Penwick|") + page + QStringLiteral(" is not a regular file"));
+  EXPECT_EQ(ui_.MessageLog().last(),
+            QStringLiteral("Penwick|") + page + QStringLiteral(" is not a regular file"));
   EXPECT_EQ(editor->Text().Text(), QStringLiteral("unsaved page.html"));
   EXPECT_TRUE(editor->Text().Modified());
 }

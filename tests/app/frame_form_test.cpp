@@ -1,8 +1,8 @@
 #include "app/frame_form.h"
 
-#include <QApplication>
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -68,7 +68,8 @@ TEST_F(FrameFormTest, ACommandLinePipeIsRefusedWithAMessage) {
   ui_.AnswerMessage(MsgResult::kOk);
   Start({fifo});
   EXPECT_TRUE(frame_->EditorWindows().empty());
-  EXPECT_EQ(ui_.MessageLog(), QStringList{QStringLiteral("Penwick|") + fifo + QStringLiteral(" is not a regular file")});
+  EXPECT_EQ(ui_.MessageLog(),
+            QStringList{QStringLiteral("Penwick|") + fifo + QStringLiteral(" is not a regular file")});
 }
 
 TEST(FrameBoundsTest, AStoredFrameThatWouldNotShowTakesTheDesignBounds) {
@@ -93,7 +94,8 @@ TEST(FrameBoundsTest, AStoredFrameThatWouldNotShowTakesTheDesignBounds) {
     s.top = c.top;
     s.width = c.width;
     s.height = c.height;
-    EXPECT_EQ(FrameBounds(s, screens), c.expected) << c.left << "," << c.top << " " << c.width << "x" << c.height;
+    EXPECT_EQ(FrameBounds(s, screens), c.expected)
+        << c.left << "," << c.top << " " << c.width << "x" << c.height;
   }
 }
 

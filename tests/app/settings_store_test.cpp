@@ -19,8 +19,8 @@
 namespace penwick {
 namespace {
 
-using test::ScriptedUi;
 using test::FileSizeLimit;
+using test::ScriptedUi;
 using test::TestEnv;
 
 QByteArray ListText(const char* section, const char* countKey, const char* prefix, int count) {
@@ -516,7 +516,8 @@ TEST(SettingsStoreFailureTest, AFailedSaveChangesNoFileAndSaysWhy) {
     for (const auto& [name, bytes] : before) {
       EXPECT_EQ(TestEnv::ReadFile(QDir(env.ProgramFolder()).filePath(name)), bytes) << name.toStdString();
     }
-    EXPECT_EQ(QDir(env.ProgramFolder()).entryList(QDir::Files | QDir::Hidden).size(), 4) << "files left behind";
+    EXPECT_EQ(QDir(env.ProgramFolder()).entryList(QDir::Files | QDir::Hidden).size(), 4)
+        << "files left behind";
   }
 }
 
@@ -540,12 +541,12 @@ TEST(SettingsStoreFailureTest, ACrashBetweenAnyTwoStepsLeavesGoodFiles) {
     SettingsStore(env.ProgramFolder()).Load(loaded, sw, boxes);
     const QByteArray penwick = TestEnv::ReadFile(folder.filePath("penwick.ini"));
     EXPECT_TRUE(penwick == before.at("penwick.ini") || loaded.boilerplates[0] == "changed");
-    EXPECT_TRUE(loaded.superBPlates[0] == QStringList{"4"} || loaded.superBPlates[0] == QStringList{"changed"});
+    EXPECT_TRUE(loaded.superBPlates[0] == QStringList{"4"} ||
+                loaded.superBPlates[0] == QStringList{"changed"});
     for (const char* backup : {"pw_ini.bak", "sbp_ini.bak"}) {
       const QByteArray bytes = TestEnv::ReadFile(folder.filePath(backup));
-      EXPECT_TRUE(bytes == before.at(backup) || bytes == before.at(backup == QString("pw_ini.bak")
-                                                                          ? "penwick.ini"
-                                                                          : "superbp.ini"))
+      EXPECT_TRUE(bytes == before.at(backup) ||
+                  bytes == before.at(backup == QString("pw_ini.bak") ? "penwick.ini" : "superbp.ini"))
           << backup;
     }
     EXPECT_TRUE(ui.Shown().empty());
@@ -593,7 +594,8 @@ TEST_F(SettingsStoreTest, ASymbolicLinkToTheSettingsIsWrittenThrough) {
 // A damaged or hostile penwick.ini costs no time and no memory: lists are capped, and a file far larger
 // than any settings file is not read at all.
 TEST_F(SettingsStoreTest, HostileSettingsFilesAreCapped) {
-  WriteProgramFile("penwick.ini", "[Bookmark Notes]\r\nNumStrings=2000000000\r\n" + QByteArray(8 << 20, '\r'));
+  WriteProgramFile("penwick.ini",
+                   "[Bookmark Notes]\r\nNumStrings=2000000000\r\n" + QByteArray(8 << 20, '\r'));
   WriteProgramFile("superbp.ini", "[SuperBP 1]\r\nNumLines=2000000000\r\n" + QByteArray(1 << 20, '\n'));
   Settings s;
   EditorSwitches sw;
@@ -607,8 +609,8 @@ TEST_F(SettingsStoreTest, HostileSettingsFilesAreCapped) {
   store_.Load(s, sw, boxes_);
   EXPECT_EQ(sw.tabInterval, 8);
   ASSERT_EQ(ui_.MessageLog().size(), 1);
-  EXPECT_TRUE(ui_.MessageLog().first().startsWith("Penwick|" + QDir::toNativeSeparators(ProgramFile("penwick.ini")) +
-                                                  " is 17825816 bytes long."))
+  EXPECT_TRUE(ui_.MessageLog().first().startsWith(
+      "Penwick|" + QDir::toNativeSeparators(ProgramFile("penwick.ini")) + " is 17825816 bytes long."))
       << ui_.MessageLog().first().toStdString();
   EXPECT_TRUE(ui_.MessageLog().first().endsWith("Penwick starts with its default settings."));
 }

@@ -32,7 +32,14 @@ TEST_F(EditFormTest, DocumentsOfEveryKindSaveBackByteForByte) {
       {"nul.bin", QByteArray("a\0b\0\r\n", 6), "z", QByteArray("a\0b\0\r\nz", 7)},
       // breaks of several kinds, and lone CRs inside lines, are kept as they are
       {"mixed.txt", "a\r\nb\nc\rd\r\n", "x", "a\r\nb\nc\rd\r\nx"},
-      {"program.bin", QByteArray("\x7F" "ELF\r\0\x01\r\n\n\xFF\r", 12), "", QByteArray("\x7F" "ELF\r\0\x01\r\n\n\xFF\r", 12)},
+      {"program.bin",
+       QByteArray("\x7F"
+                  "ELF\r\0\x01\r\n\n\xFF\r",
+                  12),
+       "",
+       QByteArray("\x7F"
+                  "ELF\r\0\x01\r\n\n\xFF\r",
+                  12)},
       {"empty.txt", "", "", ""},
   };
   for (const Case& c : cases) {
@@ -178,7 +185,8 @@ TEST_F(EditFormTest, AFullDiskNeverCostsTheFileOrTheText) {
     FileSizeLimit limit(1024);
     EXPECT_FALSE(editor->Save1Click());
   }
-  EXPECT_TRUE(ui_.Last().text.startsWith(QStringLiteral("Unable to write to ") + path + QStringLiteral("\n")));
+  EXPECT_TRUE(
+      ui_.Last().text.startsWith(QStringLiteral("Unable to write to ") + path + QStringLiteral("\n")));
   EXPECT_EQ(ReadAll(path), QByteArray("old page"));
   EXPECT_TRUE(editor->Text().Modified());
 
@@ -208,8 +216,10 @@ TEST_F(EditFormTest, SaveAsksBeforeOverwritingWhatAnotherProgramWrote) {
     file.write("their line 2\r\n");
   }
   const QString question = QStringLiteral(
-      "File changed on disk|%1 has been changed by another program since Penwick opened or last saved it.\n\n"
-      "Do you want to overwrite it with the text of this window? The other program's changes would be lost.")
+                               "File changed on disk|%1 has been changed by another program since Penwick "
+                               "opened or last saved it.\n\n"
+                               "Do you want to overwrite it with the text of this window? The other "
+                               "program's changes would be lost.")
                                .arg(path);
   ui_.AnswerMessage(MsgResult::kNo);
   EXPECT_FALSE(editor->Save1Click());

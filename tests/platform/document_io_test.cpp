@@ -1,11 +1,11 @@
 #include "platform/document_io.h"
 
-#include "platform/file_io.h"
-
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
+
+#include "platform/file_io.h"
 
 namespace penwick {
 namespace {
@@ -150,7 +150,8 @@ TEST(DocumentIoTest, FilesRoundTripByteForByte) {
       {"mixed breaks", "a\r\nb\nc\rd\r\n", TextEncoding::kCp1252},
       {"lone CR inside CR LF lines", "x = 1;\ry\r\n\r\r\n", TextEncoding::kCp1252},
       {"mark before code page text", kBom + "caf\xE9\n", TextEncoding::kCp1252},
-      {"every byte value", [] {
+      {"every byte value",
+       [] {
          QByteArray all;
          for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
          return all + all;

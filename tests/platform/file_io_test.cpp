@@ -7,9 +7,9 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
@@ -93,13 +93,19 @@ TEST(FileIoTest, FailedWritesNameTheReason) {
   ASSERT_TRUE(dir.isValid());
   const QString plainFile = dir.filePath("plain.txt");
   WriteFile(plainFile, "old contents\r\n");
-  for (const QString& path : {dir.filePath("missing/doc.html"), plainFile + "/doc.html", dir.path()}) {
+  const QString fifo = dir.filePath("pipe");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  // Nothing is ever written over a pipe, a folder or a device (root could replace /dev/null by a file).
+  for (const QString& path : {dir.filePath("missing/doc.html"), plainFile + "/doc.html", dir.path(), fifo,
+                              QStringLiteral("/dev/null")}) {
     QString error;
     EXPECT_FALSE(WriteWholeFileAtomic(path, "new", &error)) << path.toStdString();
     EXPECT_TRUE(error.startsWith("Unable to write to " + path + "\n")) << error.toStdString();
     EXPECT_GT(error.size(), QString("Unable to write to " + path + "\n").size()) << "no reason given";
   }
   EXPECT_EQ(ReadFile(plainFile), "old contents\r\n");
+  EXPECT_FALSE(QFileInfo("/dev/null").isFile());
+  EXPECT_EQ(FilesIn(dir.path()), QStringList({"pipe", "plain.txt"}));
 }
 
 // A real full disk, where the test may mount one.
@@ -165,10 +171,11 @@ TEST(FileIoTest, AFileTooBigForTheEditorIsRefusedBeforeReading) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_TRUE(file.resize(kMaxDocumentBytes + 1));  // sparse: costs no disk
   }
-  const QString expected = QStringLiteral("%1 is %2 bytes long. Penwick opens files of at most %3 bytes (512 MiB).")
-                               .arg(sparse)
-                               .arg(kMaxDocumentBytes + 1)
-                               .arg(kMaxDocumentBytes);
+  const QString expected =
+      QStringLiteral("%1 is %2 bytes long. Penwick opens files of at most %3 bytes (512 MiB).")
+          .arg(sparse)
+          .arg(kMaxDocumentBytes + 1)
+          .arg(kMaxDocumentBytes);
   EXPECT_EQ(RefusalToOpen(sparse), expected);
   QByteArray out;
   QString error;
@@ -225,8 +232,8 @@ TEST(FileIoTest, AFailedInPlaceWritePutsTheOldBytesBack) {
   const QString target = dir.filePath("shared.txt");
   const QByteArray old(500, 'o');
   WriteFile(target, old);
-  ASSERT_EQ(::link(QFile::encodeName(target).constData(), QFile::encodeName(dir.filePath("other")).constData()),
-            0);
+  ASSERT_EQ(
+      ::link(QFile::encodeName(target).constData(), QFile::encodeName(dir.filePath("other")).constData()), 0);
   QString error;
   bool written;
   {

@@ -377,7 +377,6 @@ bool TFrameForm::AppMessage(QObject* target, QEvent* event) {
   }
   // Ctrl+Tab in the text arrives as a plain Tab with the tab-insert request set.
   run_.tabInsertRequest = true;
-  run_.ctrlRestore = true;
   editor->Editor()->SendKey(Qt::Key_Tab, key->modifiers() & ~Qt::ControlModifier, QStringLiteral("\t"));
   return true;
 }

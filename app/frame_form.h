@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/file_commands.h"
-#include "app/message_boxes.h"
-#include "app/settings.h"
-#include "app/settings_store.h"
+#include "ui/message_boxes.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 #include "editor/frame_link.h"
 
 class QMdiArea;

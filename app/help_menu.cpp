@@ -4,7 +4,7 @@
 
 #include "app/frame_form.h"
 #include "app/frame_menus.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace penwick {
 

@@ -6,7 +6,7 @@
 #endif
 
 #include "app/frame_form.h"
-#include "app/qt_ui.h"
+#include "ui/qt_ui.h"
 #include "platform/program_folder.h"
 #include "platform/run_once.h"
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/frame_form.h"
-#include "app/history_input_dialog.h"
+#include "ui/history_input_dialog.h"
 #include "editor/edit_form.h"
 
 namespace penwick {

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/frame_form.h"
-#include "app/ui.h"
+#include "ui/ui.h"
 
 namespace penwick::bench {
 

@@ -1,7 +1,7 @@
 #include "collections/boilerplate_keys.h"
 
-#include "app/message_boxes.h"
-#include "app/settings.h"
+#include "ui/message_boxes.h"
+#include "settings/settings.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/text_control.h"

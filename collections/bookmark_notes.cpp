@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/text_control.h"

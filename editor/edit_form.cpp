@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "editor/frame_link.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
@@ -36,15 +36,6 @@ int FilterIndexFor(const QString& fileName) {
   if (suffix == QLatin1String("rtf")) return 5;
   if (suffix == QLatin1String("tpt")) return 6;
   return 2;
-}
-
-void AddRecentFile(QStringList& recent, const QString& name) {
-  recent.prepend(name);
-  bool inFirstFive = false;
-  for (int i = 1; i <= 4 && i < recent.size(); ++i) inFirstFive = inFirstFive || recent.at(i) == name;
-  if (!inFirstFive && recent.size() > 5) recent = recent.mid(0, 5);
-  const int later = recent.indexOf(name, 1);
-  if (later > 0) recent.removeAt(later);
 }
 
 TEditForm::TEditForm(FrameLink& frame, QWidget* parent) : QMdiSubWindow(parent), frame_(frame) {

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/status_panels.h"

@@ -4,7 +4,7 @@
 #include <climits>
 #include <optional>
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/find_dialogs.h"
 #include "editor/frame_link.h"

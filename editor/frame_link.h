@@ -6,7 +6,8 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/run_state.h"
+#include "settings/settings.h"
 
 class QMenu;
 
@@ -15,31 +16,6 @@ namespace penwick {
 class LinePrinter;
 class MessageBoxes;
 class TEditForm;
-
-// Program-wide state held by the frame for one run and never stored.
-struct RunState {
-  QStringList openFiles;  // full names in window-number order
-  QString currentFile;
-  QString wordCountFile;
-  int nextWindowNumber = 0;
-  bool directOpenLoad = false;  // the next load comes from a direct-open slot or a desktop: not recent
-  bool templateLoad = false;    // the next load comes from a template: the document stays unnamed
-  // Set at the first activation; the first editor window reads and clears them.
-  bool firstEditorOfRun = false;
-  bool removableDriveCheck = false;
-  int saveFilterIndex = 2;
-  // Quick flip between the two top windows.
-  bool flipNext = false;
-  bool flipPrev = false;
-  // Ctrl+Tab in the text arrives as a Tab with this request set.
-  bool tabInsertRequest = false;
-  bool ctrlRestore = false;
-  // Go to line: the last entry and its history, for this run only. The bookmark notes hand Go to line a
-  // line number to take without asking.
-  QString gotoLine = QStringLiteral("1");
-  QStringList gotoHistory;
-  QString bookmarkGoto;
-};
 
 class FrameLink {
  public:
@@ -72,9 +48,5 @@ class FrameLink {
   // Ctrl+numeric pad 1..9: the HTML-menu item of that key.
   virtual void NumpadKey(TEditForm& editor, int number) = 0;
 };
-
-// Puts name at the head of the recent-files list: the list is cut to 5 entries unless one of entries 1..4
-// already equals the name, and then the first later entry equal to the head is removed.
-void AddRecentFile(QStringList& recent, const QString& name);
 
 }  // namespace penwick

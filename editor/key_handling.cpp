@@ -3,7 +3,7 @@
 
 #include <QGuiApplication>
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/status_panels.h"

@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "app/ui.h"
+#include "ui/ui.h"
 
 namespace penwick {
 

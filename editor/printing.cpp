@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/line_printer.h"

@@ -2,7 +2,7 @@
 // wrap column, tab interval, the two typing warnings, dirty spaces and RTF setup; and the double-spaced
 // reflow of the whole text.
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/number_set_forms.h"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/text_control.h"
@@ -68,7 +68,6 @@ void TEditForm::ProcessTab(const CaretOrientation& o, bool backward) {
   if (backward) {
     // Back to the previous tab stop; nothing is deleted.
     run.tabInsertRequest = false;
-    run.ctrlRestore = false;
     const int k = (c / interval) * interval;
     if (k > 0) {
       text_->SetSelStart(o.lineStart + k - 1);
@@ -95,7 +94,6 @@ void TEditForm::ProcessTab(const CaretOrientation& o, bool backward) {
     }
     return;
   }
-  run.ctrlRestore = false;
   run.tabInsertRequest = false;
   if (c != o.lineLength && switches.insertWarning) {
     const MsgResult answer = frame_.Boxes().Show(

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
 

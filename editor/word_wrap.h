@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace penwick {
 

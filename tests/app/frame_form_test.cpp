@@ -263,7 +263,6 @@ TEST_F(FrameFormTest, CtrlTabInTheTextArrivesAsATabWithTheInsertRequest) {
   // The Tab inserted blanks up to the next tab stop (interval 8) and used up the request.
   EXPECT_EQ(b->Text().Text(), QStringLiteral("b      "));
   EXPECT_FALSE(frame_->Run().tabInsertRequest);
-  EXPECT_FALSE(frame_->Run().ctrlRestore);
 }
 
 TEST_F(FrameFormTest, MenuBarShowsTheEditorMenusOnlyWhileAnEditorWindowIsOpen) {

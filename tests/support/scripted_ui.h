@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/ui.h"
+#include "ui/ui.h"
 #include "tests/support/qt_printers.h"
 
 namespace penwick::test {

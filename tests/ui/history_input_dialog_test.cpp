@@ -1,4 +1,4 @@
-#include "app/history_input_dialog.h"
+#include "ui/history_input_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include <ostream>
 #include <utility>
 
-#include "app/qt_ui.h"
+#include "ui/qt_ui.h"
 #include "tests/support/test_env.h"
 
 // Readable failure messages.

@@ -1,4 +1,4 @@
-#include "app/history_input_dialog.h"
+#include "ui/history_input_dialog.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

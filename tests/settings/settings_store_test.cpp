@@ -1,4 +1,4 @@
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <map>
 #include <vector>
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "platform/profile.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/scripted_ui.h"

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/ui.h"
+#include "ui/ui.h"
 
 namespace penwick {
 

@@ -1,4 +1,4 @@
-#include "app/qt_ui.h"
+#include "ui/qt_ui.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/history_input_dialog.h"
+#include "ui/history_input_dialog.h"
 
 namespace penwick {
 

@@ -1,4 +1,4 @@
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/qt_ui.h"
+#include "ui/qt_ui.h"
 #include "tests/support/scripted_ui.h"
 
 namespace penwick {

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/ui.h"
+#include "ui/ui.h"
 
 class QLabel;
 class QPushButton;

@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace penwick {
 

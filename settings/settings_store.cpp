@@ -1,4 +1,4 @@
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -7,7 +7,7 @@
 #include <limits>
 #include <optional>
 
-#include "app/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "platform/file_io.h"
 #include "platform/profile.h"
 

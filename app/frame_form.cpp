@@ -16,11 +16,13 @@
 
 #include "app/file_commands.h"
 #include "app/frame_menus.h"
+#include "collections/boilerplate_keys.h"
 #include "collections/bookmark_notes.h"
 #include "editor/edit_form.h"
 #include "editor/line_printer.h"
 #include "editor/text_control.h"
 #include "editor/update_lock.h"
+#include "markup/html_commands.h"
 #include "platform/file_io.h"
 #include "platform/run_once.h"
 
@@ -90,6 +92,9 @@ TFrameForm::TFrameForm(Ui& ui, QString programFolder, QStringList arguments, QWi
   grid->addWidget(Panel1_, 0, 0);
   setCentralWidget(central);
 
+  keys_.Add(NumpadKeyRows());
+  keys_.Add(BoilerplateKeyRows());
+  keys_.Add(EditorKeyRows());
   menus_ = new FrameMenus(*this);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &TFrameForm::OnSubWindowActivated);
   connect(qApp, &QGuiApplication::commitDataRequest, this, &TFrameForm::OnCommitData);

@@ -14,6 +14,7 @@
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "editor/frame_link.h"
+#include "editor/key_table.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -52,9 +53,7 @@ class TFrameForm : public QMainWindow, public FrameLink {
   // Replaces the printer (tests print on a printer of their own).
   void SetPrinter(std::unique_ptr<LinePrinter> printer);
   // Keyboard: boilerplate and superboilerplate keys (typing_commands.cpp).
-  void BoilerplateKey(TEditForm& editor, int number, bool change) override;
-  void ShowSuperBoilerplates(TEditForm& editor, int number) override;
-  void NumpadKey(TEditForm& editor, int number) override;
+  const KeyTable& Keys() const override { return keys_; }
 
   // Frame events.
   void FormActivate();
@@ -160,6 +159,7 @@ class TFrameForm : public QMainWindow, public FrameLink {
   QMdiArea* mdi_ = nullptr;
   QWidget* Panel1_ = nullptr;
   FrameMenus* menus_ = nullptr;
+  KeyTable keys_;
   QPointer<TEditForm> lastActive_;
   // Bookmark notes: at most one pad at a time.
   QPointer<TBMForm> bookmarkPad_;

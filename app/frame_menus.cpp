@@ -61,7 +61,7 @@ QAction* FrameMenus::MakeAction(const MenuRow& row) {
     frame_.RunCommand([this, rowPtr] {
       if (rowPtr->onFrame) {
         rowPtr->onFrame(frame_);
-      } else if (TEditForm* editor = frame_.ActiveEditor()) {
+      } else if (TEditForm* editor = frame_.ActiveEditor(); editor && Allowed(*rowPtr, *editor)) {
         rowPtr->onEditor(*editor);
       }
     });
@@ -121,7 +121,7 @@ void FrameMenus::ShowMenusFor(bool editorActive) {
 void FrameMenus::Refresh() {
   TEditForm* editor = frame_.ActiveEditor();
   for (const auto& [action, row] : rows_) {
-    if (row->onEditor) action->setEnabled(editor && (!row->enabled || row->enabled(*editor)));
+    if (row->onEditor) action->setEnabled(editor && Allowed(*row, *editor));
     if (row->checked) action->setChecked(row->checked(frame_));
   }
   emit Refreshed();
@@ -130,8 +130,14 @@ void FrameMenus::Refresh() {
 void FrameMenus::RefreshEditState() {
   TEditForm* editor = frame_.ActiveEditor();
   for (const auto& [action, row] : rows_) {
-    if (row->enabled) action->setEnabled(editor && row->enabled(*editor));
+    if (row->enabled || row->access != Access::kReads) action->setEnabled(editor && Allowed(*row, *editor));
   }
+}
+
+bool FrameMenus::Allowed(const MenuRow& row, TEditForm& editor) {
+  // The one place that keeps every writing command off a read-only viewing copy.
+  if (row.access != Access::kReads && editor.IsRtfView()) return false;
+  return !row.enabled || row.enabled(editor);
 }
 
 void FrameMenus::FillWindowList() {

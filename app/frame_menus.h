@@ -12,6 +12,8 @@
 #include <span>
 #include <vector>
 
+#include "editor/command_row.h"
+
 class QAction;
 class QMenu;
 
@@ -19,40 +21,6 @@ namespace penwick {
 
 class TFrameForm;
 class TEditForm;
-
-enum class MenuId {
-  kFrameFile,
-  kEditorFile,
-  kEdit,
-  kHtml,
-  kEsc,
-  kJs,
-  kMeta,
-  kXml,
-  kTagset,
-  kRtf,
-  kSrch,
-  kText,
-  kWindow,
-  kTools,
-  kHelp,
-  kPopup,   // the pop-up menu of the text
-  kHidden,  // actions that only carry a shortcut
-};
-
-// One menu item. A row without a caption is a separator.
-struct MenuRow {
-  const char* name = nullptr;     // the item's design name, e.g. "Save1"; also its object name
-  const char* caption = nullptr;  // nullptr: separator
-  const char* shortcut = "";      // QKeySequence text, e.g. "Ctrl+Shift+F6"
-  // Exactly one of these is set: a command of the frame, or a command on the active editor window.
-  void (*onFrame)(TFrameForm&) = nullptr;
-  void (*onEditor)(TEditForm&) = nullptr;
-  // When set, the item shows a check mark from program-wide state.
-  bool (*checked)(TFrameForm&) = nullptr;
-  // When set, the item is enabled only while this holds for the active editor window.
-  bool (*enabled)(TEditForm&) = nullptr;
-};
 
 class FrameMenus : public QObject {
   Q_OBJECT
@@ -67,6 +35,8 @@ class FrameMenus : public QObject {
   // Puts an action that already exists into another menu too (one action, one shortcut).
   void AddExisting(MenuId id, QAction* action);
 
+  // Every item made from a row, with its row.
+  const std::vector<std::pair<QAction*, const MenuRow*>>& Rows() const { return rows_; }
   // The action of an item by its design name; nullptr when there is none.
   QAction* Find(const QString& name) const;
 
@@ -86,6 +56,8 @@ class FrameMenus : public QObject {
 
  private:
   QAction* MakeAction(const MenuRow& row);
+  // Whether an editor command may run on the window now: never a writing one on a viewing copy.
+  static bool Allowed(const MenuRow& row, TEditForm& editor);
   void FillWindowList();
 
   TFrameForm& frame_;

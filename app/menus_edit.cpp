@@ -19,35 +19,39 @@ bool HasSelection(TEditForm& e) { return e.HasSelection(); }
 bool CanPaste(TEditForm& e) { return e.CanPaste(); }
 
 const MenuRow kUndoRows[] = {
-    {"Undo1", "Undo", "Ctrl+Shift+U", nullptr, [](TEditForm& e) { e.Undo1Click(); }, nullptr, CanUndo},
+    {"Undo1", "Undo", "Ctrl+Shift+U", nullptr, [](TEditForm& e) { e.Undo1Click(); }, nullptr, CanUndo, Access::kWrites},
     {},
 };
 
 const MenuRow kClipboardRows[] = {
-    {"Cut1", "Cu&t", "Shift+Del", nullptr, [](TEditForm& e) { e.Cut1Click(); }, nullptr, HasSelection},
-    {"Copy1", "&Copy", "Ctrl+Ins", nullptr, [](TEditForm& e) { e.Copy1Click(); }, nullptr, HasSelection},
+    {"Cut1", "Cu&t", "Shift+Del", nullptr, [](TEditForm& e) { e.Cut1Click(); }, nullptr, HasSelection, Access::kWrites},
+    {"Copy1", "&Copy", "Ctrl+Ins", nullptr, [](TEditForm& e) { e.Copy1Click(); }, nullptr, HasSelection,
+     Access::kEditingOnly},
     {"Copyall1", "C&opy whole text", "Ctrl+Shift+Ins", nullptr, [](TEditForm& e) { e.Copyall1Click(); },
-     nullptr, HasText},
-    {"Paste1", "&Paste", "Shift+Ins", nullptr, [](TEditForm& e) { e.Paste1Click(); }, nullptr, CanPaste},
+     nullptr, HasText, Access::kEditingOnly},
+    {"Paste1", "&Paste", "Shift+Ins", nullptr, [](TEditForm& e) { e.Paste1Click(); }, nullptr, CanPaste, Access::kWrites},
     {"DeleteSelection1", "Delete Selection", "Ctrl+Del", nullptr,
-     [](TEditForm& e) { e.DeleteSelection1Click(); }, nullptr, HasSelection},
+     [](TEditForm& e) { e.DeleteSelection1Click(); }, nullptr, HasSelection, Access::kWrites},
     {},
 };
 
 const MenuRow kLineRows[] = {
-    {"Insertline1", "&Insert line", "Ctrl+Space", nullptr, [](TEditForm& e) { e.Insertline1Click(); }},
-    {"Deleteline1", "&Delete line", "Ctrl+Backspace", nullptr, [](TEditForm& e) { e.Deleteline1Click(); }},
+    {"Insertline1", "&Insert line", "Ctrl+Space", nullptr, [](TEditForm& e) { e.Insertline1Click(); }, nullptr,
+     nullptr, Access::kWrites},
+    {"Deleteline1", "&Delete line", "Ctrl+Backspace", nullptr, [](TEditForm& e) { e.Deleteline1Click(); }, nullptr,
+     nullptr, Access::kWrites},
 };
 
 const MenuRow kSelectRows[] = {
     {},
     {"Selectwholetext1", "Select &whole text", "Ctrl+Shift+Down", nullptr,
-     [](TEditForm& e) { e.Selectwholetext1Click(); }},
+     [](TEditForm& e) { e.Selectwholetext1Click(); }, nullptr, nullptr, Access::kEditingOnly},
 };
 
 // The pop-up's own captions; its Cut, Copy and Paste are the Edit menu's items.
 const MenuRow kPopupCopyAllRows[] = {
-    {"PopupCopyall1", "Copy &All", "", nullptr, [](TEditForm& e) { e.Copyall1Click(); }, nullptr, HasText},
+    {"PopupCopyall1", "Copy &All", "", nullptr, [](TEditForm& e) { e.Copyall1Click(); }, nullptr, HasText,
+     Access::kEditingOnly},
 };
 
 const MenuRow kPopupPrintRows[] = {

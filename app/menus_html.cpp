@@ -21,8 +21,8 @@ void RunItem(TEditForm& editor) {
 template <const auto& items, std::size_t... i>
 constexpr auto MakeRows(std::index_sequence<i...>) {
   return std::array<MenuRow, sizeof...(i)>{MenuRow{items[i].name, items[i].caption, items[i].shortcut,
-                                                   nullptr,
-                                                   items[i].caption ? &RunItem<items, i> : nullptr}...};
+                                                   nullptr, items[i].caption ? &RunItem<items, i> : nullptr,
+                                                   nullptr, nullptr, Access::kWrites}...};
 }
 
 template <const auto& items>

@@ -14,7 +14,8 @@ namespace {
 const MenuRow kSrchRows[] = {
     {"Find1", "&Find...", "Shift+F3", nullptr, [](TEditForm& e) { e.Find1Click(); }},
     {"FindNext1", "Find &Next", "F3", nullptr, [](TEditForm& e) { e.FindDialog1Find(); }},
-    {"Replace1", "&Replace...", "Ctrl+F3", nullptr, [](TEditForm& e) { e.Replace1Click(); }},
+    {"Replace1", "&Replace...", "Ctrl+F3", nullptr, [](TEditForm& e) { e.Replace1Click(); }, nullptr, nullptr,
+     Access::kWrites},
     {},
     {"Research1", "Re-search", "Shift+F6", nullptr, [](TEditForm& e) { e.Research1Click(); }},
     {"Gotoline1", "&Go to line", "F6", nullptr, [](TEditForm& e) { e.Gotoline1Click(); }},
@@ -23,7 +24,8 @@ const MenuRow kSrchRows[] = {
 
 const MenuRow kPopupRows[] = {
     {"PopFind1", "&Find", "", nullptr, [](TEditForm& e) { e.Find1Click(); }},
-    {"PopReplace1", "&Replace", "", nullptr, [](TEditForm& e) { e.Replace1Click(); }},
+    {"PopReplace1", "&Replace", "", nullptr, [](TEditForm& e) { e.Replace1Click(); }, nullptr, nullptr,
+     Access::kWrites},
     {"PopResearch1", "Re-sea&rch", "", nullptr, [](TEditForm& e) { e.Research1Click(); }},
 };
 

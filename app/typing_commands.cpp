@@ -31,7 +31,8 @@ const MenuRow kTextRows[] = {
     {"TextOverSel1", "Toggle text &over selection Warning", "", nullptr,
      [](TEditForm& e) { e.TextOverSelClick(); },
      [](TFrameForm& f) { return f.Switches().textOverSelWarning; }},
-    {"DblSpace1", "Reflow full text as &double-spaced", "", nullptr, [](TEditForm& e) { e.DblSpaceClick(); }},
+    {"DblSpace1", "Reflow full text as &double-spaced", "", nullptr, [](TEditForm& e) { e.DblSpaceClick(); },
+     nullptr, nullptr, Access::kWrites},
 };
 
 const MenuRow kEditRows[] = {
@@ -46,7 +47,7 @@ const MenuRow kRtfRows[] = {
 
 const MenuRow kPopupRows[] = {
     {"Superboilerplate1", "&Superboilerplates", "", nullptr,
-     [](TEditForm& e) { e.Superboilerplate1Click(); }},
+     [](TEditForm& e) { GetSBPlates(e.Frame(), e, 1); }},
 };
 
 const MenuRow kToolsRows[] = {
@@ -70,13 +71,5 @@ void AddTypingMenus(FrameMenus& menus) {
   menus.AddRows(MenuId::kPopup, kPopupRows);
   menus.AddRows(MenuId::kTools, kToolsRows);
 }
-
-void TFrameForm::BoilerplateKey(TEditForm& editor, int number, bool change) {
-  BoilerplateChord(*this, editor, number, change);
-}
-
-void TFrameForm::ShowSuperBoilerplates(TEditForm& editor, int number) { GetSBPlates(*this, editor, number); }
-
-void TFrameForm::NumpadKey(TEditForm& editor, int number) { RunNumpadCommand(editor, number); }
 
 }  // namespace penwick

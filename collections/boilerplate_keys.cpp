@@ -5,6 +5,7 @@
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/text_control.h"
+#include "collections/superboilerplates.h"
 
 namespace penwick {
 
@@ -32,6 +33,18 @@ void BoilerplateChord(FrameLink& frame, TEditForm& editor, int number, bool chan
     return;
   }
   editor.Text().ReplaceSelection(slot);
+}
+
+std::vector<KeyRow> BoilerplateKeyRows() {
+  using Kind = KeyRow::Kind;
+  return {
+      {Kind::kTopRowDigit, 0, 1, 8, Qt::ControlModifier | Qt::AltModifier, Qt::ShiftModifier,
+       [](TEditForm& e, int n) { GetSBPlates(e.Frame(), e, n); }},
+      {Kind::kTopRowDigit, 0, 1, 8, Qt::ControlModifier, Qt::NoModifier,
+       [](TEditForm& e, int n) { BoilerplateChord(e.Frame(), e, n, false); }},
+      {Kind::kTopRowDigit, 0, 1, 8, Qt::ControlModifier | Qt::ShiftModifier, Qt::NoModifier,
+       [](TEditForm& e, int n) { BoilerplateChord(e.Frame(), e, n, true); }},
+  };
 }
 
 }  // namespace penwick

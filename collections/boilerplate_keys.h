@@ -3,6 +3,10 @@
 
 #include <QString>
 
+#include <vector>
+
+#include "editor/key_table.h"
+
 namespace penwick {
 
 class FrameLink;
@@ -20,5 +24,9 @@ bool AskBoilerplate(MessageBoxes& boxes, Settings& settings, int number);
 // Ctrl+N: a set slot replaces the editor's selection (no undo step); an empty one brings up its input box.
 // Ctrl+Shift+N (change): the input box, whether the slot is set or not.
 void BoilerplateChord(FrameLink& frame, TEditForm& editor, int number, bool change);
+
+// Ctrl+1..8 types a boilerplate, Ctrl+Shift+1..8 changes it, Ctrl+Alt+1..8 shows a superboilerplate (top-row
+// digits by their physical keys, whatever the layout).
+std::vector<KeyRow> BoilerplateKeyRows();
 
 }  // namespace penwick

@@ -61,24 +61,23 @@ bool TEditForm::CanPaste() const { return HoldsText(QGuiApplication::clipboard()
 void TEditForm::Undo1Click() { text_->Undo(); }
 
 void TEditForm::Cut1Click() {
-  if (IsRtfView() || !text_->HasSelection()) return;
+  if (!text_->HasSelection()) return;
   text_->Cut();
 }
 
 void TEditForm::Copy1Click() {
-  if (IsRtfView() || !text_->HasSelection()) return;
+  if (!text_->HasSelection()) return;
   text_->Copy();
 }
 
 void TEditForm::Copyall1Click() {
-  if (IsRtfView() || text_->IsEmpty()) return;
+  if (text_->IsEmpty()) return;
   text_->SelectAll();
   text_->Copy();
   text_->SetSelStart(0);
 }
 
 void TEditForm::Paste1Click() {
-  if (IsRtfView()) return;
   const std::optional<QString> pasted = PlainTextToPaste(QGuiApplication::clipboard()->mimeData());
   if (!pasted) return;
   if (maxLength_ - text_->TextLength() < kMaxLengthStep) maxLength_ += kMaxLengthStep;
@@ -95,13 +94,11 @@ void TEditForm::Paste1Click() {
 }
 
 void TEditForm::DeleteSelection1Click() {
-  // A viewing copy's text never changes.
-  if (IsRtfView() || !text_->HasSelection()) return;
+  if (!text_->HasSelection()) return;
   text_->ClearSelection();
 }
 
 void TEditForm::Insertline1Click() {
-  if (IsRtfView()) return;
   text_->SetSelStart(text_->LineIndex(text_->LineFromPosition(text_->SelStart())));
   text_->SetSelText(QStringLiteral("\r\n"));
   // Up as if pressed, so the key handlers see it too: the caret goes onto the new empty line.
@@ -109,7 +106,6 @@ void TEditForm::Insertline1Click() {
 }
 
 void TEditForm::Deleteline1Click() {
-  if (IsRtfView()) return;
   const int line = text_->LineFromPosition(text_->SelStart());
   const int start = text_->LineIndex(line);
   text_->DeleteLine(line);
@@ -117,9 +113,7 @@ void TEditForm::Deleteline1Click() {
   text_->SetSelStart(std::min(start, text_->TextLength()));
 }
 
-void TEditForm::Selectwholetext1Click() {
-  if (IsRtfView()) return;
-  text_->SelectAll();
+void TEditForm::Selectwholetext1Click() { text_->SelectAll();
 }
 
 void TEditForm::EditorContextMenu(const QPoint& globalPos) {

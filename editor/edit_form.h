@@ -131,8 +131,6 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   // Encloses the selection in open and close, or puts the pair around the caret.
   void TypePair(const QString& open, const QString& close);
   // Superboilerplate number in its dialog, typed when the dialog asks.
-  void GetSBPlates(int number);
-  void Superboilerplate1Click();
   void TextOverSelClick();
   void Wordwrap1Click();
   void SetWWcolumn1Click();

@@ -74,8 +74,6 @@ void TEditForm::FindDialog1Find() {
 }
 
 void TEditForm::Replace1Click() {
-  // A viewing copy's text never changes.
-  if (IsRtfView()) return;
   if (!replaceDialog_) {
     replaceDialog_ = new ReplaceDialog(this);
     connect(replaceDialog_, &SearchDialog::Pressed, this, &TEditForm::ReplaceDialog1Replace);
@@ -99,7 +97,7 @@ void TEditForm::Replace1Click() {
 }
 
 void TEditForm::ReplaceDialog1Replace(ReplaceButton button) {
-  if (!replaceDialog_ || IsRtfView()) return;
+  if (!replaceDialog_) return;
   Settings& settings = frame_.AppSettings();
   settings.findToReplace = replaceDialog_->FindText();
   settings.replaceString = replaceDialog_->ReplaceText();

@@ -13,6 +13,7 @@ class QMenu;
 
 namespace penwick {
 
+class KeyTable;
 class LinePrinter;
 class MessageBoxes;
 class TEditForm;
@@ -40,13 +41,8 @@ class FrameLink {
   virtual QMenu* PopupMenu() = 0;
   // The printer every window prints on.
   virtual LinePrinter& Printer() = 0;
-  // --- Keys of the text that run the collections' commands (boilerplates, superboilerplates).
-  // Ctrl+N types boilerplate N or asks for it; with change set (Ctrl+Shift+N) it always asks.
-  virtual void BoilerplateKey(TEditForm& editor, int number, bool change) = 0;
-  // Superboilerplate N in its dialog, typed into editor when the dialog asks.
-  virtual void ShowSuperBoilerplates(TEditForm& editor, int number) = 0;
-  // Ctrl+numeric pad 1..9: the HTML-menu item of that key.
-  virtual void NumpadKey(TEditForm& editor, int number) = 0;
+  // The key chords of the text, each group's rows together.
+  virtual const KeyTable& Keys() const = 0;
 };
 
 }  // namespace penwick

@@ -8,6 +8,7 @@
 #include "editor/frame_link.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
+#include "editor/key_table.h"
 #include "editor/virtual_key.h"
 #include "editor/word_wrap.h"
 #include "platform/codepage.h"
@@ -59,8 +60,6 @@ CaretOrientation TEditForm::Orientation() const { return ComputeOrientation(*tex
 bool TEditForm::EditorKeyDown(int key, Qt::KeyboardModifiers modifiers) {
   const bool shift = modifiers & Qt::ShiftModifier;
   const bool ctrl = modifiers & Qt::ControlModifier;
-  const bool alt = modifiers & Qt::AltModifier;
-  const int digit = TopRowDigit(key, modifiers);
 
   if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
     if (IsRtfView()) return true;
@@ -71,38 +70,10 @@ bool TEditForm::EditorKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
     return false;
   }
-  if (const int pad = NumpadDigit(key, modifiers); ctrl && pad >= 1) {
-    frame_.NumpadKey(*this, pad);
-    return true;
-  }
-  if (ctrl && alt && digit >= 1 && digit <= 8) {
-    if (!IsRtfView()) GetSBPlates(digit);
-    return true;
-  }
-  if (ctrl && digit >= 1 && digit <= 8) {
-    if (!IsRtfView()) frame_.BoilerplateKey(*this, digit, shift);
-    return true;
-  }
-  if (ctrl && digit == 9) {
-    TypePair(QStringLiteral("("), QStringLiteral(")"));
-    return true;
-  }
-  if (ctrl && key == Qt::Key_BracketLeft) {
-    TypePair(QStringLiteral("["), QStringLiteral("]"));
-    return true;
-  }
-  if (ctrl && key == Qt::Key_BracketRight) {
-    TypePair(QStringLiteral("{"), QStringLiteral("}"));
-    return true;
-  }
-  if (ctrl && key == Qt::Key_Apostrophe) {
-    TypePair(QStringLiteral("\""), QStringLiteral("\""));
-    return true;
-  }
-  if (ctrl && (key == Qt::Key_M || key == Qt::Key_J)) return true;
-  if (ctrl && key == Qt::Key_Minus) {
-    editor_->SendKey(Qt::Key_Minus, Qt::NoModifier, QStringLiteral("-"));
-    editor_->SendKey(Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+  int digit = 0;
+  if (const KeyRow* chord = frame_.Keys().Find(key, modifiers, &digit)) {
+    // The one place that keeps the chords that write off a read-only viewing copy.
+    if (chord->access == Access::kReads || !IsRtfView()) chord->run(*this, digit);
     return true;
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -257,9 +228,31 @@ void TEditForm::TypePair(const QString& open, const QString& close) {
   text_->SetSelStart(text_->SelStart() - static_cast<int>(close.toUcs4().size()));
 }
 
-void TEditForm::GetSBPlates(int number) { frame_.ShowSuperBoilerplates(*this, number); }
-
-void TEditForm::Superboilerplate1Click() { GetSBPlates(1); }
+std::vector<KeyRow> EditorKeyRows() {
+  constexpr auto kShiftAlt = Qt::ShiftModifier | Qt::AltModifier;
+  const auto pair = [](int key, void (*run)(TEditForm&, int)) {
+    return KeyRow{KeyRow::Kind::kKey, key, 0, 9, Qt::ControlModifier, kShiftAlt, run};
+  };
+  return {
+      {KeyRow::Kind::kTopRowDigit, 0, 9, 9, Qt::ControlModifier, kShiftAlt,
+       [](TEditForm& e, int) { e.TypePair(QStringLiteral("("), QStringLiteral(")")); }},
+      pair(Qt::Key_BracketLeft, [](TEditForm& e, int) { e.TypePair(QStringLiteral("["), QStringLiteral("]")); }),
+      pair(Qt::Key_BracketRight,
+           [](TEditForm& e, int) { e.TypePair(QStringLiteral("{"), QStringLiteral("}")); }),
+      pair(Qt::Key_Apostrophe,
+           [](TEditForm& e, int) { e.TypePair(QStringLiteral("\""), QStringLiteral("\"")); }),
+      pair(Qt::Key_Minus,
+           [](TEditForm& e, int) {
+             e.Editor()->SendKey(Qt::Key_Minus, Qt::NoModifier, QStringLiteral("-"));
+             e.Editor()->SendKey(Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+           }),
+      // Ctrl+M and Ctrl+J would type line breaks of their own: they do nothing unless a menu takes them.
+      {KeyRow::Kind::kKey, Qt::Key_M, 0, 9, Qt::ControlModifier, kShiftAlt, [](TEditForm&, int) {},
+       Access::kReads},
+      {KeyRow::Kind::kKey, Qt::Key_J, 0, 9, Qt::ControlModifier, kShiftAlt, [](TEditForm&, int) {},
+       Access::kReads},
+  };
+}
 
 void TEditForm::TextOverSelClick() {
   EditorSwitches& switches = frame_.Switches();

@@ -166,4 +166,9 @@ void RunNumpadCommand(TEditForm& editor, int n) {
   }
 }
 
+std::vector<KeyRow> NumpadKeyRows() {
+  return {{KeyRow::Kind::kNumpadDigit, 0, 1, 9, Qt::ControlModifier, Qt::ShiftModifier | Qt::AltModifier,
+           RunNumpadCommand}};
+}
+
 }  // namespace penwick

@@ -5,6 +5,10 @@
 
 #include "markup/set_tags.h"
 
+#include <vector>
+
+#include "editor/key_table.h"
+
 namespace penwick {
 
 class TEditForm;
@@ -56,6 +60,8 @@ void MenuStack1Click(TEditForm& editor);
 // Ctrl+numeric pad n (1..9): Anchor, Image, Body Block, Horiz. line, Center, Custom line, HTML Block, Title,
 // Head Block. Any other n does nothing.
 void RunNumpadCommand(TEditForm& editor, int n);
+// Ctrl+numeric pad 1..9 as key chords of the text.
+std::vector<KeyRow> NumpadKeyRows();
 
 // The most preset items a list or a drop-down menu is given in one go.
 inline constexpr int kMaxPresetItems = 10000;

@@ -295,40 +295,6 @@ TEST_F(EditCommandsTest, InsertAndDeleteLineOnFirstMiddleAndLastLine) {
   }
 }
 
-TEST_F(EditCommandsTest, ViewingCopiesIgnoreCommandsThatWouldChangeOrCopyTheirText) {
-  Start();
-  using Handler = void (TEditForm::*)();
-  const std::map<const char*, Handler> commands = {
-      {"Cut", &TEditForm::Cut1Click},
-      {"Copy", &TEditForm::Copy1Click},
-      {"Copy whole text", &TEditForm::Copyall1Click},
-      {"Paste", &TEditForm::Paste1Click},
-      {"Delete Selection", &TEditForm::DeleteSelection1Click},
-      {"Insert line", &TEditForm::Insertline1Click},
-      {"Delete line", &TEditForm::Deleteline1Click},
-      {"Select whole text", &TEditForm::Selectwholetext1Click},
-  };
-  for (const auto& [name, handler] : commands) {
-    SCOPED_TRACE(name);
-    TEditForm* editor = Window("{\\rtf1 viewed}\r\nsecond", 2, 5);
-    editor->SetNumber(101);
-    SetClipboardText(QStringLiteral("before"));
-    (editor->*handler)();
-    Flush();
-    EXPECT_EQ(editor->Text().Text(), QStringLiteral("{\\rtf1 viewed}\r\nsecond"));
-    EXPECT_EQ(editor->Text().SelStart(), 2);
-    EXPECT_EQ(editor->Text().SelLength(), 5);
-    EXPECT_EQ(Clipboard()->text(), QStringLiteral("before"));
-    // The same command works in an editing window.
-    editor->SetNumber(1);
-    (editor->*handler)();
-    Flush();
-    const bool changed = editor->Text().Text() != QStringLiteral("{\\rtf1 viewed}\r\nsecond") ||
-                         editor->Text().SelLength() != 5 || Clipboard()->text() != QStringLiteral("before");
-    EXPECT_TRUE(changed);
-  }
-}
-
 TEST(PlainTextToPaste, NothingToPasteFromDataWithoutText) {
   EXPECT_FALSE(PlainTextToPaste(nullptr));
   QMimeData image;

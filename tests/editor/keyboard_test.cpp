@@ -197,14 +197,6 @@ TEST_F(KeyboardTest, AnRtfViewingCopyRefusesEveryKeyButTab) {
       {Qt::Key_Return, Qt::ShiftModifier},
       {Qt::Key_Backspace, Qt::NoModifier},
       {Qt::Key_Delete, Qt::NoModifier},
-      {Qt::Key_1, Qt::ControlModifier},
-      {Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier},
-      {Qt::Key_2, Qt::ControlModifier | Qt::AltModifier},
-      {Qt::Key_9, Qt::ControlModifier},
-      {Qt::Key_BracketLeft, Qt::ControlModifier},
-      {Qt::Key_BracketRight, Qt::ControlModifier},
-      {Qt::Key_Apostrophe, Qt::ControlModifier},
-      {Qt::Key_Minus, Qt::ControlModifier},
       {Qt::Key_A, Qt::NoModifier},
   };
   for (const auto& [key, modifiers] : keys) Key(editor, key, modifiers);

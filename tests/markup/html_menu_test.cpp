@@ -399,33 +399,6 @@ TEST_F(HtmlMenuTest, NumericPadRunsItsItems) {
   EXPECT_TRUE(ui_.AllAnswered());
 }
 
-TEST_F(HtmlMenuTest, NothingIsWrittenToAViewingCopy) {
-  Start();
-  TEditForm* editor = Editor("ab[cd]");
-  editor->SetNumber(101);
-  std::vector<QAction*> actions;
-  std::function<void(QMenu*)> collect = [&](QMenu* menu) {
-    for (QAction* action : menu->actions()) {
-      if (action->menu()) {
-        collect(action->menu());
-      } else if (!action->isSeparator()) {
-        actions.push_back(action);
-      }
-    }
-  };
-  collect(frame_->Menus().Menu(MenuId::kHtml));
-  actions.push_back(frame_->Menus().Find(QStringLiteral("HTMLXMLComment1")));
-  for (QAction* action : actions) {
-    action->trigger();
-    Flush();
-    EXPECT_EQ(Result(), QStringLiteral("ab[cd]")) << action->text().toStdString();
-  }
-  for (int n = 1; n <= 9; ++n) RunNumpadCommand(*editor, n);
-  EXPECT_EQ(Result(), QStringLiteral("ab[cd]"));
-  EXPECT_TRUE(ui_.Shown().empty());
-  EXPECT_FALSE(editor->Text().Modified());
-}
-
 TEST_F(HtmlMenuTest, InsertionsCannotBeUndoneAndLeaveNoStaleUndo) {
   Start();
   TEditForm* editor = Editor("|");

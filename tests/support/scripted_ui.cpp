@@ -10,8 +10,10 @@ namespace {
 
 // Takes the next answer off a queue, or fails the test when none is left.
 template <typename T>
-std::optional<T> Take(std::deque<T>& queue, const char* what, const QString& caption, const QString& text) {
+std::optional<T> Take(std::deque<T>& queue, const char* what, const QString& caption, const QString& text,
+                      bool quiet) {
   if (queue.empty()) {
+    if (quiet) return std::nullopt;
     ADD_FAILURE() << "Unexpected " << what << " \"" << caption.toStdString() << "\": " << text.toStdString();
     return std::nullopt;
   }
@@ -80,7 +82,7 @@ MsgResult ScriptedUi::ShowMessage(const QString& caption, const QString& text, M
   box.type = type;
   box.buttons = buttons;
   shown_.push_back(box);
-  return Take(messages_, "message box", caption, text).value_or(MsgResult::kCancel);
+  return Take(messages_, "message box", caption, text, cancelUnscripted_).value_or(MsgResult::kCancel);
 }
 
 std::optional<QString> ScriptedUi::AskWithHistory(const QString& caption, const QString& prompt,
@@ -92,7 +94,7 @@ std::optional<QString> ScriptedUi::AskWithHistory(const QString& caption, const 
   box.value = fieldText;
   box.items = items;
   shown_.push_back(box);
-  return Take(inputs_, "input box", caption, prompt).value_or(std::nullopt);
+  return Take(inputs_, "input box", caption, prompt, cancelUnscripted_).value_or(std::nullopt);
 }
 
 std::optional<QString> ScriptedUi::AskText(const QString& caption, const QString& prompt,
@@ -103,7 +105,7 @@ std::optional<QString> ScriptedUi::AskText(const QString& caption, const QString
   box.text = prompt;
   box.value = value;
   shown_.push_back(box);
-  return Take(inputs_, "input box", caption, prompt).value_or(std::nullopt);
+  return Take(inputs_, "input box", caption, prompt, cancelUnscripted_).value_or(std::nullopt);
 }
 
 FileDialogResult ScriptedUi::AskOpenFiles(const FileDialogRequest& request, bool /*multiple*/) {
@@ -114,7 +116,7 @@ FileDialogResult ScriptedUi::AskOpenFiles(const FileDialogRequest& request, bool
   box.items = request.filters;
   box.filterIndex = request.filterIndex;
   shown_.push_back(box);
-  return Take(opens_, "open dialog", request.caption, request.fileName)
+  return Take(opens_, "open dialog", request.caption, request.fileName, cancelUnscripted_)
       .value_or(FileDialogResult{{}, request.filterIndex});
 }
 
@@ -126,7 +128,7 @@ FileDialogResult ScriptedUi::AskSaveFile(const FileDialogRequest& request) {
   box.items = request.filters;
   box.filterIndex = request.filterIndex;
   shown_.push_back(box);
-  return Take(saves_, "save dialog", request.caption, request.fileName)
+  return Take(saves_, "save dialog", request.caption, request.fileName, cancelUnscripted_)
       .value_or(FileDialogResult{{}, request.filterIndex});
 }
 
@@ -134,7 +136,7 @@ bool ScriptedUi::SetupPrinter(QPrinter& /*printer*/) {
   ShownBox box;
   box.kind = ShownBox::Kind::kPrinterSetup;
   shown_.push_back(box);
-  return Take(printers_, "printer setup", QString(), QString()).value_or(false);
+  return Take(printers_, "printer setup", QString(), QString(), cancelUnscripted_).value_or(false);
 }
 
 int ScriptedUi::ExecModal(QDialog& dialog) {
@@ -143,7 +145,7 @@ int ScriptedUi::ExecModal(QDialog& dialog) {
   box.caption = dialog.windowTitle();
   shown_.push_back(box);
   const std::optional<std::function<int(QDialog&)>> script =
-      Take(modals_, "dialog", dialog.windowTitle(), QString());
+      Take(modals_, "dialog", dialog.windowTitle(), QString(), cancelUnscripted_);
   return script ? (*script)(dialog) : static_cast<int>(QDialog::Rejected);
 }
 

@@ -47,6 +47,9 @@ class ScriptedUi : public Ui {
   void Clear();
   // True when every queued answer has been used.
   bool AllAnswered() const;
+  // From now on a box with no answer queued is cancelled without failing the test (for sweeps that run
+  // every command and check only what they leave behind).
+  void CancelUnscripted() { cancelUnscripted_ = true; }
 
   MsgResult ShowMessage(const QString& caption, const QString& text, MsgType type,
                         MsgButtons buttons) override;
@@ -69,6 +72,7 @@ class ScriptedUi : public Ui {
   std::deque<bool> printers_;
   std::deque<std::function<int(QDialog&)>> modals_;
   int beeps_ = 0;
+  bool cancelUnscripted_ = false;
 };
 
 }  // namespace penwick::test

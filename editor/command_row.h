@@ -1,0 +1,53 @@
+#pragma once
+// A menu item as data: the menu registry of the frame builds one action per row, and every group of commands
+// (the editor's, the markup menus', the collections', the frame's) lists its items as rows in its own module.
+
+namespace penwick {
+
+class TFrameForm;
+class TEditForm;
+
+enum class MenuId {
+  kFrameFile,
+  kEditorFile,
+  kEdit,
+  kHtml,
+  kEsc,
+  kJs,
+  kMeta,
+  kXml,
+  kTagset,
+  kRtf,
+  kSrch,
+  kText,
+  kWindow,
+  kTools,
+  kHelp,
+  kPopup,   // the pop-up menu of the text
+  kHidden,  // actions that only carry a shortcut
+};
+
+// What a command does to the text. A read-only viewing copy runs only kReads commands: the menu registry
+// refuses (and greys) the others in one place, so no command checks for a viewing copy itself.
+enum class Access {
+  kReads,        // runs anywhere
+  kWrites,       // changes the text
+  kEditingOnly,  // reads only, but belongs to editing windows (the clipboard copies, select whole text)
+};
+
+// One menu item. A row without a caption is a separator.
+struct MenuRow {
+  const char* name = nullptr;     // the item's design name, e.g. "Save1"; also its object name
+  const char* caption = nullptr;  // nullptr: separator
+  const char* shortcut = "";      // QKeySequence text, e.g. "Ctrl+Shift+F6"
+  // Exactly one of these is set: a command of the frame, or a command on the active editor window.
+  void (*onFrame)(TFrameForm&) = nullptr;
+  void (*onEditor)(TEditForm&) = nullptr;
+  // When set, the item shows a check mark from program-wide state.
+  bool (*checked)(TFrameForm&) = nullptr;
+  // When set, the item is enabled only while this holds for the active editor window.
+  bool (*enabled)(TEditForm&) = nullptr;
+  Access access = Access::kReads;
+};
+
+}  // namespace penwick

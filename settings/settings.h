@@ -1,6 +1,8 @@
 #pragma once
 // Everything Penwick keeps between runs, held in memory by the frame for the whole run. The settings store
-// (settings_store.h) reads it from penwick.ini and superbp.ini at start and writes it back at close.
+// (settings_store.h) reads it from penwick.ini and superbp.ini at start and writes it back at close. The
+// initial values below are the ones before loading; what a missing or out-of-range stored value reads as is
+// given by the store's rows, and a test keeps the two alike.
 
 #include <QString>
 #include <QStringList>

@@ -1,21 +1,21 @@
 #include "settings/settings_store.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QtNumeric>
 #include <algorithm>
-#include <array>
 #include <limits>
 #include <optional>
+#include <span>
+#include <variant>
 
-#include "ui/message_boxes.h"
 #include "platform/file_io.h"
 #include "platform/profile.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 
 namespace {
 
-constexpr int kSuperBpCount = 8;
 // Lists the menus and drop-downs show; longer lists are cut when written.
 constexpr qsizetype kMaxResearch = 15;
 constexpr qsizetype kMaxHelpUrls = 15;
@@ -26,6 +26,8 @@ constexpr qsizetype kMaxReopens = 5;
 constexpr qsizetype kMaxProgramList = 100;      // menus and drop-downs: browsers, programs, recent files
 constexpr qsizetype kMaxBookmarkNotes = 10000;  // notes of the bookmark pad
 constexpr qsizetype kMaxSuperBpLines = 10000;   // lines of one superboilerplate
+constexpr int kMaxColumns = 99;                 // tab interval and wrap column, from 1
+constexpr int kFilterCount = 6;                 // file types of the open and save dialogs
 
 // Every list entry sits on a line of its own, so no list can hold more entries than its file has lines.
 int CountLines(const QByteArray& bytes) {
@@ -37,58 +39,26 @@ int CountLines(const QByteArray& bytes) {
   return static_cast<int>(std::min<qsizetype>(breaks + 1, std::numeric_limits<int>::max()));
 }
 
-// One profile file being read, with what is needed to keep a damaged or hand-edited count harmless.
-class IniReader {
- public:
-  // A missing file reads as defaults; one that cannot be read (not a regular file, far too large) is
-  // reported and reads as defaults too.
-  IniReader(const QString& path, MessageBoxes& boxes) : boxes_(boxes) {
-    if (KindOfPath(path) == PathKind::kMissing) return;
-    QByteArray bytes;
-    QString error;
-    if (!ReadWholeFile(path, &bytes, &error, Profile::kMaxFileBytes)) {
-      boxes_.ShowError(error + QStringLiteral("\nPenwick starts with its default settings."));
-      return;
-    }
-    profile_ = Profile::Parse(bytes);
-    lineCount_ = CountLines(bytes);
-  }
-
-  QString String(const QString& section, const QString& key, const QString& def = {}) const {
-    return profile_.ReadString(section, key, def);
-  }
-  int Integer(const QString& section, const QString& key, int def) const {
-    return profile_.ReadInteger(section, key, def);
-  }
-  bool Bool(const QString& section, const QString& key, bool def) const {
-    return profile_.ReadInteger(section, key, def ? 1 : 0) != 0;
-  }
-
-  // A list count, cut to the file's line count and to the list's limit. One that is not an integer is
-  // reported and reads as 0 so only its own list is lost.
-  int Count(const QString& section, const QString& key, qsizetype limit) const {
-    const QString text = profile_.ReadString(section, key, "0");
-    const std::optional<int> count = StrToInt(text);
-    if (!count) {
-      boxes_.ShowError("'" + text + "' is not a valid integer value");
-      return 0;
-    }
-    return static_cast<int>(std::min<qsizetype>({*count, lineCount_, limit}));
-  }
-
-  // Appends entries <prefix>0 .. <prefix><count-1>, at most limit of them; returns the count used.
-  int List(const QString& section, const QString& countKey, const QString& prefix, QStringList& items,
-           qsizetype limit) const {
-    const int count = Count(section, countKey, limit);
-    for (int i = 0; i < count; ++i) items.append(String(section, prefix + QString::number(i)));
-    return count;
-  }
-
- private:
-  Profile profile_;
-  int lineCount_ = 0;
-  MessageBoxes& boxes_;
+struct IniFile {
+  Profile profile;
+  int lineCount = 0;
 };
+
+// A missing file reads as defaults; one that cannot be read (not a regular file, far too large) is reported
+// and reads as defaults too.
+IniFile ReadIniFile(const QString& path, MessageBoxes& boxes) {
+  IniFile ini;
+  if (KindOfPath(path) == PathKind::kMissing) return ini;
+  QByteArray bytes;
+  QString error;
+  if (!ReadWholeFile(path, &bytes, &error, Profile::kMaxFileBytes)) {
+    boxes.ShowError(error + QStringLiteral("\nPenwick starts with its default settings."));
+    return ini;
+  }
+  ini.profile = Profile::Parse(bytes);
+  ini.lineCount = CountLines(bytes);
+  return ini;
+}
 
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f'; }
 
@@ -108,104 +78,172 @@ QString FileValue(QString value) {
   return value;
 }
 
-class IniWriter {
- public:
-  void String(const QString& section, const QString& key, const QString& value) {
-    profile_.WriteString(section, key, FileValue(value));
-  }
-  void Integer(const QString& section, const QString& key, int value) {
-    profile_.WriteString(section, key, QString::number(value));
-  }
-  void Bool(const QString& section, const QString& key, bool value) {
-    profile_.WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
-  }
-  void List(const QString& section, const QString& countKey, const QString& prefix, const QStringList& items,
-            qsizetype limit) {
-    const qsizetype count = std::min(items.size(), limit);
-    Integer(section, countKey, static_cast<int>(count));
-    for (qsizetype i = 0; i < count; ++i) String(section, prefix + QString::number(i), items[i]);
-  }
-  QByteArray Bytes() const { return profile_.Serialize(); }
+// The kinds of stored value; each points at the field that reading fills and writing takes the value from.
 
- private:
-  Profile profile_;
+// A whole number; one that is missing, not a number or outside min..max reads as def. With from set, def
+// counts from that field, which an earlier row has read.
+struct Int {
+  int* value;
+  int def;
+  int min = std::numeric_limits<int>::min();
+  int max = std::numeric_limits<int>::max();
+  const int* from = nullptr;
+};
+// Written as 1 or 0; any number but 0 reads as true, a value that is not a number as def.
+struct Bool {
+  bool* value;
+  bool def;
+};
+struct Text {
+  QString* value;
+  const char* def = "";
+};
+// Slots under numbered keys <key>1, <key>2, ...
+struct Texts {
+  std::span<QString> values;
+};
+// The row's key holds the count, the entries follow as <prefix>0, <prefix>1, ... Reading appends at most
+// readCap entries; writing cuts the list to writeCap.
+struct List {
+  QStringList* items;
+  const char* prefix;
+  qsizetype readCap;
+  qsizetype writeCap;
 };
 
-QString SuperBpSection(const char* spelling, int number) {
-  return QString::fromLatin1(spelling) + ' ' + QString::number(number);
+// One stored value: where it sits in its file and the field it belongs to. Rows are written in their order
+// and read in the same order, so of two rows for one field the later decides.
+struct Row {
+  QString section;
+  QString key;
+  std::variant<Int, Bool, Text, Texts, List> field;
+};
+
+// Sections and keys are spelled as Penwick has always written them; reading matches them without regard to
+// case.
+std::vector<Row> PenwickRows(Settings& s, EditorSwitches& sw) {
+  return {
+      {"Location", "Top", Int{&s.top, 40}},
+      {"Location", "Left", Int{&s.left, 5}},
+      {"Location", "Height", Int{&s.height, 0}},  // 0 keeps the design size
+      {"Location", "Width", Int{&s.width, 0}},
+      // The find dialog opens just below and right of the frame unless it was moved.
+      {"Settings", "FindDlgTop", Int{.value = &s.findDlgTop, .def = 40, .from = &s.top}},
+      {"Settings", "FindDlgLeft", Int{.value = &s.findDlgLeft, .def = 80, .from = &s.left}},
+      {"Settings", "TabIntvl", Int{&sw.tabInterval, 8, 1, kMaxColumns}},
+      {"Settings", "WrapColumn", Int{&sw.wrapColumn, 68, 1, kMaxColumns}},
+      {"Settings", "WordWrap", Bool{&sw.wordWrap, false}},  // WrdWrapOn below decides
+      {"Settings", "NoBugMsg", Bool{&s.noBugMsg, false}},
+      {"Settings", "InsertWarning", Bool{&sw.insertWarning, true}},
+      {"Settings", "TextOverSelWarning", Bool{&sw.textOverSelWarning, true}},
+      {"Settings", "Find/ReplaceWarning", Bool{&sw.findReplaceWarning, true}},
+      {"Settings", "LastOpen", Text{&s.lastOpen}},
+      {"Settings", "LastFilter", Int{&s.lastFilter, 2, 1, kFilterCount}},
+      {"Settings", "F7Tool", Text{&s.f7Tool}},
+      {"Settings", "F8Tool", Text{&s.f8Tool}},
+      {"Settings", "FirstDOF", Text{&s.directOpen[0]}},
+      {"Settings", "SecondDOF", Text{&s.directOpen[1]}},
+      {"Settings", "ThirdDOF", Text{&s.directOpen[2]}},
+      {"Settings", "FourthDOF", Text{&s.directOpen[3]}},
+      {"Settings", "FifthDOF", Text{&s.directOpen[4]}},
+      {"Settings", "Calendar", Text{&s.calendar, "calendar.exe"}},
+      {"Settings", "Calculator", Text{&s.calculator, "calc.exe"}},
+      {"Settings", "Browser", Text{&s.browser}},
+      // The lower-case spellings are the ones existing files carry.
+      {"settings", "NumBrowsers", List{&s.browsers, "BrowserList", kMaxProgramList, kMaxProgramList}},
+      {"Research", "NumItems", List{&s.research, "ResearchList", kMaxProgramList, kMaxResearch}},
+      {"Websites", "HelpURL", Text{&s.helpUrl, kHomePage}},
+      {"Websites", "NumSites", List{&s.helpUrls, "HelpURLList", kMaxProgramList, kMaxHelpUrls}},
+      {"WinHelp Files", "HelpFile", Text{&s.helpFile}},
+      {"WinHelp Files", "NumFiles", List{&s.helpFiles, "HelpFileList", kMaxProgramList, kMaxHelpFiles}},
+      {"HTMLHelp Files", "HHelpFile", Text{&s.hhelpFile}},
+      {"HTMLHelp Files", "NumFiles", List{&s.hhelpFiles, "HHelpFileList", kMaxProgramList, kMaxHelpFiles}},
+      {"settings", "NumReopens", List{&s.reopens, "Reopens", kMaxProgramList, kMaxReopens}},
+      {"Tagset", "STags", Texts{s.tagSlots}},
+      {"Settings", "HTMLFile", Text{&s.htmlFile}},
+      {"Settings", "FindString", Text{&s.findString}},
+      {"Settings", "FindToReplace", Text{&s.findToReplace}},
+      {"Settings", "ReplaceString", Text{&s.replaceString}},
+      {"Settings", "Mailer", Text{&s.mailer}},
+      {"Settings", "Nummailers", List{&s.mailers, "mailerList", kMaxProgramList, kMaxProgramList}},
+      {"Settings", "WordCounter", Text{&s.wordCounter}},
+      {"Settings", "ToolApp", Text{&s.toolApp}},
+      {"Settings", "NumToolApps", List{&s.toolApps, "ToolAppList", kMaxProgramList, kMaxProgramList}},
+      {"Settings", "WrdWrapOn", Bool{&sw.wordWrap, true}},
+      {"Boilerplate", "BPlate", Texts{s.boilerplates}},
+      {"Bookmark Notes", "NumStrings",
+       List{&s.bookmarkNotes, "BookmarkNote", kMaxBookmarkNotes, kMaxBookmarkNotes}},
+      {"Settings", "UserMeta", Texts{s.userMetas}},
+  };
 }
 
-QByteArray SuperBpContent(const Settings& s) {
-  IniWriter ini;
-  for (int k = 1; k <= kSuperBpCount; ++k) {
-    ini.List(SuperBpSection("superBP", k), "NumLines", "Line", s.superBPlates[k - 1], kMaxSuperBpLines);
+std::vector<Row> SuperBpRows(Settings& s) {
+  std::vector<Row> rows;
+  for (size_t i = 0; i < s.superBPlates.size(); ++i) {
+    rows.push_back({"superBP " + QString::number(i + 1), "NumLines",
+                    List{&s.superBPlates[i], "Line", kMaxSuperBpLines, kMaxSuperBpLines}});
   }
-  return ini.Bytes();
+  return rows;
 }
 
-QByteArray PenwickContent(const Settings& s, const EditorSwitches& sw) {
-  IniWriter ini;
-  ini.Integer("Location", "Top", s.top);
-  ini.Integer("Location", "Left", s.left);
-  ini.Integer("Location", "Height", s.height);
-  ini.Integer("Location", "Width", s.width);
+template <class... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
 
-  ini.Integer("Settings", "FindDlgTop", s.findDlgTop);
-  ini.Integer("Settings", "FindDlgLeft", s.findDlgLeft);
-  ini.Integer("Settings", "TabIntvl", sw.tabInterval);
-  ini.Integer("Settings", "WrapColumn", sw.wrapColumn);
-  ini.Bool("Settings", "WordWrap", sw.wordWrap);
-  ini.Bool("Settings", "NoBugMsg", s.noBugMsg);
-  ini.Bool("Settings", "InsertWarning", sw.insertWarning);
-  ini.Bool("Settings", "TextOverSelWarning", sw.textOverSelWarning);
-  ini.Bool("Settings", "Find/ReplaceWarning", sw.findReplaceWarning);
-  ini.String("Settings", "LastOpen", s.lastOpen);
-  ini.Integer("Settings", "LastFilter", s.lastFilter);
-  ini.String("Settings", "F7Tool", s.f7Tool);
-  ini.String("Settings", "F8Tool", s.f8Tool);
-  const char* const dofKeys[] = {"FirstDOF", "SecondDOF", "ThirdDOF", "FourthDOF", "FifthDOF"};
-  for (size_t i = 0; i < s.directOpen.size(); ++i) ini.String("Settings", dofKeys[i], s.directOpen[i]);
-  ini.String("Settings", "Calendar", s.calendar);
-  ini.String("Settings", "Calculator", s.calculator);
-  ini.String("Settings", "Browser", s.browser);
-  // The lower-case spellings below are the ones existing files carry; the section match ignores case.
-  ini.List("settings", "NumBrowsers", "BrowserList", s.browsers, kMaxProgramList);
-
-  ini.List("Research", "NumItems", "ResearchList", s.research, kMaxResearch);
-
-  ini.String("Websites", "HelpURL", s.helpUrl);
-  ini.List("Websites", "NumSites", "HelpURLList", s.helpUrls, kMaxHelpUrls);
-
-  ini.String("WinHelp Files", "HelpFile", s.helpFile);
-  ini.List("WinHelp Files", "NumFiles", "HelpFileList", s.helpFiles, kMaxHelpFiles);
-  ini.String("HTMLHelp Files", "HHelpFile", s.hhelpFile);
-  ini.List("HTMLHelp Files", "NumFiles", "HHelpFileList", s.hhelpFiles, kMaxHelpFiles);
-
-  ini.List("settings", "NumReopens", "Reopens", s.reopens, kMaxReopens);
-
-  for (size_t i = 0; i < s.tagSlots.size(); ++i) {
-    ini.String("Tagset", "STags" + QString::number(i + 1), s.tagSlots[i]);
+void ReadRows(const IniFile& ini, const std::vector<Row>& rows, MessageBoxes& boxes) {
+  for (const Row& row : rows) {
+    const auto text = [&](const QString& key, const QString& def) {
+      return ini.profile.ReadString(row.section, key, def);
+    };
+    const Overloaded read{
+        [&](const Int& f) {
+          int def = f.def;
+          if (f.from && qAddOverflow(*f.from, f.def, &def)) def = std::numeric_limits<int>::max();
+          const int value = ini.profile.ReadInteger(row.section, row.key, def);
+          *f.value = value < f.min || value > f.max ? def : value;
+        },
+        [&](const Bool& f) { *f.value = ini.profile.ReadBool(row.section, row.key, f.def); },
+        [&](const Text& f) { *f.value = text(row.key, f.def); },
+        [&](const Texts& f) {
+          for (size_t i = 0; i < f.values.size(); ++i)
+            f.values[i] = text(row.key + QString::number(i + 1), {});
+        },
+        [&](const List& f) {
+          // A count that is not an integer is reported and reads as 0, so only its own list is lost.
+          const QString countText = text(row.key, "0");
+          const std::optional<int> count = StrToInt(countText);
+          if (!count) boxes.ShowError("'" + countText + "' is not a valid integer value");
+          const qsizetype n = std::min<qsizetype>({count.value_or(0), ini.lineCount, f.readCap});
+          for (qsizetype i = 0; i < n; ++i) f.items->append(text(f.prefix + QString::number(i), {}));
+        },
+    };
+    std::visit(read, row.field);
   }
+}
 
-  ini.String("Settings", "HTMLFile", s.htmlFile);
-  ini.String("Settings", "FindString", s.findString);
-  ini.String("Settings", "FindToReplace", s.findToReplace);
-  ini.String("Settings", "ReplaceString", s.replaceString);
-  ini.String("Settings", "Mailer", s.mailer);
-  ini.List("Settings", "Nummailers", "mailerList", s.mailers, kMaxProgramList);
-  ini.String("Settings", "WordCounter", s.wordCounter);
-  ini.String("Settings", "ToolApp", s.toolApp);
-  ini.List("Settings", "NumToolApps", "ToolAppList", s.toolApps, kMaxProgramList);
-  ini.Bool("Settings", "WrdWrapOn", sw.wordWrap);
-
-  for (size_t i = 0; i < s.boilerplates.size(); ++i) {
-    ini.String("Boilerplate", "BPlate" + QString::number(i + 1), s.boilerplates[i]);
+QByteArray WriteRows(const std::vector<Row>& rows) {
+  Profile ini;
+  for (const Row& row : rows) {
+    const auto text = [&](const QString& key, const QString& value) {
+      ini.WriteString(row.section, key, FileValue(value));
+    };
+    const Overloaded write{
+        [&](const Int& f) { ini.WriteInteger(row.section, row.key, *f.value); },
+        [&](const Bool& f) { ini.WriteBool(row.section, row.key, *f.value); },
+        [&](const Text& f) { text(row.key, *f.value); },
+        [&](const Texts& f) {
+          for (size_t i = 0; i < f.values.size(); ++i) text(row.key + QString::number(i + 1), f.values[i]);
+        },
+        [&](const List& f) {
+          const qsizetype count = std::min(f.items->size(), f.writeCap);
+          ini.WriteInteger(row.section, row.key, static_cast<int>(count));
+          for (qsizetype i = 0; i < count; ++i) text(f.prefix + QString::number(i), f.items->at(i));
+        },
+    };
+    std::visit(write, row.field);
   }
-  ini.List("Bookmark Notes", "NumStrings", "BookmarkNote", s.bookmarkNotes, kMaxBookmarkNotes);
-  for (size_t i = 0; i < s.userMetas.size(); ++i) {
-    ini.String("Settings", "UserMeta" + QString::number(i + 1), s.userMetas[i]);
-  }
-  return ini.Bytes();
+  return ini.Serialize();
 }
 
 }  // namespace
@@ -268,87 +306,23 @@ QString SettingsStore::PenwickIniPath() const { return QDir(folder_).filePath("p
 QString SettingsStore::SuperBpIniPath() const { return QDir(folder_).filePath("superbp.ini"); }
 
 void SettingsStore::Load(Settings& s, EditorSwitches& sw, MessageBoxes& boxes) const {
-  {
-    const IniReader sbp(SuperBpIniPath(), boxes);
-    for (int k = 1; k <= kSuperBpCount; ++k) {
-      sbp.List(SuperBpSection("SuperBP", k), "NumLines", "Line", s.superBPlates[k - 1], kMaxSuperBpLines);
-    }
-  }
-
-  const IniReader ini(PenwickIniPath(), boxes);
-  s.top = ini.Integer("Location", "Top", 40);
-  s.left = ini.Integer("Location", "Left", 5);
-  s.height = ini.Integer("Location", "Height", 0);
-  s.width = ini.Integer("Location", "Width", 0);
-
-  // The find dialog opens just below and right of the frame unless it was moved.
-  s.findDlgTop = ini.Integer("Settings", "FindDlgTop", s.top + 40);
-  s.findDlgLeft = ini.Integer("Settings", "FindDlgLeft", s.left + 80);
-  sw.tabInterval = ini.Integer("Settings", "TabIntvl", 8);
-  sw.wrapColumn = ini.Integer("Settings", "WrapColumn", 68);
-  sw.wordWrap = ini.Bool("Settings", "WordWrap", false);
-  s.noBugMsg = ini.Bool("Settings", "NoBugMsg", false);
-  sw.insertWarning = ini.Bool("Settings", "InsertWarning", true);
-  sw.textOverSelWarning = ini.Bool("Settings", "TextOverSelWarning", true);
-  sw.findReplaceWarning = ini.Bool("Settings", "Find/ReplaceWarning", true);
-  s.lastOpen = ini.String("Settings", "LastOpen");
-  s.lastFilter = ini.Integer("Settings", "LastFilter", 2);
-  s.findToReplace = ini.String("Settings", "FindToReplace");
-  s.findString = ini.String("Settings", "FindString");
-  s.replaceString = ini.String("Settings", "ReplaceString");
-  s.wordCounter = ini.String("Settings", "WordCounter");
-  s.f7Tool = ini.String("Settings", "F7Tool");
-  s.f8Tool = ini.String("Settings", "F8Tool");
-  const char* const dofKeys[] = {"FirstDOF", "SecondDOF", "ThirdDOF", "FourthDOF", "FifthDOF"};
-  for (size_t i = 0; i < s.directOpen.size(); ++i) s.directOpen[i] = ini.String("Settings", dofKeys[i]);
-  s.calendar = ini.String("Settings", "Calendar", "calendar.exe");
-  s.calculator = ini.String("Settings", "Calculator", "calc.exe");
-  s.browser = ini.String("Settings", "Browser");
-  ini.List("Settings", "NumBrowsers", "BrowserList", s.browsers, kMaxProgramList);
-
-  ini.List("Research", "NumItems", "ResearchList", s.research, kMaxProgramList);
-  if (!s.research.isEmpty()) s.lastResearch = s.research.first();
-
-  s.helpUrl = ini.String("Websites", "HelpURL", kHomePage);
-  const int numSites = ini.List("Websites", "NumSites", "HelpURLList", s.helpUrls, kMaxProgramList);
-  // A fresh installation offers the home page in the help drop-down.
-  if (numSites == 0 && s.helpUrl == kHomePage) s.helpUrls = QStringList{kHomePage};
-
-  s.helpFile = ini.String("WinHelp Files", "HelpFile");
-  ini.List("WinHelp Files", "NumFiles", "HelpFileList", s.helpFiles, kMaxProgramList);
-  s.hhelpFile = ini.String("HTMLHelp Files", "HHelpFile");
-  ini.List("HTMLHelp Files", "NumFiles", "HHelpFileList", s.hhelpFiles, kMaxProgramList);
-
-  ini.List("Settings", "NumReopens", "Reopens", s.reopens, kMaxProgramList);
-
-  for (size_t i = 0; i < s.tagSlots.size(); ++i) {
-    s.tagSlots[i] = ini.String("Tagset", "STags" + QString::number(i + 1));
-  }
-
+  ReadRows(ReadIniFile(SuperBpIniPath(), boxes), SuperBpRows(s), boxes);
   s.bookmarkNotes.clear();
-  ini.List("Bookmark Notes", "NumStrings", "BookmarkNote", s.bookmarkNotes, kMaxBookmarkNotes);
-
-  s.htmlFile = ini.String("Settings", "HTMLFile");
-  s.mailer = ini.String("Settings", "Mailer");
-  ini.List("Settings", "NumMailers", "mailerList", s.mailers, kMaxProgramList);
-  s.toolApp = ini.String("Settings", "ToolApp");
-  ini.List("Settings", "NumToolApps", "ToolAppList", s.toolApps, kMaxProgramList);
-  // The later key decides; files without it get word-wrap on.
-  sw.wordWrap = ini.Bool("Settings", "WrdWrapOn", true);
-
-  for (size_t i = 0; i < s.boilerplates.size(); ++i) {
-    s.boilerplates[i] = ini.String("Boilerplate", "BPlate" + QString::number(i + 1));
-  }
-  for (size_t i = 0; i < s.userMetas.size(); ++i) {
-    s.userMetas[i] = ini.String("Settings", "UserMeta" + QString::number(i + 1));
-  }
+  const qsizetype sitesBefore = s.helpUrls.size();
+  ReadRows(ReadIniFile(PenwickIniPath(), boxes), PenwickRows(s, sw), boxes);
+  if (!s.research.isEmpty()) s.lastResearch = s.research.first();
+  // A fresh installation offers the home page in the help drop-down.
+  if (s.helpUrls.size() == sitesBefore && s.helpUrl == kHomePage) s.helpUrls = QStringList{kHomePage};
 }
 
 bool SettingsStore::Save(const Settings& settings, const EditorSwitches& switches,
                          MessageBoxes& boxes) const {
+  // The rows point at fields that reading fills; writing takes the values from a copy.
+  Settings s = settings;
+  EditorSwitches sw = switches;
   const QDir folder(folder_);
-  return ReplaceFiles({{SuperBpIniPath(), folder.filePath("sbp_ini.bak"), SuperBpContent(settings)},
-                       {PenwickIniPath(), folder.filePath("pw_ini.bak"), PenwickContent(settings, switches)}},
+  return ReplaceFiles({{SuperBpIniPath(), folder.filePath("sbp_ini.bak"), WriteRows(SuperBpRows(s))},
+                       {PenwickIniPath(), folder.filePath("pw_ini.bak"), WriteRows(PenwickRows(s, sw))}},
                       boxes);
 }
 

@@ -7,14 +7,15 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
+#include <limits>
 #include <map>
 #include <vector>
 
-#include "ui/message_boxes.h"
 #include "platform/profile.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/test_env.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 namespace {
@@ -81,6 +82,14 @@ TEST_F(SettingsStoreTest, MissingFilesGiveTheDefaults) {
   EXPECT_EQ((QList<int>{s.top, s.left, s.height, s.width, s.findDlgTop, s.findDlgLeft}),
             (QList<int>{40, 5, 0, 0, 80, 85}));
   EXPECT_TRUE(ui_.Shown().empty());
+
+  // What loading gives and what a Settings holds before loading agree, down to the written bytes.
+  ASSERT_TRUE(store_.Save(s, sw, boxes_));
+  const QByteArray loaded = ReadProgramFile("penwick.ini");
+  Settings fresh;
+  fresh.helpUrls = {kHomePage};
+  ASSERT_TRUE(store_.Save(fresh, EditorSwitches(), boxes_));
+  EXPECT_EQ(ReadProgramFile("penwick.ini"), loaded);
 }
 
 struct LoadCase {
@@ -295,9 +304,8 @@ QStringList Texts(const std::array<QString, N>& values) {
   return QStringList(values.begin(), values.end());
 }
 
-TEST_F(SettingsStoreTest, SaveThenLoadGivesEqualSettings) {
-  Settings s;
-  EditorSwitches sw;
+// Settings with every stored value away from its default.
+void FillSample(Settings& s, EditorSwitches& sw) {
   s.top = 120;
   s.left = -30;  // a frame on a monitor left of the main one
   s.height = 600;
@@ -339,11 +347,17 @@ TEST_F(SettingsStoreTest, SaveThenLoadGivesEqualSettings) {
   s.superBPlates[0] = {"<ul>", "", "  <li>item</li>", "</ul>", ""};
   s.superBPlates[7] = {"<!-- end -->"};
   sw.tabInterval = 2;
-  sw.wrapColumn = 100;
+  sw.wrapColumn = 99;
   sw.wordWrap = false;
   sw.insertWarning = false;
   sw.textOverSelWarning = false;
   sw.findReplaceWarning = false;
+}
+
+TEST_F(SettingsStoreTest, SaveThenLoadGivesEqualSettings) {
+  Settings s;
+  EditorSwitches sw;
+  FillSample(s, sw);
 
   const std::vector<std::pair<const char*, FieldText>> fields = {
       {"location",
@@ -613,6 +627,169 @@ TEST_F(SettingsStoreTest, HostileSettingsFilesAreCapped) {
       "Penwick|" + QDir::toNativeSeparators(ProgramFile("penwick.ini")) + " is 17825816 bytes long."))
       << ui_.MessageLog().first().toStdString();
   EXPECT_TRUE(ui_.MessageLog().first().endsWith("Penwick starts with its default settings."));
+}
+
+// A stored number outside its limits, or not a number, reads as the default. Frame and find dialog positions
+// take any number (the frame keeps itself on screen); the find dialog's default follows the frame.
+TEST_F(SettingsStoreTest, NumbersOutOfTheirLimitsReadAsTheDefault) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  const struct {
+    std::function<int(const Settings&, const EditorSwitches&)> field;
+    const char* key;                                 // with its section
+    std::vector<std::pair<const char*, int>> reads;  // stored text, value read
+  } cases[] = {
+      {[](auto&, auto& sw) { return sw.tabInterval; },
+       "[Settings]\r\nTabIntvl=",
+       {{"0", 8}, {"-5", 8}, {"100", 8}, {"x5", 8}, {"1", 1}, {"99", 99}}},
+      {[](auto&, auto& sw) { return sw.wrapColumn; },
+       "[Settings]\r\nWrapColumn=",
+       {{"0", 68}, {"-5", 68}, {"100", 68}, {"x5", 68}, {"1", 1}, {"99", 99}}},
+      {[](auto& s, auto&) { return s.lastFilter; },
+       "[Settings]\r\nLastFilter=",
+       {{"0", 2}, {"-5", 2}, {"100", 2}, {"x5", 2}, {"7", 2}, {"1", 1}, {"6", 6}}},
+      {[](auto& s, auto&) { return s.top; },
+       "[Location]\r\nTop=",
+       {{"0", 0}, {"-5", -5}, {"100000", 100000}, {"x5", 40}}},
+      {[](auto& s, auto&) { return s.width; }, "[Location]\r\nWidth=", {{"-5", -5}, {"x5", 0}}},
+      {[](auto& s, auto&) { return s.findDlgLeft; },
+       "[Settings]\r\nFindDlgLeft=",
+       {{"-5", -5}, {"100000", 100000}, {"x5", 85}}},
+      {[](auto& s, auto&) { return s.findDlgTop; },
+       "[Location]\r\nTop=",
+       {{"-5", 35}, {"x5", 80}, {"2147483647", kMax}}},
+  };
+  for (const auto& c : cases) {
+    for (const auto& [text, expected] : c.reads) {
+      SCOPED_TRACE(std::string(c.key) + text);
+      WriteProgramFile("penwick.ini", QByteArray(c.key) + text + "\r\n");
+      Settings s;
+      EditorSwitches sw;
+      FillSample(s, sw);  // so that no value read can be one left over
+      store_.Load(s, sw, boxes_);
+      EXPECT_EQ(c.field(s, sw), expected);
+    }
+  }
+  EXPECT_TRUE(ui_.Shown().empty());
+}
+
+// The written file byte for byte: names spelled as Penwick has always written them, keys in their order,
+// values quoted where reading would lose their edge blanks or quotes.
+TEST_F(SettingsStoreTest, SavedFileKeepsItsLayout) {
+  Settings s;
+  EditorSwitches sw;
+  FillSample(s, sw);
+  s.boilerplates[7] = " <li> ";  // a tab would not show in the text below
+  ASSERT_TRUE(store_.Save(s, sw, boxes_));
+  QByteArray expected = R"([Location]
+Top=120
+Left=-30
+Height=600
+Width=900
+
+[Settings]
+FindDlgTop=7
+FindDlgLeft=9
+TabIntvl=2
+WrapColumn=99
+WordWrap=0
+NoBugMsg=1
+InsertWarning=0
+TextOverSelWarning=0
+Find/ReplaceWarning=0
+LastOpen=/home/ann/site/index.htm
+LastFilter=4
+F7Tool=tidy -m
+F8Tool=validate
+FirstDOF=a.htm
+SecondDOF=
+ThirdDOF=c d.htm
+FourthDOF=
+FifthDOF=e=f.htm
+Calendar=cal
+Calculator=
+Browser=firefox
+NumBrowsers=2
+BrowserList0=firefox
+BrowserList1=chromium
+NumReopens=3
+Reopens0=1.htm
+Reopens1=2.htm
+Reopens2=3.htm
+HTMLFile=new.htm
+FindString="  two blanks first"
+FindToReplace=<b>
+ReplaceString=""quoted""
+Mailer=mutt
+Nummailers=2
+mailerList0=mutt
+mailerList1=thunderbird
+WordCounter=wc.exe
+ToolApp=gimp
+NumToolApps=1
+ToolAppList0=gimp
+WrdWrapOn=0
+UserMeta1=author
+UserMeta2=
+UserMeta3=
+UserMeta4=
+UserMeta5=keywords
+
+[Research]
+NumItems=2
+ResearchList0=term one
+ResearchList1=term two
+
+[Websites]
+HelpURL=https://example.net/help
+NumSites=2
+HelpURLList0=https://example.net/a
+HelpURLList1=https://example.net/b
+
+[WinHelp Files]
+HelpFile=a.hlp
+NumFiles=1
+HelpFileList0=a.hlp
+
+[HTMLHelp Files]
+HHelpFile=b.chm
+NumFiles=2
+HHelpFileList0=b.chm
+HHelpFileList1=c.chm
+
+[Tagset]
+STags1=<em>
+STags2=
+STags3=
+STags4=
+STags5=
+STags6=
+STags7=
+STags8=
+STags9=
+STags10=
+STags11=
+STags12=
+STags13=
+STags14=
+STags15=<a href="">
+
+[Boilerplate]
+BPlate1=<p>
+BPlate2=
+BPlate3=
+BPlate4=
+BPlate5=
+BPlate6=
+BPlate7=
+BPlate8=" <li> "
+
+[Bookmark Notes]
+NumStrings=2
+BookmarkNote0=note ; with semicolon
+BookmarkNote1=[not a section]
+)";
+  expected.replace("\n", "\r\n");
+  EXPECT_EQ(ReadProgramFile("penwick.ini"), expected);
 }
 
 }  // namespace

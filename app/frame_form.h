@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "app/file_commands.h"
-#include "ui/message_boxes.h"
-#include "settings/settings.h"
-#include "settings/settings_store.h"
 #include "editor/frame_link.h"
 #include "editor/key_table.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "ui/message_boxes.h"
 
 class QMdiArea;
 class QMdiSubWindow;

@@ -19,27 +19,30 @@ bool HasSelection(TEditForm& e) { return e.HasSelection(); }
 bool CanPaste(TEditForm& e) { return e.CanPaste(); }
 
 const MenuRow kUndoRows[] = {
-    {"Undo1", "Undo", "Ctrl+Shift+U", nullptr, [](TEditForm& e) { e.Undo1Click(); }, nullptr, CanUndo, Access::kWrites},
+    {"Undo1", "Undo", "Ctrl+Shift+U", nullptr, [](TEditForm& e) { e.Undo1Click(); }, nullptr, CanUndo,
+     Access::kWrites},
     {},
 };
 
 const MenuRow kClipboardRows[] = {
-    {"Cut1", "Cu&t", "Shift+Del", nullptr, [](TEditForm& e) { e.Cut1Click(); }, nullptr, HasSelection, Access::kWrites},
+    {"Cut1", "Cu&t", "Shift+Del", nullptr, [](TEditForm& e) { e.Cut1Click(); }, nullptr, HasSelection,
+     Access::kWrites},
     {"Copy1", "&Copy", "Ctrl+Ins", nullptr, [](TEditForm& e) { e.Copy1Click(); }, nullptr, HasSelection,
      Access::kEditingOnly},
     {"Copyall1", "C&opy whole text", "Ctrl+Shift+Ins", nullptr, [](TEditForm& e) { e.Copyall1Click(); },
      nullptr, HasText, Access::kEditingOnly},
-    {"Paste1", "&Paste", "Shift+Ins", nullptr, [](TEditForm& e) { e.Paste1Click(); }, nullptr, CanPaste, Access::kWrites},
+    {"Paste1", "&Paste", "Shift+Ins", nullptr, [](TEditForm& e) { e.Paste1Click(); }, nullptr, CanPaste,
+     Access::kWrites},
     {"DeleteSelection1", "Delete Selection", "Ctrl+Del", nullptr,
      [](TEditForm& e) { e.DeleteSelection1Click(); }, nullptr, HasSelection, Access::kWrites},
     {},
 };
 
 const MenuRow kLineRows[] = {
-    {"Insertline1", "&Insert line", "Ctrl+Space", nullptr, [](TEditForm& e) { e.Insertline1Click(); }, nullptr,
-     nullptr, Access::kWrites},
-    {"Deleteline1", "&Delete line", "Ctrl+Backspace", nullptr, [](TEditForm& e) { e.Deleteline1Click(); }, nullptr,
-     nullptr, Access::kWrites},
+    {"Insertline1", "&Insert line", "Ctrl+Space", nullptr, [](TEditForm& e) { e.Insertline1Click(); },
+     nullptr, nullptr, Access::kWrites},
+    {"Deleteline1", "&Delete line", "Ctrl+Backspace", nullptr, [](TEditForm& e) { e.Deleteline1Click(); },
+     nullptr, nullptr, Access::kWrites},
 };
 
 const MenuRow kSelectRows[] = {

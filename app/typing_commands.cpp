@@ -22,7 +22,7 @@ const MenuRow kWordWrapRow[] = {
 
 const MenuRow kTextRows[] = {
     {"SetWWcolumn1", "Set Word-wrap &column...", "Shift+F9", nullptr,
-     [](TEditForm& e) { e.SetWWcolumn1Click(); }},
+     [](TEditForm& e) { e.SetWWcolumn1Click(); }, nullptr, nullptr, Access::kEditingOnly},
     {"SetTabInterval1", "Set &Tab Interval...", "F9", nullptr,
      [](TEditForm& e) { e.SetTabInterval1Click(); }},
     {"ToggleInsertWarning1", "Toggle Tab &Insert Warning", "", nullptr,

@@ -1,11 +1,11 @@
 #include "collections/boilerplate_keys.h"
 
-#include "ui/message_boxes.h"
-#include "settings/settings.h"
+#include "collections/superboilerplates.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/text_control.h"
-#include "collections/superboilerplates.h"
+#include "settings/settings.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 

@@ -2,7 +2,6 @@
 // The eight one-line boilerplates as the keys use them: Ctrl+N types slot N, Ctrl+Shift+N changes it.
 
 #include <QString>
-
 #include <vector>
 
 #include "editor/key_table.h"

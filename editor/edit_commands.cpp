@@ -113,8 +113,7 @@ void TEditForm::Deleteline1Click() {
   text_->SetSelStart(std::min(start, text_->TextLength()));
 }
 
-void TEditForm::Selectwholetext1Click() { text_->SelectAll();
-}
+void TEditForm::Selectwholetext1Click() { text_->SelectAll(); }
 
 void TEditForm::EditorContextMenu(const QPoint& globalPos) {
   // The pop-up's commands run on the active window: the one clicked.

@@ -4,12 +4,12 @@
 #include <climits>
 #include <optional>
 
-#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/find_dialogs.h"
 #include "editor/frame_link.h"
 #include "editor/text_control.h"
 #include "editor/text_search.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 

@@ -3,15 +3,15 @@
 
 #include <QGuiApplication>
 
-#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
+#include "editor/key_table.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
-#include "editor/key_table.h"
 #include "editor/virtual_key.h"
 #include "editor/word_wrap.h"
 #include "platform/codepage.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 
@@ -236,7 +236,8 @@ std::vector<KeyRow> EditorKeyRows() {
   return {
       {KeyRow::Kind::kTopRowDigit, 0, 9, 9, Qt::ControlModifier, kShiftAlt,
        [](TEditForm& e, int) { e.TypePair(QStringLiteral("("), QStringLiteral(")")); }},
-      pair(Qt::Key_BracketLeft, [](TEditForm& e, int) { e.TypePair(QStringLiteral("["), QStringLiteral("]")); }),
+      pair(Qt::Key_BracketLeft,
+           [](TEditForm& e, int) { e.TypePair(QStringLiteral("["), QStringLiteral("]")); }),
       pair(Qt::Key_BracketRight,
            [](TEditForm& e, int) { e.TypePair(QStringLiteral("{"), QStringLiteral("}")); }),
       pair(Qt::Key_Apostrophe,

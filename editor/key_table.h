@@ -19,8 +19,8 @@ struct KeyRow {
     kTopRowDigit,  // a digit of the main keyboard's top row in [low, high], by its physical key
   };
   Kind kind = Kind::kKey;
-  int key = 0;                                           // kKey only
-  int low = 0, high = 9;                                 // the digit kinds only
+  int key = 0;                                            // kKey only
+  int low = 0, high = 9;                                  // the digit kinds only
   Qt::KeyboardModifiers modifiers = Qt::ControlModifier;  // exactly these must be held ...
   Qt::KeyboardModifiers ignored = Qt::NoModifier;         // ... besides any of these
   void (*run)(TEditForm& editor, int digit) = nullptr;

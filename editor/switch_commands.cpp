@@ -2,12 +2,12 @@
 // wrap column, tab interval, the two typing warnings, dirty spaces and RTF setup; and the double-spaced
 // reflow of the whole text.
 
-#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/number_set_forms.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 
@@ -51,7 +51,6 @@ void TEditForm::Wordwrap1Click() {
 }
 
 void TEditForm::SetWWcolumn1Click() {
-  if (IsRtfView()) return;
   EditorSwitches& switches = frame_.Switches();
   TWrapSetForm form(switches.wrapColumn, this);
   if (const std::optional<int> column =

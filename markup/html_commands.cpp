@@ -1,18 +1,15 @@
 #include "markup/html_commands.h"
 
-#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/text_control.h"
 #include "markup/html_items.h"
 #include "markup/html_text.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 
 namespace {
-
-// A viewing copy of an RTF file is never written to; its commands do nothing at all.
-bool Writable(TEditForm& editor) { return !editor.IsRtfView(); }
 
 bool Changer(TEditForm& editor) { return editor.Frame().Switches().changer; }
 
@@ -39,7 +36,6 @@ bool AskCount(TEditForm& editor, const char* caption, const char* prompt, const 
 }
 
 void RunList(TEditForm& editor, const QString& listTag) {
-  if (!Writable(editor)) return;
   int count = 0;
   if (!AskCount(editor, "Number of pre-set items in list",
                 "Enter Number of preset items in list (0 for none):", "0", count)) {
@@ -60,7 +56,6 @@ TagCall ItemTagCall(const HtmlItem& item, bool changer) {
 }
 
 void HtmlItemClick(TEditForm& editor, const HtmlItem& item) {
-  if (!Writable(editor)) return;
   if (item.command) {
     item.command(editor);
     return;
@@ -74,7 +69,6 @@ void HtmlItemClick(TEditForm& editor, const HtmlItem& item) {
 }
 
 void Heading1Click(TEditForm& editor) {
-  if (!Writable(editor)) return;
   QString answer = QStringLiteral("1");
   if (!Ask(editor, "Heading Level", "Enter 1 to 6 as level", answer)) {
     editor.Frame().Boxes().ui().Beep();
@@ -84,7 +78,6 @@ void Heading1Click(TEditForm& editor) {
 }
 
 void Customline1Click(TEditForm& editor) {
-  if (!Writable(editor)) return;
   editor.Text().SetSelLength(0);
   struct Question {
     const char* caption;
@@ -107,7 +100,6 @@ void Customline1Click(TEditForm& editor) {
 }
 
 void Paragraph1Click(TEditForm& editor) {
-  if (!Writable(editor)) return;
   if (!editor.Text().SelText().isEmpty()) {
     editor.Frame().Boxes().Show(
         QStringLiteral("Selected text in document!"),
@@ -123,7 +115,6 @@ void Paragraph1Click(TEditForm& editor) {
 }
 
 void Anchor1Click(TEditForm& editor) {
-  if (!Writable(editor)) return;
   editor.Text().SetSelLength(0);
   QString target = QStringLiteral("href=\"");
   if (!Ask(editor, "href=\"...\" or name=\"...\"", "Enter href=\"address\" or name=\"address\"", target))
@@ -134,7 +125,6 @@ void Anchor1Click(TEditForm& editor) {
 }
 
 void Image1Click(TEditForm& editor) {
-  if (!Writable(editor)) return;
   editor.Text().SetSelLength(0);
   QString source = QStringLiteral("src=\"");
   if (!Ask(editor, "Image Source File", "Enter src=\"address\"", source)) return;
@@ -150,7 +140,6 @@ void Bulletedlist1Click(TEditForm& editor) { RunList(editor, QStringLiteral("ul"
 void Numberedlist1Click(TEditForm& editor) { RunList(editor, QStringLiteral("ol")); }
 
 void MenuStack1Click(TEditForm& editor) {
-  if (!Writable(editor)) return;
   int count = 0;
   if (!AskCount(editor, "Number of options in menu", "Number of options:", "1", count)) return;
   TextControl& text = editor.Text();

@@ -3,11 +3,10 @@
 // variant written while The Changer is on) run by one generic handler; the items that build their own text
 // from the user's answers have handlers of their own. No command writes to an RTF viewing copy.
 
-#include "markup/set_tags.h"
-
 #include <vector>
 
 #include "editor/key_table.h"
+#include "markup/set_tags.h"
 
 namespace penwick {
 

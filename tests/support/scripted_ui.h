@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "ui/ui.h"
 #include "tests/support/qt_printers.h"
+#include "ui/ui.h"
 
 namespace penwick::test {
 

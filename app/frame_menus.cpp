@@ -179,9 +179,9 @@ const MenuRow kSharedFileRows[] = {
 
 const MenuRow kEditorFileRows[] = {
     {"Save1", "&Save", "F2", nullptr, [](TEditForm& e) { e.Save1Click(); }, nullptr,
-     [](TEditForm& e) { return e.HasText(); }},
+     HasText},
     {"Saveas1", "Save &as...", "Shift+F2", nullptr, [](TEditForm& e) { e.Saveas1Click(); }, nullptr,
-     [](TEditForm& e) { return e.HasText(); }},
+     HasText},
     {"Reload1", "&Reload", "", nullptr, [](TEditForm& e) { e.Reload1Click(); }},
     {"Close1", "&Close", "Ctrl+F4", nullptr, [](TEditForm& e) { e.Close1Click(); }},
 };

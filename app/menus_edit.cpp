@@ -13,59 +13,55 @@ namespace penwick {
 
 namespace {
 
-bool CanUndo(TEditForm& e) { return e.CanUndo(); }
-bool HasText(TEditForm& e) { return e.HasText(); }
-bool HasSelection(TEditForm& e) { return e.HasSelection(); }
-bool CanPaste(TEditForm& e) { return e.CanPaste(); }
 
 const MenuRow kUndoRows[] = {
-    {"Undo1", "Undo", "Ctrl+Shift+U", nullptr, [](TEditForm& e) { e.Undo1Click(); }, nullptr, CanUndo,
+    {"Undo1", "Undo", "Ctrl+Shift+U", nullptr, Undo1Click, nullptr, CanUndo,
      Access::kWrites},
     {},
 };
 
 const MenuRow kClipboardRows[] = {
-    {"Cut1", "Cu&t", "Shift+Del", nullptr, [](TEditForm& e) { e.Cut1Click(); }, nullptr, HasSelection,
+    {"Cut1", "Cu&t", "Shift+Del", nullptr, Cut1Click, nullptr, HasSelection,
      Access::kWrites},
-    {"Copy1", "&Copy", "Ctrl+Ins", nullptr, [](TEditForm& e) { e.Copy1Click(); }, nullptr, HasSelection,
+    {"Copy1", "&Copy", "Ctrl+Ins", nullptr, Copy1Click, nullptr, HasSelection,
      Access::kEditingOnly},
-    {"Copyall1", "C&opy whole text", "Ctrl+Shift+Ins", nullptr, [](TEditForm& e) { e.Copyall1Click(); },
+    {"Copyall1", "C&opy whole text", "Ctrl+Shift+Ins", nullptr, Copyall1Click,
      nullptr, HasText, Access::kEditingOnly},
-    {"Paste1", "&Paste", "Shift+Ins", nullptr, [](TEditForm& e) { e.Paste1Click(); }, nullptr, CanPaste,
+    {"Paste1", "&Paste", "Shift+Ins", nullptr, Paste1Click, nullptr, CanPaste,
      Access::kWrites},
     {"DeleteSelection1", "Delete Selection", "Ctrl+Del", nullptr,
-     [](TEditForm& e) { e.DeleteSelection1Click(); }, nullptr, HasSelection, Access::kWrites},
+     DeleteSelection1Click, nullptr, HasSelection, Access::kWrites},
     {},
 };
 
 const MenuRow kLineRows[] = {
-    {"Insertline1", "&Insert line", "Ctrl+Space", nullptr, [](TEditForm& e) { e.Insertline1Click(); },
+    {"Insertline1", "&Insert line", "Ctrl+Space", nullptr, Insertline1Click,
      nullptr, nullptr, Access::kWrites},
-    {"Deleteline1", "&Delete line", "Ctrl+Backspace", nullptr, [](TEditForm& e) { e.Deleteline1Click(); },
+    {"Deleteline1", "&Delete line", "Ctrl+Backspace", nullptr, Deleteline1Click,
      nullptr, nullptr, Access::kWrites},
 };
 
 const MenuRow kSelectRows[] = {
     {},
     {"Selectwholetext1", "Select &whole text", "Ctrl+Shift+Down", nullptr,
-     [](TEditForm& e) { e.Selectwholetext1Click(); }, nullptr, nullptr, Access::kEditingOnly},
+     Selectwholetext1Click, nullptr, nullptr, Access::kEditingOnly},
 };
 
 // The pop-up's own captions; its Cut, Copy and Paste are the Edit menu's items.
 const MenuRow kPopupCopyAllRows[] = {
-    {"PopupCopyall1", "Copy &All", "", nullptr, [](TEditForm& e) { e.Copyall1Click(); }, nullptr, HasText,
+    {"PopupCopyall1", "Copy &All", "", nullptr, Copyall1Click, nullptr, HasText,
      Access::kEditingOnly},
 };
 
 const MenuRow kPopupPrintRows[] = {
     {},
-    {"PopupPrint1", "Pri&nt", "", nullptr, [](TEditForm& e) { e.Print1Click(); }, nullptr, HasText},
+    {"PopupPrint1", "Pri&nt", "", nullptr, Print1Click, nullptr, HasText},
     {},
 };
 
 const MenuRow kPrintRows[] = {
-    {"Print1", "&Print", "Ctrl+F2", nullptr, [](TEditForm& e) { e.Print1Click(); }, nullptr, HasText},
-    {"Printersetup1", "Printer setup...", "", nullptr, [](TEditForm& e) { e.Printersetup1Click(); }},
+    {"Print1", "&Print", "Ctrl+F2", nullptr, Print1Click, nullptr, HasText},
+    {"Printersetup1", "Printer setup...", "", nullptr, Printersetup1Click},
 };
 
 // The items' enabled state is refreshed just before a key can run a shortcut, so that a shortcut always

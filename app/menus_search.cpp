@@ -12,26 +12,26 @@ namespace penwick {
 namespace {
 
 const MenuRow kSrchRows[] = {
-    {"Find1", "&Find...", "Shift+F3", nullptr, [](TEditForm& e) { e.Find1Click(); }},
-    {"FindNext1", "Find &Next", "F3", nullptr, [](TEditForm& e) { e.FindDialog1Find(); }},
-    {"Replace1", "&Replace...", "Ctrl+F3", nullptr, [](TEditForm& e) { e.Replace1Click(); }, nullptr, nullptr,
+    {"Find1", "&Find...", "Shift+F3", nullptr, Find1Click},
+    {"FindNext1", "Find &Next", "F3", nullptr, FindDialog1Find},
+    {"Replace1", "&Replace...", "Ctrl+F3", nullptr, Replace1Click, nullptr, nullptr,
      Access::kWrites},
     {},
-    {"Research1", "Re-search", "Shift+F6", nullptr, [](TEditForm& e) { e.Research1Click(); }},
-    {"Gotoline1", "&Go to line", "F6", nullptr, [](TEditForm& e) { e.Gotoline1Click(); }},
+    {"Research1", "Re-search", "Shift+F6", nullptr, Research1Click},
+    {"Gotoline1", "&Go to line", "F6", nullptr, Gotoline1Click},
     {"Bookmarks1", "&Bookmarks", "", [](TFrameForm& f) { f.Bookmarks1Click(); }},
 };
 
 const MenuRow kPopupRows[] = {
-    {"PopFind1", "&Find", "", nullptr, [](TEditForm& e) { e.Find1Click(); }},
-    {"PopReplace1", "&Replace", "", nullptr, [](TEditForm& e) { e.Replace1Click(); }, nullptr, nullptr,
+    {"PopFind1", "&Find", "", nullptr, Find1Click},
+    {"PopReplace1", "&Replace", "", nullptr, Replace1Click, nullptr, nullptr,
      Access::kWrites},
-    {"PopResearch1", "Re-sea&rch", "", nullptr, [](TEditForm& e) { e.Research1Click(); }},
+    {"PopResearch1", "Re-sea&rch", "", nullptr, Research1Click},
 };
 
 const MenuRow kTextRows[] = {
     {"FindPasteSet", "Toggle Find/&Replace paste Warning ", "", nullptr,
-     [](TEditForm& e) { e.FindPasteSetClick(); },
+     FindPasteSetClick,
      [](TFrameForm& f) { return f.Switches().findReplaceWarning; }},
 };
 

@@ -16,32 +16,32 @@ namespace penwick {
 namespace {
 
 const MenuRow kWordWrapRow[] = {
-    {"Wordwrap1", "&Word-wrap", "Ctrl+F9", nullptr, [](TEditForm& e) { e.Wordwrap1Click(); },
+    {"Wordwrap1", "&Word-wrap", "Ctrl+F9", nullptr, Wordwrap1Click,
      [](TFrameForm& f) { return f.Switches().wordWrap; }},
 };
 
 const MenuRow kTextRows[] = {
     {"SetWWcolumn1", "Set Word-wrap &column...", "Shift+F9", nullptr,
-     [](TEditForm& e) { e.SetWWcolumn1Click(); }, nullptr, nullptr, Access::kEditingOnly},
+     SetWWcolumn1Click, nullptr, nullptr, Access::kEditingOnly},
     {"SetTabInterval1", "Set &Tab Interval...", "F9", nullptr,
-     [](TEditForm& e) { e.SetTabInterval1Click(); }},
+     SetTabInterval1Click},
     {"ToggleInsertWarning1", "Toggle Tab &Insert Warning", "", nullptr,
-     [](TEditForm& e) { e.ToggleInsertWarning1Click(); },
+     ToggleInsertWarning1Click,
      [](TFrameForm& f) { return f.Switches().insertWarning; }},
     {"TextOverSel1", "Toggle text &over selection Warning", "", nullptr,
-     [](TEditForm& e) { e.TextOverSelClick(); },
+     TextOverSelClick,
      [](TFrameForm& f) { return f.Switches().textOverSelWarning; }},
-    {"DblSpace1", "Reflow full text as &double-spaced", "", nullptr, [](TEditForm& e) { e.DblSpaceClick(); },
+    {"DblSpace1", "Reflow full text as &double-spaced", "", nullptr, DblSpaceClick,
      nullptr, nullptr, Access::kWrites},
 };
 
 const MenuRow kEditRows[] = {
     {"Dirtyspaces1", "Dirty spaces (leave spaces at EOL)", "", nullptr,
-     [](TEditForm& e) { e.Dirtyspaces1Click(); }, [](TFrameForm& f) { return f.Switches().dirtySpaces; }},
+     Dirtyspaces1Click, [](TFrameForm& f) { return f.Switches().dirtySpaces; }},
 };
 
 const MenuRow kRtfRows[] = {
-    {"RTFSetup1", "&Setup: WrdWrp OFF, DrtySp ON", "", nullptr, [](TEditForm& e) { e.RTFSetup1Click(); },
+    {"RTFSetup1", "&Setup: WrdWrp OFF, DrtySp ON", "", nullptr, RTFSetup1Click,
      [](TFrameForm& f) { return f.Switches().rtfSetup; }},
 };
 

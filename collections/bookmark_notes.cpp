@@ -127,7 +127,7 @@ void TBMForm::GoToSelectClick() {
     return;
   }
   run.gotoHistory = HistoryAfterOk(selected, run.gotoHistory);
-  editor->Gotoline1Click();
+  Gotoline1Click(*editor);
   run.bookmarkGoto.clear();
   editor->Editor()->activateWindow();
   close();

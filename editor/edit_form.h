@@ -6,6 +6,11 @@
 #include <optional>
 
 #include "editor/caret_orientation.h"
+#include "editor/clipboard_commands.h"
+#include "editor/print_commands.h"
+#include "editor/search_commands.h"
+#include "editor/switch_commands.h"
+#include "editor/tabs_wrap.h"
 #include "editor/scintilla_widget.h"
 #include "platform/document_io.h"
 #include "platform/file_io.h"
@@ -78,67 +83,21 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   // Closes without asking again (the frame has asked already).
   void CloseApproved();
 
-  // --- Markup commands: they read the program-wide switches and talk to the user through the frame.
   FrameLink& Frame() const { return frame_; }
-  // --- Clipboard, line commands and printing (edit_commands.cpp, printing.cpp) ---
-  // The Edit-menu state: asks the frame to enable the items below from this window's state.
+  // The Edit-menu state: asks the frame to enable the Edit and pop-up items from this window's state.
   void Edit1Click();
-  bool CanUndo() const;
-  bool HasText() const;
-  bool HasSelection() const;
-  bool CanPaste() const;
-  void Undo1Click();
-  void Cut1Click();
-  void Copy1Click();
-  void Copyall1Click();
-  void Paste1Click();
-  void DeleteSelection1Click();
-  void Insertline1Click();
-  void Deleteline1Click();
-  void Selectwholetext1Click();
-  void Print1Click();
-  void Printersetup1Click();
   // Right-click or the context-menu key in the text.
   void EditorContextMenu(const QPoint& globalPos);
-  // --- Find, replace, re-search, go to line ---
-  void Find1Click();
-  // Find Next: F3 and the Find dialog's button.
-  void FindDialog1Find();
-  void Replace1Click();
-  // The Replace dialog's Find Next, Replace and Replace All.
-  void ReplaceDialog1Replace(ReplaceButton button);
-  void FindDialog1Close();
-  void ReplaceDialog1Close();
-  void Research1Click();
-  void Gotoline1Click();
-  void FindPasteSetClick();
   // Another window became active (or this one closes): an open Find or Replace dialog closes.
   void FormDeactivate();
-  // Created when first opened.
-  FindDialog* FindDialog1() const { return findDialog_; }
-  ReplaceDialog* ReplaceDialog1() const { return replaceDialog_; }
-  // --- Keyboard, tabs, word-wrap and trailing blanks (key_handling.cpp, tabs_wrap.cpp, switch_commands.cpp)
-  // The caret orientation record, computed now.
-  CaretOrientation Orientation() const;
-  // Shift+Return: a new line indented like the caret line.
-  void RepeatIndent();
-  // Tab at the caret: moves to the next tab stop (or back to the previous one), or inserts blanks.
-  void ProcessTab(const CaretOrientation& o, bool backward);
-  // Removes the trailing blanks of the caret line as the caret leaves it with key; true when it did.
-  bool Cleanspaces(int key, CaretOrientation& o);
-  // Types text at the caret, breaking the line at the wrap column when word-wrap asks for it.
-  void TypingWordWrap(const QString& typed);
-  // Encloses the selection in open and close, or puts the pair around the caret.
-  void TypePair(const QString& open, const QString& close);
-  // Superboilerplate number in its dialog, typed when the dialog asks.
-  void TextOverSelClick();
-  void Wordwrap1Click();
-  void SetWWcolumn1Click();
-  void SetTabInterval1Click();
-  void ToggleInsertWarning1Click();
-  void Dirtyspaces1Click();
-  void RTFSetup1Click();
-  void DblSpaceClick();
+
+  // The window's Find and Replace dialogs, made when first opened (search_commands.h).
+  struct SearchDialogs {
+    FindDialog* find = nullptr;
+    ReplaceDialog* replace = nullptr;
+  };
+  SearchDialogs& Dialogs() { return dialogs_; }
+  void SetMaxLength(int maxLength) { maxLength_ = maxLength; }
 
  signals:
   // The status bar was clicked: the frame rotates to another window.
@@ -170,9 +129,7 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   int lastSelStart_ = 0;
   bool closeApproved_ = false;
   bool closed_ = false;
-  // Find and replace
-  FindDialog* findDialog_ = nullptr;
-  ReplaceDialog* replaceDialog_ = nullptr;
+  SearchDialogs dialogs_;
   // Keyboard: set by Shift+Return, consumed by the Return character that follows.
   bool repeatIndentMark_ = false;
   // The first half of a character outside the basic plane, until the second half arrives.

@@ -54,7 +54,7 @@ CaretOrientation ComputeOrientation(const TextControl& text) {
   return o;
 }
 
-CaretOrientation TEditForm::Orientation() const { return ComputeOrientation(*text_); }
+CaretOrientation Orientation(TEditForm& e) { return ComputeOrientation(e.Text()); }
 
 // The checks run in a fixed order; the first that applies decides.
 bool TEditForm::EditorKeyDown(int key, Qt::KeyboardModifiers modifiers) {
@@ -79,16 +79,16 @@ bool TEditForm::EditorKeyDown(int key, Qt::KeyboardModifiers modifiers) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     if (Unmodified(modifiers)) {
       repeatIndentMark_ = false;
-      CaretOrientation o = Orientation();
-      Cleanspaces(Qt::Key_Return, o);
+      CaretOrientation o = Orientation(*this);
+      Cleanspaces(*this, Qt::Key_Return, o);
     } else if (shift) {
       repeatIndentMark_ = true;
     }
     return false;
   }
   if (IsCaretKey(key) && Unmodified(modifiers)) {
-    CaretOrientation o = Orientation();
-    return Cleanspaces(key, o);
+    CaretOrientation o = Orientation(*this);
+    return Cleanspaces(*this, key, o);
   }
   if (key == Qt::Key_Insert && Unmodified(modifiers)) {
     EditorSwitches& switches = frame_.Switches();
@@ -105,7 +105,7 @@ void TEditForm::EditorKeyPress(QChar& ch) {
   if (ch == QLatin1Char('\r') && repeatIndentMark_) {
     repeatIndentMark_ = false;
     ch = QChar();
-    if (!IsRtfView()) RepeatIndent();
+    if (!IsRtfView()) RepeatIndent(*this);
     return;
   }
   EditorSwitches& switches = frame_.Switches();
@@ -151,7 +151,7 @@ void TEditForm::EditorKeyPress(QChar& ch) {
   }
   if (ch == QLatin1Char('\t')) {
     ch = QChar();
-    ProcessTab(Orientation(), editor_->KeyModifiers() & Qt::ShiftModifier);
+    ProcessTab(*this, Orientation(*this), editor_->KeyModifiers() & Qt::ShiftModifier);
     return;
   }
   if (code >= 32 && text_->SelLength() > 0 && switches.textOverSelWarning) {
@@ -166,34 +166,34 @@ void TEditForm::EditorKeyPress(QChar& ch) {
   }
   // Control characters (Return, Backspace) are the control's own; overwriting applies to printable ones.
   if (code < 32) return;
-  const CaretOrientation o = Orientation();
+  const CaretOrientation o = Orientation(*this);
   // Overwrite mode replaces the character after the caret, never the line break at the end of the line.
   if (!switches.insertMode && text_->SelLength() == 0 && o.column < o.lineLength) text_->SetSelLength(1);
   ch = QChar();
   if (switches.wordWrap && switches.insertMode && o.lineLength >= WrapColumn(switches)) {
-    TypingWordWrap(typed);
+    TypingWordWrap(*this, typed);
   } else {
     text_->TypeText(typed);
   }
 }
 
-void TEditForm::RepeatIndent() {
-  MessageBoxes& boxes = frame_.Boxes();
+void RepeatIndent(TEditForm& e) {
+  MessageBoxes& boxes = e.Frame().Boxes();
   const QString caption = QString::fromLatin1(kRepeatIndentCaption);
-  if (text_->SelLength() > 0) {
+  if (e.Text().SelLength() > 0) {
     boxes.Show(caption, QStringLiteral("You have selected text and Shift+Return is inappropriate."),
                MsgType::kInformation, MsgButtons::kOk);
     return;
   }
-  const CaretOrientation o = Orientation();
-  const QString line = text_->Line(o.lineNumber);
+  const CaretOrientation o = Orientation(e);
+  const QString line = e.Text().Line(o.lineNumber);
   if (line.isEmpty()) {
     boxes.ui().Beep();
     boxes.Show(caption, QStringLiteral("Line-grab didn't Take. Just repeat your Shift+Return."),
                MsgType::kInformation, MsgButtons::kOk);
     return;
   }
-  const int interval = TabInterval(frame_.Switches());
+  const int interval = TabInterval(e.Frame().Switches());
   int width = 0;
   bool tabbed = false;
   qsizetype leading = 0;
@@ -211,21 +211,21 @@ void TEditForm::RepeatIndent() {
   const QString indent = QStringLiteral("\r\n") + QString(width, QLatin1Char(' '));
   if (leading == line.size()) {
     // A line of blanks only: the blanks move to the new line and the old line is left empty.
-    text_->SetSelStart(o.lineStart);
-    text_->SetSelLength(o.lineLength);
+    e.Text().SetSelStart(o.lineStart);
+    e.Text().SetSelLength(o.lineLength);
   }
-  text_->SetSelText(indent);
+  e.Text().SetSelText(indent);
 }
 
-void TEditForm::TypePair(const QString& open, const QString& close) {
-  if (IsRtfView()) return;
-  const QString selected = text_->SelText();
+void TypePair(TEditForm& e, const QString& open, const QString& close) {
+  if (e.IsRtfView()) return;
+  const QString selected = e.Text().SelText();
   if (!selected.isEmpty()) {
-    text_->ReplaceSelection(open + selected + close);
+    e.Text().ReplaceSelection(open + selected + close);
     return;
   }
-  text_->ReplaceSelection(open + close);
-  text_->SetSelStart(text_->SelStart() - static_cast<int>(close.toUcs4().size()));
+  e.Text().ReplaceSelection(open + close);
+  e.Text().SetSelStart(e.Text().SelStart() - static_cast<int>(close.toUcs4().size()));
 }
 
 std::vector<KeyRow> EditorKeyRows() {
@@ -235,13 +235,13 @@ std::vector<KeyRow> EditorKeyRows() {
   };
   return {
       {KeyRow::Kind::kTopRowDigit, 0, 9, 9, Qt::ControlModifier, kShiftAlt,
-       [](TEditForm& e, int) { e.TypePair(QStringLiteral("("), QStringLiteral(")")); }},
+       [](TEditForm& e, int) { TypePair(e, QStringLiteral("("), QStringLiteral(")")); }},
       pair(Qt::Key_BracketLeft,
-           [](TEditForm& e, int) { e.TypePair(QStringLiteral("["), QStringLiteral("]")); }),
+           [](TEditForm& e, int) { TypePair(e, QStringLiteral("["), QStringLiteral("]")); }),
       pair(Qt::Key_BracketRight,
-           [](TEditForm& e, int) { e.TypePair(QStringLiteral("{"), QStringLiteral("}")); }),
+           [](TEditForm& e, int) { TypePair(e, QStringLiteral("{"), QStringLiteral("}")); }),
       pair(Qt::Key_Apostrophe,
-           [](TEditForm& e, int) { e.TypePair(QStringLiteral("\""), QStringLiteral("\"")); }),
+           [](TEditForm& e, int) { TypePair(e, QStringLiteral("\""), QStringLiteral("\"")); }),
       pair(Qt::Key_Minus,
            [](TEditForm& e, int) {
              e.Editor()->SendKey(Qt::Key_Minus, Qt::NoModifier, QStringLiteral("-"));
@@ -253,11 +253,6 @@ std::vector<KeyRow> EditorKeyRows() {
       {KeyRow::Kind::kKey, Qt::Key_J, 0, 9, Qt::ControlModifier, kShiftAlt, [](TEditForm&, int) {},
        Access::kReads},
   };
-}
-
-void TEditForm::TextOverSelClick() {
-  EditorSwitches& switches = frame_.Switches();
-  switches.textOverSelWarning = !switches.textOverSelWarning;
 }
 
 }  // namespace penwick

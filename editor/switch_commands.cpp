@@ -2,6 +2,8 @@
 // wrap column, tab interval, the two typing warnings, dirty spaces and RTF setup; and the double-spaced
 // reflow of the whole text.
 
+#include "editor/switch_commands.h"
+
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/number_set_forms.h"
@@ -39,63 +41,63 @@ std::optional<int> AskSetting(FrameLink& frame, TNumberSetForm& form, const QStr
 
 }  // namespace
 
-void TEditForm::Wordwrap1Click() {
-  if (IsRtfView()) {
-    frame_.Boxes().Show(QStringLiteral("Setting Wordwrap"), QString::fromLatin1(kViewerText),
+void Wordwrap1Click(TEditForm& e) {
+  if (e.IsRtfView()) {
+    e.Frame().Boxes().Show(QStringLiteral("Setting Wordwrap"), QString::fromLatin1(kViewerText),
                         MsgType::kInformation, MsgButtons::kOk);
     return;
   }
-  EditorSwitches& switches = frame_.Switches();
+  EditorSwitches& switches = e.Frame().Switches();
   switches.wordWrap = !switches.wordWrap;
-  RefreshSwitchPanels();
+  e.RefreshSwitchPanels();
 }
 
-void TEditForm::SetWWcolumn1Click() {
-  EditorSwitches& switches = frame_.Switches();
-  TWrapSetForm form(switches.wrapColumn, this);
+void SetWWcolumn1Click(TEditForm& e) {
+  EditorSwitches& switches = e.Frame().Switches();
+  TWrapSetForm form(switches.wrapColumn, &e);
   if (const std::optional<int> column =
-          AskSetting(frame_, form, QStringLiteral("wrap column"), switches.wrapColumn)) {
+          AskSetting(e.Frame(), form, QStringLiteral("wrap column"), switches.wrapColumn)) {
     switches.wrapColumn = *column;
   }
-  RefreshSwitchPanels();
+  e.RefreshSwitchPanels();
 }
 
-void TEditForm::SetTabInterval1Click() {
-  EditorSwitches& switches = frame_.Switches();
-  TTabSetForm form(switches.tabInterval, this);
+void SetTabInterval1Click(TEditForm& e) {
+  EditorSwitches& switches = e.Frame().Switches();
+  TTabSetForm form(switches.tabInterval, &e);
   if (const std::optional<int> interval =
-          AskSetting(frame_, form, QStringLiteral("tab interval"), switches.tabInterval)) {
+          AskSetting(e.Frame(), form, QStringLiteral("tab interval"), switches.tabInterval)) {
     switches.tabInterval = *interval;
   }
-  RefreshSwitchPanels();
+  e.RefreshSwitchPanels();
 }
 
-void TEditForm::ToggleInsertWarning1Click() {
-  EditorSwitches& switches = frame_.Switches();
+void ToggleInsertWarning1Click(TEditForm& e) {
+  EditorSwitches& switches = e.Frame().Switches();
   switches.insertWarning = !switches.insertWarning;
 }
 
-void TEditForm::Dirtyspaces1Click() {
-  if (IsRtfView()) {
-    frame_.Boxes().Show(QStringLiteral("Setting Dirty Spaces"), QString::fromLatin1(kViewerTextInLines),
+void Dirtyspaces1Click(TEditForm& e) {
+  if (e.IsRtfView()) {
+    e.Frame().Boxes().Show(QStringLiteral("Setting Dirty Spaces"), QString::fromLatin1(kViewerTextInLines),
                         MsgType::kInformation, MsgButtons::kOk);
     return;
   }
-  EditorSwitches& switches = frame_.Switches();
+  EditorSwitches& switches = e.Frame().Switches();
   switches.dirtySpaces = !switches.dirtySpaces;
-  RefreshSwitchPanels();
+  e.RefreshSwitchPanels();
 }
 
-void TEditForm::RTFSetup1Click() {
-  if (IsRtfView()) {
-    frame_.Boxes().Show(QStringLiteral("RTF Setup"), QString::fromLatin1(kViewerText), MsgType::kInformation,
+void RTFSetup1Click(TEditForm& e) {
+  if (e.IsRtfView()) {
+    e.Frame().Boxes().Show(QStringLiteral("RTF Setup"), QString::fromLatin1(kViewerText), MsgType::kInformation,
                         MsgButtons::kOk);
     return;
   }
-  EditorSwitches& switches = frame_.Switches();
-  frame_.Boxes().ui().Beep();
+  EditorSwitches& switches = e.Frame().Switches();
+  e.Frame().Boxes().ui().Beep();
   if (!switches.rtfSetup) {
-    frame_.Boxes().Show(QStringLiteral("Setting up for RTF files"), QString::fromLatin1(kRtfSetupText),
+    e.Frame().Boxes().Show(QStringLiteral("Setting up for RTF files"), QString::fromLatin1(kRtfSetupText),
                         MsgType::kInformation, MsgButtons::kOk);
   }
   switches.rtfSetup = !switches.rtfSetup;
@@ -107,17 +109,22 @@ void TEditForm::RTFSetup1Click() {
     if (switches.rtfSavedWordWrap) switches.wordWrap = true;
     switches.dirtySpaces = false;
   }
-  RefreshSwitchPanels();
+  e.RefreshSwitchPanels();
 }
 
-void TEditForm::DblSpaceClick() {
-  if (text_->TextLength() == 0) return;
+void DblSpaceClick(TEditForm& e) {
+  if (e.Text().TextLength() == 0) return;
   // Every line break doubled: an empty line follows every line.
-  QByteArray doubled = text_->Utf8().toByteArray();
+  QByteArray doubled = e.Text().Utf8().toByteArray();
   doubled.replace("\r\n", "\r\n\r\n");
-  text_->LoadUtf8(doubled);
-  text_->SetModified(true);
-  SetModified(true);
+  e.Text().LoadUtf8(doubled);
+  e.Text().SetModified(true);
+  e.SetModified(true);
+}
+
+void TextOverSelClick(TEditForm& e) {
+  EditorSwitches& switches = e.Frame().Switches();
+  switches.textOverSelWarning = !switches.textOverSelWarning;
 }
 
 }  // namespace penwick

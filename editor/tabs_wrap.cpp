@@ -1,6 +1,8 @@
 // Tab stops made of blanks, trailing blanks removed as the caret leaves a line, and the hard word-wrap that
 // breaks a line at the wrap column while the user types.
 
+#include "editor/tabs_wrap.h"
+
 #include <algorithm>
 
 #include "ui/message_boxes.h"
@@ -60,9 +62,9 @@ std::optional<LineBreak> FindLineBreak(std::u32string_view line, int wrapColumn)
   return std::nullopt;
 }
 
-void TEditForm::ProcessTab(const CaretOrientation& o, bool backward) {
-  RunState& run = frame_.Run();
-  const EditorSwitches& switches = frame_.Switches();
+void ProcessTab(TEditForm& e, const CaretOrientation& o, bool backward) {
+  RunState& run = e.Frame().Run();
+  const EditorSwitches& switches = e.Frame().Switches();
   const int interval = TabInterval(switches);
   const int c = o.column;
   if (backward) {
@@ -70,12 +72,12 @@ void TEditForm::ProcessTab(const CaretOrientation& o, bool backward) {
     run.tabInsertRequest = false;
     const int k = (c / interval) * interval;
     if (k > 0) {
-      text_->SetSelStart(o.lineStart + k - 1);
+      e.Text().SetSelStart(o.lineStart + k - 1);
     } else if (o.lineNumber == 0) {
-      text_->SetSelStart(0);
+      e.Text().SetSelStart(0);
     } else {
       const int p = o.prevLineLength;
-      text_->SetSelStart(p <= interval - 1 ? o.prevLineStart + p
+      e.Text().SetSelStart(p <= interval - 1 ? o.prevLineStart + p
                                            : o.prevLineStart + (p / interval) * interval - 1);
     }
     return;
@@ -84,40 +86,40 @@ void TEditForm::ProcessTab(const CaretOrientation& o, bool backward) {
   const int m = ((c + 2 + interval - 1) / interval) * interval;
   const int n = m - c - 1;
   bool request = run.tabInsertRequest;
-  if (o.lineLength == 0 || o.lineLength == c || o.position == text_->TextLength()) request = true;
-  if (IsRtfView()) request = false;
+  if (o.lineLength == 0 || o.lineLength == c || o.position == e.Text().TextLength()) request = true;
+  if (e.IsRtfView()) request = false;
   if (!request) {
     if (c + 1 + n > o.lineLength) {
-      text_->SetSelStart(o.position + o.lineLength - c + 2);
+      e.Text().SetSelStart(o.position + o.lineLength - c + 2);
     } else {
-      text_->SetSelStart(o.position + n);
+      e.Text().SetSelStart(o.position + n);
     }
     return;
   }
   run.tabInsertRequest = false;
   if (c != o.lineLength && switches.insertWarning) {
-    const MsgResult answer = frame_.Boxes().Show(
+    const MsgResult answer = e.Frame().Boxes().Show(
         QStringLiteral("Inserting tab spaces."),
         QStringLiteral("If inserting these spaces pushes text forward, cancel and turn off wordwrap to avoid "
                        "words being pushed beyond wrap column so next INS char causes wrap."),
         MsgType::kInformation, MsgButtons::kOkCancel);
     if (answer != MsgResult::kOk) return;
   }
-  text_->SetSelText(QString(n, QLatin1Char(' ')));
+  e.Text().SetSelText(QString(n, QLatin1Char(' ')));
 }
 
-bool TEditForm::Cleanspaces(int key, CaretOrientation& o) {
-  if (frame_.Switches().dirtySpaces || !text_->Modified() || IsRtfView() || o.lineLength == 0) return false;
-  const QString line = text_->Line(o.lineNumber);
+bool Cleanspaces(TEditForm& e, int key, CaretOrientation& o) {
+  if (e.Frame().Switches().dirtySpaces || !e.Text().Modified() || e.IsRtfView() || o.lineLength == 0) return false;
+  const QString line = e.Text().Line(o.lineNumber);
   if (!line.endsWith(QLatin1Char(' '))) return false;
   qsizetype kept = line.size();
   while (kept > 0 && line.at(kept - 1).unicode() <= 32) --kept;
   // The characters removed are all single code units, so their count is the same in positions.
   const int removed = static_cast<int>(line.size() - kept);
   const int trimmed = o.lineLength - removed;
-  text_->SetSelStart(o.lineStart + trimmed);
-  text_->SetSelLength(removed);
-  text_->SetSelText(QString());
+  e.Text().SetSelStart(o.lineStart + trimmed);
+  e.Text().SetSelLength(removed);
+  e.Text().SetSelText(QString());
   o.lineLength = trimmed;
   if (o.nextLineStart >= 0) o.nextLineStart -= removed;
 
@@ -147,37 +149,37 @@ bool TEditForm::Cleanspaces(int key, CaretOrientation& o) {
       break;
     default:  // Return: the line break then goes in at the caret
       caret = c >= trimmed ? lineEnd : o.position;
-      text_->SetSelStart(caret);
+      e.Text().SetSelStart(caret);
       return false;
   }
-  text_->SetSelStart(caret);
+  e.Text().SetSelStart(caret);
   return true;
 }
 
-void TEditForm::TypingWordWrap(const QString& typed) {
-  const int column = WrapColumn(frame_.Switches());
+void TypingWordWrap(TEditForm& e, const QString& typed) {
+  const int column = WrapColumn(e.Frame().Switches());
   // The character goes in first; then the line, now longer than the column, is broken. One undo step.
-  text_->BeginUndoAction();
-  text_->TypeText(typed);
-  const int caret = text_->SelStart();
-  const int lineNumber = text_->LineFromPosition(caret);
-  const int lineStart = text_->LineIndex(lineNumber);
-  const std::u32string line = text_->Line(lineNumber).toStdU32String();
+  e.Text().BeginUndoAction();
+  e.Text().TypeText(typed);
+  const int caret = e.Text().SelStart();
+  const int lineNumber = e.Text().LineFromPosition(caret);
+  const int lineStart = e.Text().LineIndex(lineNumber);
+  const std::u32string line = e.Text().Line(lineNumber).toStdU32String();
   if (const std::optional<LineBreak> cut = FindLineBreak(line, column)) {
-    text_->SetSelStart(lineStart + cut->cutStart);
-    text_->SetSelLength(cut->cutEnd - cut->cutStart);
-    text_->SetSelText(QStringLiteral("\r\n"));
+    e.Text().SetSelStart(lineStart + cut->cutStart);
+    e.Text().SetSelLength(cut->cutEnd - cut->cutStart);
+    e.Text().SetSelText(QStringLiteral("\r\n"));
     const int newLineStart = lineStart + cut->cutStart + 2;
     const int c = caret - lineStart;
     if (c >= cut->cutEnd) {
-      text_->SetSelStart(newLineStart + c - cut->cutEnd);
+      e.Text().SetSelStart(newLineStart + c - cut->cutEnd);
     } else if (c > cut->cutStart) {
-      text_->SetSelStart(newLineStart);
+      e.Text().SetSelStart(newLineStart);
     } else {
-      text_->SetSelStart(caret);
+      e.Text().SetSelStart(caret);
     }
   }
-  text_->EndUndoAction();
+  e.Text().EndUndoAction();
 }
 
 }  // namespace penwick

@@ -1,4 +1,4 @@
-#include "editor/edit_commands.h"
+#include "editor/clipboard_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -245,18 +245,18 @@ TEST_F(EditCommandsTest, PasteReplacesTheSelectionAndMakesRoomInMaxLength) {
   TEditForm* editor = Window("keep REPLACED keep", 5, 8);
   SetClipboardText(QStringLiteral("new"));
   EXPECT_EQ(editor->MaxLength(), 65536);
-  editor->Paste1Click();
+  Paste1Click(*editor);
   Flush();
   EXPECT_EQ(editor->Text().Text(), QStringLiteral("keep new keep"));
   EXPECT_EQ(editor->MaxLength(), 131072);
-  editor->Paste1Click();  // room enough now
+  Paste1Click(*editor);  // room enough now
   EXPECT_EQ(editor->MaxLength(), 131072);
   EXPECT_EQ(editor->Text().Text(), QStringLiteral("keep newnew keep"));
   // An empty clipboard pastes nothing and leaves a selection alone.
   Clipboard()->clear();
   editor->Text().SetSelStart(0);
   editor->Text().SetSelLength(4);
-  editor->Paste1Click();
+  Paste1Click(*editor);
   EXPECT_EQ(editor->Text().Text(), QStringLiteral("keep newnew keep"));
 }
 

@@ -65,7 +65,7 @@ TEST_F(GotoResearchTest, GoToLineKeepsTheCaretInsideTheText) {
   // A line handed over by the bookmark notes is taken without asking.
   ui_.Clear();
   frame_->Run().bookmarkGoto = QStringLiteral("15");
-  editor->Gotoline1Click();
+  Gotoline1Click(*editor);
   EXPECT_TRUE(ui_.Shown().empty());
   EXPECT_EQ(CaretLine(editor), 15);
 }
@@ -101,21 +101,21 @@ TEST_F(GotoResearchTest, ResearchSearchesTheWholeDocumentFromTheTop) {
   ui_.Clear();
   ui_.AnswerInput(QStringLiteral("nowhere"));
   ui_.AnswerMessage(MsgResult::kOk);
-  editor->Research1Click();
+  Research1Click(*editor);
   EXPECT_EQ(ui_.MessageLog(), QStringList{QStringLiteral("Text not found|\"nowhere\" not found.")});
   EXPECT_EQ(std::make_pair(text.SelStart(), text.SelLength()), std::make_pair(3, 2));
 
   // A phrase right at the top is found there like anywhere else.
   text.SetSelStart(20);
   ui_.AnswerInput(QStringLiteral("<HTML>"));
-  editor->Research1Click();
+  Research1Click(*editor);
   EXPECT_EQ(std::make_pair(text.SelStart(), text.SelLength()), std::make_pair(0, 6));
 
   // Cancel changes nothing.
   const QStringList before = settings.research;
   text.SetSelStart(20);
   ui_.AnswerInput(std::nullopt);
-  editor->Research1Click();
+  Research1Click(*editor);
   EXPECT_EQ(text.SelStart(), 20);
   EXPECT_EQ(settings.research, before);
 }
@@ -137,11 +137,11 @@ TEST_F(GotoResearchTest, KeysAndMenusReachTheSearchCommands) {
   frame_->Menus().Find(QStringLiteral("PopResearch1"))->trigger();
   EXPECT_EQ(ui_.Last().caption, QStringLiteral("Re-search find list (ed:ToolsList Editor)"));
   frame_->Menus().Find(QStringLiteral("PopFind1"))->trigger();
-  ASSERT_TRUE(editor->FindDialog1());
-  EXPECT_TRUE(editor->FindDialog1()->isVisible());
+  ASSERT_TRUE(editor->Dialogs().find);
+  EXPECT_TRUE(editor->Dialogs().find->isVisible());
   frame_->Menus().Find(QStringLiteral("PopReplace1"))->trigger();
-  ASSERT_TRUE(editor->ReplaceDialog1());
-  EXPECT_TRUE(editor->ReplaceDialog1()->isVisible());
+  ASSERT_TRUE(editor->Dialogs().replace);
+  EXPECT_TRUE(editor->Dialogs().replace->isVisible());
 
   frame_->Menus().Find(QStringLiteral("Bookmarks1"))->trigger();
   ASSERT_TRUE(frame_->BookmarkPad());

@@ -98,7 +98,7 @@ TEST_F(PrintingTest, EveryPageIsAJobOfItsOwnWithItsNumber) {
   printer_->pageHeight = 240;  // 240 / 20 - 9 = 3 lines a page
   TEditForm* editor = Document(Lines(7));
   ui_.AnswerMessage(MsgResult::kOk);
-  editor->Print1Click();
+  Print1Click(*editor);
   const QString name = editor->FileName();
   ASSERT_EQ(printer_->jobs.size(), 3u);
   EXPECT_EQ(printer_->jobs[0], Job(QStringLiteral("1  ") + name, Lines(7).mid(0, 3)));
@@ -130,7 +130,7 @@ TEST_F(PrintingTest, ALongLineIsBrokenInTheTextOrSkippedAsAnswered) {
                                  QString::fromLatin1(c.name) + QStringLiteral(".txt"));
     ui_.AnswerMessage(MsgResult::kOk);
     ui_.AnswerMessage(c.answer);
-    editor->Print1Click();
+    Print1Click(*editor);
     Flush();
     ASSERT_EQ(printer_->jobs.size(), 1u);
     EXPECT_EQ(printer_->jobs[0], Job(editor->FileName(), c.printed));
@@ -172,7 +172,7 @@ TEST_F(PrintingTest, ASelectionPrintsFromItsStartToItsEnd) {
     text.SetSelLength(text.LineIndex(c.endLine) + c.endColumn - start);
     ui_.AnswerMessage(MsgResult::kOk);
     ui_.AnswerMessage(MsgResult::kOk);
-    editor->Print1Click();
+    Print1Click(*editor);
     ASSERT_EQ(printer_->jobs.size(), 1u);
     EXPECT_EQ(printer_->jobs[0], Job(editor->FileName(), c.printed));
     EXPECT_EQ(Boxes(), (QStringList{"Smart but Rough Printer Dump", "Print Selected Text?"}));
@@ -187,11 +187,11 @@ TEST_F(PrintingTest, ASelectionPrintsFromItsStartToItsEnd) {
 TEST_F(PrintingTest, CancelPrintsNothing) {
   TEditForm* editor = Document(Lines(3));
   ui_.AnswerMessage(MsgResult::kCancel);
-  editor->Print1Click();
+  Print1Click(*editor);
   editor->Text().SetSelLength(3);
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerMessage(MsgResult::kCancel);
-  editor->Print1Click();
+  Print1Click(*editor);
   EXPECT_TRUE(printer_->jobs.empty());
   EXPECT_EQ(Boxes(), (QStringList{"Smart but Rough Printer Dump", "Smart but Rough Printer Dump",
                                   "Print Selected Text?"}));
@@ -204,7 +204,7 @@ TEST_F(PrintingTest, PaperGetsBlackTextAtSizeTenWhateverTheScreenShows) {
   TEditForm* editor = Document(Lines(2));
   ASSERT_EQ(editor->Editor()->font().pointSize(), 14);
   ui_.AnswerMessage(MsgResult::kOk);
-  editor->Print1Click();
+  Print1Click(*editor);
   ASSERT_EQ(printer_->jobs.size(), 1u);
   EXPECT_EQ(printer_->fonts[0].pointSize(), 10);
   EXPECT_EQ(printer_->colors[0], QColor(Qt::black));
@@ -217,7 +217,7 @@ TEST_F(PrintingTest, ViewingCopiesPrintButKeepTheirText) {
   editor->SetNumber(101);
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerMessage(MsgResult::kYes);
-  editor->Print1Click();
+  Print1Click(*editor);
   Flush();
   ASSERT_EQ(printer_->jobs.size(), 1u);
   EXPECT_EQ(printer_->jobs[0], Job(editor->FileName(), {QString(84, QLatin1Char('v')), "--vvvvvv"}));
@@ -229,7 +229,7 @@ TEST_F(PrintingTest, WithoutAPrinterSetupOffersAPdfFileThatPrintThenUses) {
   printer_->installed = false;
   TEditForm* editor = Document(Lines(2), QStringLiteral("report.txt"));
   ui_.AnswerMessage(MsgResult::kOk);
-  editor->Print1Click();
+  Print1Click(*editor);
   EXPECT_TRUE(printer_->jobs.empty());
   ASSERT_EQ(ui_.MessageLog().size(), 1);
   EXPECT_EQ(ui_.MessageLog()[0],
@@ -238,7 +238,7 @@ TEST_F(PrintingTest, WithoutAPrinterSetupOffersAPdfFileThatPrintThenUses) {
 
   // Printer setup: No leaves everything as it was; Yes asks for the file.
   ui_.AnswerMessage(MsgResult::kNo);
-  editor->Printersetup1Click();
+  Printersetup1Click(*editor);
   EXPECT_TRUE(printer_->pdf.isEmpty());
   const QString pdf = QDir(env_.WorkFolder()).filePath(QStringLiteral("out"));
   ui_.AnswerMessage(MsgResult::kYes);
@@ -250,7 +250,7 @@ TEST_F(PrintingTest, WithoutAPrinterSetupOffersAPdfFileThatPrintThenUses) {
   EXPECT_EQ(printer_->pdf, pdf + QStringLiteral(".pdf"));
 
   ui_.AnswerMessage(MsgResult::kOk);
-  editor->Print1Click();
+  Print1Click(*editor);
   EXPECT_EQ(printer_->jobs.size(), 1u);
   EXPECT_TRUE(ui_.AllAnswered());
 }
@@ -258,7 +258,7 @@ TEST_F(PrintingTest, WithoutAPrinterSetupOffersAPdfFileThatPrintThenUses) {
 TEST_F(PrintingTest, WithAPrinterSetupShowsThePrinterDialog) {
   TEditForm* editor = Document(Lines(1));
   ui_.AnswerPrinterSetup(true);
-  editor->Printersetup1Click();
+  Printersetup1Click(*editor);
   ASSERT_EQ(ui_.Shown().size(), 1u);
   EXPECT_EQ(ui_.Last().kind, ShownBox::Kind::kPrinterSetup);
 }
@@ -303,7 +303,7 @@ TEST_F(PrintingTest, APdfPrintedThroughQtHoldsEveryPageWithHeaderAndMargin) {
   const QStringList lines = Lines(150, QStringLiteral("text of line "));
   TEditForm* editor = Document(lines);
   ui_.AnswerMessage(MsgResult::kOk);
-  editor->Print1Click();
+  Print1Click(*editor);
 
   const std::vector<std::vector<PdfWord>> pages = PdfWords(pdftotext, pdf);
   ASSERT_GE(pages.size(), 2u) << "150 lines take more than one page";

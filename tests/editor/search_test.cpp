@@ -21,8 +21,8 @@ class SearchTest : public FrameTest {
   ReplaceDialog* ReplaceWith(TEditForm* editor, const QString& find, const QString& with,
                              SearchOptions options = {}) {
     frame_->Switches().findReplaceWarning = false;
-    editor->Replace1Click();
-    ReplaceDialog* dialog = editor->ReplaceDialog1();
+    Replace1Click(*editor);
+    ReplaceDialog* dialog = editor->Dialogs().replace;
     dialog->FindField()->setText(find);
     dialog->ReplaceField()->setText(with);
     dialog->WholeWord()->setChecked(options.wholeWord);
@@ -62,7 +62,7 @@ TEST_F(SearchTest, FindNextPassesOverTheSelectedMatchWhateverItsCase) {
 
   // A selection that is not a match is searched from its start.
   Select(editor, 2, 5);
-  editor->FindDialog1Find();
+  FindDialog1Find(*editor);
   EXPECT_EQ(Selection(editor), std::make_pair(6, 5));
 }
 
@@ -70,8 +70,8 @@ TEST_F(SearchTest, FindDialogHonoursWholeWordAndMatchCase) {
   Start();
   TEditForm* editor = OpenText("cat Cat catalog CAT");
   frame_->Switches().findReplaceWarning = false;
-  editor->Find1Click();
-  FindDialog* dialog = editor->FindDialog1();
+  Find1Click(*editor);
+  FindDialog* dialog = editor->Dialogs().find;
   ASSERT_TRUE(dialog && dialog->isVisible());
   struct Case {
     bool wholeWord;
@@ -119,7 +119,7 @@ TEST_F(SearchTest, DialogsOpenWhereTheLastOneClosedAndWarnAboutPasting) {
                 "Find Dialog and Clipboard|To copy or paste in Find Edit field, use Right mouse click, not "
                 "keys.\n\nKey focus is still in editor. You may click in editor, type there, and return to "
                 "Find dialog.")});
-  FindDialog* find = editor->FindDialog1();
+  FindDialog* find = editor->Dialogs().find;
   ASSERT_TRUE(find && find->isVisible());
   EXPECT_EQ(find->pos(), QPoint(210, 140));
   EXPECT_EQ(find->FindText(), QStringLiteral("needle"));
@@ -130,14 +130,14 @@ TEST_F(SearchTest, DialogsOpenWhereTheLastOneClosedAndWarnAboutPasting) {
 
   ui_.Clear();
   ui_.AnswerMessage(MsgResult::kOk);
-  editor->Replace1Click();
+  Replace1Click(*editor);
   EXPECT_EQ(
       ui_.MessageLog(),
       QStringList{QStringLiteral(
           "Replace Dialog and Clipboard|To copy or paste in Replace Edit fields, use Right mouse click, "
           "not keys.\n\nKey focus is still in the editor. You may click in editor, type there, and "
           "return to Replace dialog.")});
-  ReplaceDialog* replace = editor->ReplaceDialog1();
+  ReplaceDialog* replace = editor->Dialogs().replace;
   ASSERT_TRUE(replace && replace->isVisible());
   EXPECT_EQ(replace->pos(), QPoint(330, 250));
   EXPECT_EQ(replace->FindText(), QStringLiteral("hay"));
@@ -152,7 +152,7 @@ TEST_F(SearchTest, DialogsOpenWhereTheLastOneClosedAndWarnAboutPasting) {
   EXPECT_FALSE(frame_->Switches().findReplaceWarning);
   EXPECT_FALSE(toggle->isChecked());
   ui_.Clear();
-  editor->Find1Click();
+  Find1Click(*editor);
   EXPECT_TRUE(find->isVisible());
   EXPECT_TRUE(ui_.Shown().empty());
 }
@@ -163,19 +163,19 @@ TEST_F(SearchTest, DialogsCloseWhenAnotherWindowBecomesActiveOrTheirWindowCloses
   TEditForm* first = OpenText("one", "one.txt");
   TEditForm* second = OpenText("two", "two.txt");
   ASSERT_EQ(frame_->ActiveEditor(), second);
-  second->Find1Click();
-  second->Replace1Click();
-  second->ReplaceDialog1()->move(150, 160);
-  ASSERT_TRUE(second->FindDialog1()->isVisible());
+  Find1Click(*second);
+  Replace1Click(*second);
+  second->Dialogs().replace->move(150, 160);
+  ASSERT_TRUE(second->Dialogs().find->isVisible());
 
   frame_->MdiArea()->setActiveSubWindow(first);
   Flush();
-  EXPECT_FALSE(second->FindDialog1()->isVisible());
-  EXPECT_FALSE(second->ReplaceDialog1()->isVisible());
+  EXPECT_FALSE(second->Dialogs().find->isVisible());
+  EXPECT_FALSE(second->Dialogs().replace->isVisible());
   EXPECT_EQ(QPoint(frame_->AppSettings().findDlgLeft, frame_->AppSettings().findDlgTop), QPoint(150, 160));
 
-  first->Find1Click();
-  first->FindDialog1()->move(170, 90);
+  Find1Click(*first);
+  first->Dialogs().find->move(170, 90);
   first->CloseApproved();
   Flush();
   EXPECT_EQ(QPoint(frame_->AppSettings().findDlgLeft, frame_->AppSettings().findDlgTop), QPoint(170, 90));
@@ -332,10 +332,10 @@ TEST_F(SearchTest, AnEmptySearchTextFindsNothingAndNeverLoops) {
 
   // An empty Find dialog keeps the remembered text, which is what F3 then looks for.
   frame_->AppSettings().findString = QStringLiteral("c");
-  editor->Find1Click();
-  editor->FindDialog1()->FindField()->clear();
+  Find1Click(*editor);
+  editor->Dialogs().find->FindField()->clear();
   editor->Text().SetSelStart(0);
-  Click(editor->FindDialog1()->FindNextButton());
+  Click(editor->Dialogs().find->FindNextButton());
   EXPECT_EQ(Selection(editor), std::make_pair(2, 1));
   EXPECT_EQ(frame_->AppSettings().findString, QStringLiteral("c"));
 }

@@ -1,6 +1,8 @@
 // Print and Printer setup of the editor window: the document, or the selected lines, as plain text lines with
 // a header, one print job per page.
 
+#include "editor/print_commands.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -42,9 +44,9 @@ const char kPdfQuestion[] = "No printer is installed.\r\nPrint into a PDF file i
 
 }  // namespace
 
-void TEditForm::Print1Click() {
-  MessageBoxes& boxes = frame_.Boxes();
-  LinePrinter& printer = frame_.Printer();
+void Print1Click(TEditForm& e) {
+  MessageBoxes& boxes = e.Frame().Boxes();
+  LinePrinter& printer = e.Frame().Printer();
   if (!printer.HasInstalledPrinter() && printer.PdfFile().isEmpty()) {
     boxes.Show(QString::fromLatin1(kNoPrinterCaption), QString::fromLatin1(kNoPrinterText), MsgType::kWarning,
                MsgButtons::kOk);
@@ -54,37 +56,37 @@ void TEditForm::Print1Click() {
                  MsgButtons::kOkCancel) != MsgResult::kOk) {
     return;
   }
-  QFont font = editor_->font();
+  QFont font = e.Editor()->font();
   font.setPointSize(10);
   // White on black is for the screen: paper gets black.
   const QColor color = Qt::black;
 
   PrintRange range;
-  if (text_->HasSelection()) {
+  if (e.Text().HasSelection()) {
     if (boxes.Show(QString::fromLatin1(kSelectionCaption), QString::fromLatin1(kSelectionText),
                    MsgType::kConfirmation, MsgButtons::kOkCancel) != MsgResult::kOk) {
       return;
     }
-    const int start = text_->SelStart();
-    const int end = start + text_->SelLength();
-    range.firstLine = text_->LineFromPosition(start);
-    range.lastLine = text_->LineFromPosition(end - 1);  // the line of the last selected character
-    range.startColumn = start - text_->LineIndex(range.firstLine);
-    const int lastStart = text_->LineIndex(range.lastLine);
+    const int start = e.Text().SelStart();
+    const int end = start + e.Text().SelLength();
+    range.firstLine = e.Text().LineFromPosition(start);
+    range.lastLine = e.Text().LineFromPosition(end - 1);  // the line of the last selected character
+    range.startColumn = start - e.Text().LineIndex(range.firstLine);
+    const int lastStart = e.Text().LineIndex(range.lastLine);
     // A last line selected through its line break prints whole.
     const int endColumn = end - lastStart;
-    range.endColumn = endColumn > text_->LineLength(lastStart) ? -1 : endColumn;
+    range.endColumn = endColumn > e.Text().LineLength(lastStart) ? -1 : endColumn;
   } else {
-    range.lastLine = text_->LineCount() - 1;
+    range.lastLine = e.Text().LineCount() - 1;
   }
 
   QStringList texts;
   texts.reserve(range.lastLine - range.firstLine + 1);
   for (int line = range.firstLine; line <= range.lastLine; ++line) {
-    texts << PrintedText(text_->Line(line), line, range);
+    texts << PrintedText(e.Text().Line(line), line, range);
   }
   PrintPaginator pages(texts, range.firstLine, LinesPerPage(printer.PageHeight(), printer.TextHeight(font)),
-                       fileName_);
+                       e.FileName());
   texts.clear();
 
   const auto ask = [&boxes] {
@@ -94,12 +96,12 @@ void TEditForm::Print1Click() {
                ? LongLineChoice::kBreak
                : LongLineChoice::kSkip;
   };
-  const auto breakLine = [this](int line) {
+  const auto breakLine = [&e](int line) {
     // A viewing copy's text never changes: there the line is broken on paper only.
-    if (IsRtfView()) return;
-    text_->InsertText(text_->LineIndex(line) + kPrintLineLimit, QStringLiteral("\r\n--"));
+    if (e.IsRtfView()) return;
+    e.Text().InsertText(e.Text().LineIndex(line) + kPrintLineLimit, QStringLiteral("\r\n--"));
   };
-  const QString title = NamePart(fileName_);
+  const QString title = NamePart(e.FileName());
   while (!pages.AtEnd()) {
     const QStringList page = pages.NextPage(ask, breakLine);
     QString error;
@@ -114,9 +116,9 @@ void TEditForm::Print1Click() {
   printer.EndPrintout();
 }
 
-void TEditForm::Printersetup1Click() {
-  MessageBoxes& boxes = frame_.Boxes();
-  LinePrinter& printer = frame_.Printer();
+void Printersetup1Click(TEditForm& e) {
+  MessageBoxes& boxes = e.Frame().Boxes();
+  LinePrinter& printer = e.Frame().Printer();
   if (printer.HasInstalledPrinter()) {
     printer.Setup(boxes.ui());
     return;
@@ -127,8 +129,8 @@ void TEditForm::Printersetup1Click() {
   }
   QString proposed = printer.PdfFile();
   if (proposed.isEmpty()) {
-    const QFileInfo document(IsUnnamed() ? QDir::current().filePath(QString::fromLatin1(kNewFile))
-                                         : fileName_);
+    const QFileInfo document(e.IsUnnamed() ? QDir::current().filePath(QString::fromLatin1(kNewFile))
+                                         : e.FileName());
     proposed = QDir(document.absolutePath()).filePath(document.completeBaseName() + QStringLiteral(".pdf"));
   }
   FileDialogRequest request;

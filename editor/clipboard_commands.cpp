@@ -1,7 +1,7 @@
 // The clipboard, undo, whole-text and line commands of the editor window, the Edit-menu state they are
 // enabled by, and the pop-up menu of the text.
 
-#include "editor/edit_commands.h"
+#include "editor/clipboard_commands.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -50,70 +50,70 @@ std::optional<QString> PlainTextToPaste(const QMimeData* data) {
 
 void TEditForm::Edit1Click() { frame_.RefreshEditState(); }
 
-bool TEditForm::CanUndo() const { return text_->CanUndo(); }
+bool CanUndo(TEditForm& e) { return e.Text().CanUndo(); }
 
-bool TEditForm::HasText() const { return !text_->IsEmpty(); }
+bool HasText(TEditForm& e) { return !e.Text().IsEmpty(); }
 
-bool TEditForm::HasSelection() const { return text_->HasSelection(); }
+bool HasSelection(TEditForm& e) { return e.Text().HasSelection(); }
 
-bool TEditForm::CanPaste() const { return HoldsText(QGuiApplication::clipboard()->mimeData()); }
+bool CanPaste(TEditForm& e) { return HoldsText(QGuiApplication::clipboard()->mimeData()); }
 
-void TEditForm::Undo1Click() { text_->Undo(); }
+void Undo1Click(TEditForm& e) { e.Text().Undo(); }
 
-void TEditForm::Cut1Click() {
-  if (!text_->HasSelection()) return;
-  text_->Cut();
+void Cut1Click(TEditForm& e) {
+  if (!e.Text().HasSelection()) return;
+  e.Text().Cut();
 }
 
-void TEditForm::Copy1Click() {
-  if (!text_->HasSelection()) return;
-  text_->Copy();
+void Copy1Click(TEditForm& e) {
+  if (!e.Text().HasSelection()) return;
+  e.Text().Copy();
 }
 
-void TEditForm::Copyall1Click() {
-  if (text_->IsEmpty()) return;
-  text_->SelectAll();
-  text_->Copy();
-  text_->SetSelStart(0);
+void Copyall1Click(TEditForm& e) {
+  if (e.Text().IsEmpty()) return;
+  e.Text().SelectAll();
+  e.Text().Copy();
+  e.Text().SetSelStart(0);
 }
 
-void TEditForm::Paste1Click() {
+void Paste1Click(TEditForm& e) {
   const std::optional<QString> pasted = PlainTextToPaste(QGuiApplication::clipboard()->mimeData());
   if (!pasted) return;
-  if (maxLength_ - text_->TextLength() < kMaxLengthStep) maxLength_ += kMaxLengthStep;
-  const int start = text_->SelStart();
-  text_->SetSelText(*pasted);
-  const int end = text_->SelStart();
+  if (e.MaxLength() - e.Text().TextLength() < kMaxLengthStep) e.SetMaxLength(e.MaxLength() + kMaxLengthStep);
+  const int start = e.Text().SelStart();
+  e.Text().SetSelText(*pasted);
+  const int end = e.Text().SelStart();
   {
-    UpdateLock lock(editor_);
+    UpdateLock lock(e.Editor());
     // Pasted text takes the editor's own font and colour, whatever it lands next to.
-    text_->SetStyle(start, end - start, 0);
-    text_->SetSelStart(end);
+    e.Text().SetStyle(start, end - start, 0);
+    e.Text().SetSelStart(end);
   }
-  Edit1Click();
+  e.Edit1Click();
 }
 
-void TEditForm::DeleteSelection1Click() {
-  if (!text_->HasSelection()) return;
-  text_->ClearSelection();
+void DeleteSelection1Click(TEditForm& e) {
+  if (!e.Text().HasSelection()) return;
+  e.Text().ClearSelection();
 }
 
-void TEditForm::Insertline1Click() {
-  text_->SetSelStart(text_->LineIndex(text_->LineFromPosition(text_->SelStart())));
-  text_->SetSelText(QStringLiteral("\r\n"));
+void Insertline1Click(TEditForm& e) {
+  e.Text().SetSelStart(e.Text().LineIndex(e.Text().LineFromPosition(e.Text().SelStart())));
+  e.Text().SetSelText(QStringLiteral("\r\n"));
   // Up as if pressed, so the key handlers see it too: the caret goes onto the new empty line.
-  editor_->SendKey(Qt::Key_Up, Qt::NoModifier);
+  e.Editor()->SendKey(Qt::Key_Up, Qt::NoModifier);
 }
 
-void TEditForm::Deleteline1Click() {
-  const int line = text_->LineFromPosition(text_->SelStart());
-  const int start = text_->LineIndex(line);
-  text_->DeleteLine(line);
+void Deleteline1Click(TEditForm& e) {
+  const int line = e.Text().LineFromPosition(e.Text().SelStart());
+  const int start = e.Text().LineIndex(line);
+  e.Text().DeleteLine(line);
   // After the last line the caret stays at the end of the text.
-  text_->SetSelStart(std::min(start, text_->TextLength()));
+  e.Text().SetSelStart(std::min(start, e.Text().TextLength()));
 }
 
-void TEditForm::Selectwholetext1Click() { text_->SelectAll(); }
+void Selectwholetext1Click(TEditForm& e) { e.Text().SelectAll(); }
 
 void TEditForm::EditorContextMenu(const QPoint& globalPos) {
   // The pop-up's commands run on the active window: the one clicked.

@@ -1,0 +1,177 @@
+// The editor window's Srch commands: the Find and Replace dialogs, Find Next, Re-search and Go to line.
+
+#include "editor/search_commands.h"
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+#include "editor/edit_form.h"
+#include "editor/find_dialogs.h"
+#include "editor/frame_link.h"
+#include "editor/text_control.h"
+#include "editor/text_search.h"
+#include "ui/message_boxes.h"
+
+namespace penwick {
+
+namespace {
+
+const char kFindWarning[] =
+    "To copy or paste in Find Edit field, use Right mouse click, not keys.\n\nKey focus is still in editor. "
+    "You may click in editor, type there, and return to Find dialog.";
+const char kReplaceWarning[] =
+    "To copy or paste in Replace Edit fields, use Right mouse click, not keys.\n\nKey focus is still in the "
+    "editor. You may click in editor, type there, and return to Replace dialog.";
+
+// A line number as typed: blanks around it, an optional sign, decimal digits. Numbers too large for an int
+// count as the largest one (they mean "the last line"). Nothing for anything else.
+std::optional<int> ReadLineNumber(const QString& entry) {
+  const QString text = entry.trimmed();
+  qsizetype i = 0;
+  const bool negative = text.startsWith(QLatin1Char('-'));
+  if (negative || text.startsWith(QLatin1Char('+'))) i = 1;
+  if (i >= text.size()) return std::nullopt;
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    const char16_t ch = text.at(i).unicode();
+    if (ch < u'0' || ch > u'9') return std::nullopt;
+    value = std::min<long long>(value * 10 + (ch - u'0'), INT_MAX);
+  }
+  return static_cast<int>(negative ? -value : value);
+}
+
+}  // namespace
+
+void Find1Click(TEditForm& e) {
+  if (!e.Dialogs().find) {
+    e.Dialogs().find = new FindDialog(&e);
+    QObject::connect(e.Dialogs().find, &SearchDialog::Pressed, &e, [&e] { FindDialog1Find(e); });
+    QObject::connect(e.Dialogs().find, &QDialog::finished, &e, [&e] { FindDialog1Close(e); });
+  }
+  if (e.Dialogs().find->isVisible()) {
+    e.Dialogs().find->raise();
+    e.Dialogs().find->activateWindow();
+    return;
+  }
+  const Settings& settings = e.Frame().AppSettings();
+  e.Dialogs().find->SetFindText(settings.findString);
+  e.Dialogs().find->move(settings.findDlgLeft, settings.findDlgTop);
+  if (e.Frame().Switches().findReplaceWarning) {
+    e.Frame().Boxes().Show(QStringLiteral("Find Dialog and Clipboard"), QString::fromLatin1(kFindWarning),
+                        MsgType::kInformation, MsgButtons::kOk);
+  }
+  e.Dialogs().find->show();
+  e.Dialogs().find->activateWindow();
+}
+
+void FindDialog1Find(TEditForm& e) {
+  Settings& settings = e.Frame().AppSettings();
+  // The open dialog's text is the one searched; F3 without it searches the remembered text.
+  if (e.Dialogs().find && e.Dialogs().find->isVisible() && !e.Dialogs().find->FindText().isEmpty()) {
+    settings.findString = e.Dialogs().find->FindText();
+  }
+  const SearchOptions options = e.Dialogs().find ? e.Dialogs().find->Options() : SearchOptions{};
+  TextSearch(e.Text(), e.Frame().Boxes()).FindNext(settings.findString, options);
+}
+
+void Replace1Click(TEditForm& e) {
+  if (!e.Dialogs().replace) {
+    e.Dialogs().replace = new ReplaceDialog(&e);
+    QObject::connect(e.Dialogs().replace, &SearchDialog::Pressed, &e,
+            [&e](ReplaceButton button) { ReplaceDialog1Replace(e, button); });
+    QObject::connect(e.Dialogs().replace, &QDialog::finished, &e, [&e] { ReplaceDialog1Close(e); });
+  }
+  if (e.Dialogs().replace->isVisible()) {
+    e.Dialogs().replace->raise();
+    e.Dialogs().replace->activateWindow();
+    return;
+  }
+  const Settings& settings = e.Frame().AppSettings();
+  e.Dialogs().replace->SetFindText(settings.findToReplace);
+  e.Dialogs().replace->SetReplaceText(settings.replaceString);
+  e.Dialogs().replace->move(settings.findDlgLeft, settings.findDlgTop);
+  if (e.Frame().Switches().findReplaceWarning) {
+    e.Frame().Boxes().Show(QStringLiteral("Replace Dialog and Clipboard"), QString::fromLatin1(kReplaceWarning),
+                        MsgType::kInformation, MsgButtons::kOk);
+  }
+  e.Dialogs().replace->show();
+  e.Dialogs().replace->activateWindow();
+}
+
+void ReplaceDialog1Replace(TEditForm& e, ReplaceButton button) {
+  if (!e.Dialogs().replace) return;
+  Settings& settings = e.Frame().AppSettings();
+  settings.findToReplace = e.Dialogs().replace->FindText();
+  settings.replaceString = e.Dialogs().replace->ReplaceText();
+  TextSearch(e.Text(), e.Frame().Boxes())
+      .Replace(button, settings.findToReplace, settings.replaceString, e.Dialogs().replace->Options());
+}
+
+void FindDialog1Close(TEditForm& e) {
+  e.Frame().AppSettings().findDlgLeft = e.Dialogs().find->x();
+  e.Frame().AppSettings().findDlgTop = e.Dialogs().find->y();
+}
+
+void ReplaceDialog1Close(TEditForm& e) {
+  e.Frame().AppSettings().findDlgLeft = e.Dialogs().replace->x();
+  e.Frame().AppSettings().findDlgTop = e.Dialogs().replace->y();
+}
+
+void TEditForm::FormDeactivate() {
+  if (dialogs_.find && dialogs_.find->isVisible()) dialogs_.find->close();
+  if (dialogs_.replace && dialogs_.replace->isVisible()) dialogs_.replace->close();
+}
+
+void FindPasteSetClick(TEditForm& e) {
+  EditorSwitches& switches = e.Frame().Switches();
+  switches.findReplaceWarning = !switches.findReplaceWarning;
+}
+
+void Research1Click(TEditForm& e) {
+  Settings& settings = e.Frame().AppSettings();
+  QString phrase = settings.lastResearch;
+  if (!e.Frame().Boxes().InputWithHistory(QStringLiteral("Re-search find list (ed:ToolsList Editor)"),
+                                       QStringLiteral("Use stable phrase identifying work area:"), phrase,
+                                       settings.research)) {
+    return;
+  }
+  settings.lastResearch = phrase;
+  // From the top of the document; where nothing is found the caret stays where it was. (A phrase found
+  // right at the top is a match like any other: the caret goes there.)
+  const int before = e.Text().SelStart();
+  const int beforeLength = e.Text().SelLength();
+  e.Text().SetSelStart(0);
+  const SearchOptions options = e.Dialogs().find ? e.Dialogs().find->Options() : SearchOptions{};
+  if (!TextSearch(e.Text(), e.Frame().Boxes()).FindNext(phrase, options)) {
+    e.Text().SetSelStart(before);
+    e.Text().SetSelLength(beforeLength);
+  }
+}
+
+void Gotoline1Click(TEditForm& e) {
+  RunState& run = e.Frame().Run();
+  const int lines = e.Text().LineCount();
+  QString entry = run.bookmarkGoto;
+  if (entry.isEmpty()) {
+    QString value = run.gotoLine;
+    if (!e.Frame().Boxes().InputWithHistory(QStringLiteral("Go To Line (1 to %1)").arg(lines),
+                                         QStringLiteral("Enter Line # (\"bookmark list\" in session only)"),
+                                         value, run.gotoHistory)) {
+      return;
+    }
+    run.gotoLine = value;
+    entry = value;
+  }
+  const std::optional<int> number = ReadLineNumber(entry);
+  if (!number) {
+    e.Frame().Boxes().ShowError(QLatin1Char('\'') + entry + QStringLiteral("' is not a valid integer value"));
+    return;
+  }
+  // Beyond the last line means the last line; 0 and below the first.
+  const int line = std::clamp(*number, 1, lines);
+  e.Text().SetSelStart(e.Text().LineIndex(line - 1));
+  e.Editor()->setFocus();
+}
+
+}  // namespace penwick

@@ -1,0 +1,22 @@
+#pragma once
+// An editor window's Srch commands: the Find and Replace dialogs, Find Next, Re-search and Go to line.
+
+
+namespace penwick {
+
+class TEditForm;
+enum class ReplaceButton;
+
+void Find1Click(TEditForm& e);
+// Find Next: F3 and the Find dialog's button.
+void FindDialog1Find(TEditForm& e);
+void Replace1Click(TEditForm& e);
+// The Replace dialog's Find Next, Replace and Replace All.
+void ReplaceDialog1Replace(TEditForm& e, ReplaceButton button);
+void FindDialog1Close(TEditForm& e);
+void ReplaceDialog1Close(TEditForm& e);
+void Research1Click(TEditForm& e);
+void Gotoline1Click(TEditForm& e);
+void FindPasteSetClick(TEditForm& e);
+
+}  // namespace penwick

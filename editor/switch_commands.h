@@ -1,0 +1,19 @@
+#pragma once
+// The Text, Edit and RTF menu commands that set the typing switches shared by every editor window (word-wrap,
+// wrap column, tab interval, the typing warnings, dirty spaces, RTF setup), and the double-spaced reflow.
+
+
+namespace penwick {
+
+class TEditForm;
+
+void Wordwrap1Click(TEditForm& e);
+void SetWWcolumn1Click(TEditForm& e);
+void SetTabInterval1Click(TEditForm& e);
+void ToggleInsertWarning1Click(TEditForm& e);
+void TextOverSelClick(TEditForm& e);
+void Dirtyspaces1Click(TEditForm& e);
+void RTFSetup1Click(TEditForm& e);
+void DblSpaceClick(TEditForm& e);
+
+}  // namespace penwick

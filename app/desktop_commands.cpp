@@ -10,8 +10,8 @@
 
 #include "app/desktop_file.h"
 #include "app/frame_form.h"
-#include "editor/update_lock.h"
 #include "editor/edit_form.h"
+#include "editor/update_lock.h"
 #include "platform/document_io.h"
 #include "platform/file_io.h"
 #include "platform/file_names.h"

@@ -42,7 +42,7 @@ const MenuRow kReopenRows[] = {
 const MenuRow kWindowRows[] = {
     {"Tile1", "&Tile open Windows", "", [](TFrameForm& f) { f.Tile1Click(); }},
     {"Tile2ofN1", "Tile Top &2 of N Windows", "", [](TFrameForm& f) { f.Tile2ofN1Click(); }, nullptr,
-     [](TFrameForm& f) { return f.Tile2ofNChecked(); }},
+     [](FrameLink& f) { return static_cast<TFrameForm&>(f).Tile2ofNChecked(); }},
     {"Cascade1", "&Cascade open Windows", "", [](TFrameForm& f) { f.Cascade1Click(); }},
     {"Arrangeicons1", "&Arrange icons", "", [](TFrameForm& f) { f.Arrangeicons1Click(); }},
     {},

@@ -7,6 +7,7 @@
 
 #include "app/frame_form.h"
 #include "editor/edit_form.h"
+#include "markup/html_commands.h"
 
 namespace penwick {
 
@@ -41,8 +42,10 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddFileMenus(*this);
   AddEditMenus(*this);
   AddTypingMenus(*this);
+  AddSuperboilerplateMenus(*this);
   AddHtmlMenus(*this);
   AddSearchMenus(*this);
+  AddBookmarkMenus(*this);
   AddHelpMenu(*this);
   AddWindowMenus(*this);
   ShowMenusFor(false);
@@ -178,10 +181,8 @@ const MenuRow kSharedFileRows[] = {
 };
 
 const MenuRow kEditorFileRows[] = {
-    {"Save1", "&Save", "F2", nullptr, [](TEditForm& e) { e.Save1Click(); }, nullptr,
-     HasText},
-    {"Saveas1", "Save &as...", "Shift+F2", nullptr, [](TEditForm& e) { e.Saveas1Click(); }, nullptr,
-     HasText},
+    {"Save1", "&Save", "F2", nullptr, [](TEditForm& e) { e.Save1Click(); }, nullptr, HasText},
+    {"Saveas1", "Save &as...", "Shift+F2", nullptr, [](TEditForm& e) { e.Saveas1Click(); }, nullptr, HasText},
     {"Reload1", "&Reload", "", nullptr, [](TEditForm& e) { e.Reload1Click(); }},
     {"Close1", "&Close", "Ctrl+F4", nullptr, [](TEditForm& e) { e.Close1Click(); }},
 };

@@ -22,18 +22,16 @@ namespace penwick {
 class TFrameForm;
 class TEditForm;
 
-class FrameMenus : public QObject {
+class FrameMenus : public QObject, public MenuBuilder {
   Q_OBJECT
  public:
   explicit FrameMenus(TFrameForm& frame);
 
-  QMenu* Menu(MenuId id) const { return menus_.at(id); }
-  // Adds the rows to a menu (or a submenu made with AddSubmenu); returns the actions, nullptr for separators.
-  std::vector<QAction*> AddRows(QMenu* menu, std::span<const MenuRow> rows);
-  std::vector<QAction*> AddRows(MenuId id, std::span<const MenuRow> rows) { return AddRows(Menu(id), rows); }
-  QMenu* AddSubmenu(QMenu* parent, const QString& caption);
-  // Puts an action that already exists into another menu too (one action, one shortcut).
-  void AddExisting(MenuId id, QAction* action);
+  QMenu* Menu(MenuId id) const override { return menus_.at(id); }
+  using MenuBuilder::AddRows;
+  std::vector<QAction*> AddRows(QMenu* menu, std::span<const MenuRow> rows) override;
+  QMenu* AddSubmenu(QMenu* parent, const QString& caption) override;
+  void AddExisting(MenuId id, QAction* action) override;
 
   // Every item made from a row, with its row.
   const std::vector<std::pair<QAction*, const MenuRow*>>& Rows() const { return rows_; }
@@ -44,8 +42,7 @@ class FrameMenus : public QObject {
   void ShowMenusFor(bool editorActive);
   // Editor commands are enabled only while an editor window is active; check marks follow the switches.
   void Refresh();
-  // Only the items whose enabled state depends on the active window (cheap: runs before every shortcut).
-  void RefreshEditState();
+  void RefreshEditState() override;
 
   TFrameForm& Frame() const { return frame_; }
 
@@ -69,18 +66,12 @@ class FrameMenus : public QObject {
 
 // The File-menu items of the editor window and the frame's own File menu.
 void AddFileMenus(FrameMenus& menus);
-// Print and Printer setup on the editor's File menu (menus_edit.cpp).
-void AddPrintItems(FrameMenus& menus);
 // The Help menu's own items.
 void AddHelpMenu(FrameMenus& menus);
 void AboutPenwick1(TFrameForm& frame);
-// The HTML menu with its submenus, and the pop-up menu's comment item (app/menus_html.cpp).
-void AddHtmlMenus(FrameMenus& menus);
-// The Edit menu's clipboard and line items, their pop-up items, and Print and Printer setup.
-void AddEditMenus(FrameMenus& menus);
-// The Srch menu, its pop-up items and the find/replace paste warning of the Text menu.
-void AddSearchMenus(FrameMenus& menus);
-// Typing: word-wrap, tab stops, dirty spaces, RTF setup, typing warnings, superboilerplates.
-void AddTypingMenus(FrameMenus& menus);
+// The Srch menu's bookmark notes item.
+void AddBookmarkMenus(FrameMenus& menus);
+// The superboilerplate items of the pop-up and Tools menus.
+void AddSuperboilerplateMenus(FrameMenus& menus);
 
 }  // namespace penwick

@@ -6,9 +6,9 @@
 #endif
 
 #include "app/frame_form.h"
-#include "ui/qt_ui.h"
 #include "platform/program_folder.h"
 #include "platform/run_once.h"
+#include "ui/qt_ui.h"
 
 int main(int argc, char** argv) {
 #ifdef Q_OS_UNIX

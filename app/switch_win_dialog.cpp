@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "app/frame_form.h"
-#include "ui/history_input_dialog.h"
 #include "editor/edit_form.h"
+#include "ui/history_input_dialog.h"
 
 namespace penwick {
 

@@ -9,8 +9,8 @@
 #include "app/frame_form.h"
 #include "app/switch_win_dialog.h"
 #include "app/tile_layout.h"
-#include "editor/update_lock.h"
 #include "editor/edit_form.h"
+#include "editor/update_lock.h"
 
 namespace penwick {
 

@@ -3,7 +3,10 @@
 
 #include "editor/clipboard_commands.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenu>
@@ -11,8 +14,10 @@
 #include <QTextDocumentFragment>
 #include <algorithm>
 
+#include "editor/command_row.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
+#include "editor/print_commands.h"
 #include "editor/text_control.h"
 #include "editor/update_lock.h"
 
@@ -120,6 +125,83 @@ void TEditForm::EditorContextMenu(const QPoint& globalPos) {
   if (QMdiArea* area = mdiArea()) area->setActiveSubWindow(this);
   QMenu* popup = frame_.PopupMenu();
   if (popup && !popup->isEmpty()) popup->popup(globalPos);
+}
+
+// --- Menus
+
+namespace {
+
+const MenuRow kUndoRows[] = {
+    {"Undo1", "Undo", "Ctrl+Shift+U", nullptr, Undo1Click, nullptr, CanUndo, Access::kWrites},
+    {},
+};
+
+const MenuRow kClipboardRows[] = {
+    {"Cut1", "Cu&t", "Shift+Del", nullptr, Cut1Click, nullptr, HasSelection, Access::kWrites},
+    {"Copy1", "&Copy", "Ctrl+Ins", nullptr, Copy1Click, nullptr, HasSelection, Access::kEditingOnly},
+    {"Copyall1", "C&opy whole text", "Ctrl+Shift+Ins", nullptr, Copyall1Click, nullptr, HasText,
+     Access::kEditingOnly},
+    {"Paste1", "&Paste", "Shift+Ins", nullptr, Paste1Click, nullptr, CanPaste, Access::kWrites},
+    {"DeleteSelection1", "Delete Selection", "Ctrl+Del", nullptr, DeleteSelection1Click, nullptr,
+     HasSelection, Access::kWrites},
+    {},
+};
+
+const MenuRow kLineRows[] = {
+    {"Insertline1", "&Insert line", "Ctrl+Space", nullptr, Insertline1Click, nullptr, nullptr,
+     Access::kWrites},
+    {"Deleteline1", "&Delete line", "Ctrl+Backspace", nullptr, Deleteline1Click, nullptr, nullptr,
+     Access::kWrites},
+};
+
+const MenuRow kSelectRows[] = {
+    {},
+    {"Selectwholetext1", "Select &whole text", "Ctrl+Shift+Down", nullptr, Selectwholetext1Click, nullptr,
+     nullptr, Access::kEditingOnly},
+};
+
+// The pop-up's own captions; its Cut, Copy and Paste are the Edit menu's items.
+const MenuRow kPopupCopyAllRows[] = {
+    {"PopupCopyall1", "Copy &All", "", nullptr, Copyall1Click, nullptr, HasText, Access::kEditingOnly},
+};
+
+// The items' enabled state is refreshed just before a key can run a shortcut, so that a shortcut always
+// finds its item as the state is at that moment (a selection made with the keyboard enables Copy at once).
+class EditStateBeforeShortcuts : public QObject {
+ public:
+  explicit EditStateBeforeShortcuts(MenuBuilder& menus, QObject* parent) : QObject(parent), menus_(menus) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride) menus_.RefreshEditState();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  MenuBuilder& menus_;
+};
+
+}  // namespace
+
+void AddEditMenus(MenuBuilder& menus) {
+  menus.AddRows(MenuId::kEdit, kUndoRows);
+  const std::vector<QAction*> clipboard = menus.AddRows(MenuId::kEdit, kClipboardRows);
+  menus.AddRows(MenuId::kEdit, kLineRows);
+  // Shift+Return is a key of the text itself; the menu only tells of it.
+  QAction* note =
+      menus.Menu(MenuId::kEdit)->addAction(QStringLiteral("(New Line repeat indent  Shift+Return)"));
+  note->setEnabled(false);
+  menus.AddRows(MenuId::kEdit, kSelectRows);
+
+  menus.AddExisting(MenuId::kPopup, clipboard[0]);  // Cut
+  menus.AddExisting(MenuId::kPopup, clipboard[1]);  // Copy
+  menus.AddRows(MenuId::kPopup, kPopupCopyAllRows);
+  menus.AddExisting(MenuId::kPopup, clipboard[3]);  // Paste
+  AddPrintPopupItems(menus);
+
+  new EditStateBeforeShortcuts(menus, menus.Menu(MenuId::kEdit));
 }
 
 }  // namespace penwick

@@ -32,4 +32,8 @@ void Insertline1Click(TEditForm& e);
 void Deleteline1Click(TEditForm& e);
 void Selectwholetext1Click(TEditForm& e);
 
+class MenuBuilder;
+// The Edit menu's items, and Cut, Copy, Copy All, Paste and Print on the pop-up menu.
+void AddEditMenus(MenuBuilder& menus);
+
 }  // namespace penwick

@@ -2,8 +2,16 @@
 // A menu item as data: the menu registry of the frame builds one action per row, and every group of commands
 // (the editor's, the markup menus', the collections', the frame's) lists its items as rows in its own module.
 
+#include <QString>
+#include <span>
+#include <vector>
+
+class QAction;
+class QMenu;
+
 namespace penwick {
 
+class FrameLink;
 class TFrameForm;
 class TEditForm;
 
@@ -44,10 +52,25 @@ struct MenuRow {
   void (*onFrame)(TFrameForm&) = nullptr;
   void (*onEditor)(TEditForm&) = nullptr;
   // When set, the item shows a check mark from program-wide state.
-  bool (*checked)(TFrameForm&) = nullptr;
+  bool (*checked)(FrameLink&) = nullptr;
   // When set, the item is enabled only while this holds for the active editor window.
   bool (*enabled)(TEditForm&) = nullptr;
   Access access = Access::kReads;
+};
+
+// What a module needs to put its rows into the menus: the frame's menu registry implements it.
+class MenuBuilder {
+ public:
+  virtual ~MenuBuilder() = default;
+  virtual QMenu* Menu(MenuId id) const = 0;
+  // Adds the rows to a menu (or a submenu made with AddSubmenu); returns the actions, nullptr for separators.
+  virtual std::vector<QAction*> AddRows(QMenu* menu, std::span<const MenuRow> rows) = 0;
+  std::vector<QAction*> AddRows(MenuId id, std::span<const MenuRow> rows) { return AddRows(Menu(id), rows); }
+  virtual QMenu* AddSubmenu(QMenu* parent, const QString& caption) = 0;
+  // Puts an action that already exists into another menu too (one action, one shortcut).
+  virtual void AddExisting(MenuId id, QAction* action) = 0;
+  // Only the items whose enabled state depends on the active window (cheap: runs before every shortcut).
+  virtual void RefreshEditState() = 0;
 };
 
 }  // namespace penwick

@@ -7,10 +7,10 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "ui/message_boxes.h"
 #include "editor/frame_link.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 

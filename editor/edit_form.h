@@ -8,10 +8,10 @@
 #include "editor/caret_orientation.h"
 #include "editor/clipboard_commands.h"
 #include "editor/print_commands.h"
+#include "editor/scintilla_widget.h"
 #include "editor/search_commands.h"
 #include "editor/switch_commands.h"
 #include "editor/tabs_wrap.h"
-#include "editor/scintilla_widget.h"
 #include "platform/document_io.h"
 #include "platform/file_io.h"
 

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/status_panels.h"
@@ -13,6 +12,7 @@
 #include "editor/update_lock.h"
 #include "platform/codepage.h"
 #include "platform/file_io.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 

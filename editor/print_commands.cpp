@@ -7,12 +7,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "ui/message_boxes.h"
+#include "editor/clipboard_commands.h"
+#include "editor/command_row.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/line_printer.h"
 #include "editor/print_layout.h"
 #include "editor/text_control.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 
@@ -130,7 +132,7 @@ void Printersetup1Click(TEditForm& e) {
   QString proposed = printer.PdfFile();
   if (proposed.isEmpty()) {
     const QFileInfo document(e.IsUnnamed() ? QDir::current().filePath(QString::fromLatin1(kNewFile))
-                                         : e.FileName());
+                                           : e.FileName());
     proposed = QDir(document.absolutePath()).filePath(document.completeBaseName() + QStringLiteral(".pdf"));
   }
   FileDialogRequest request;
@@ -144,5 +146,24 @@ void Printersetup1Click(TEditForm& e) {
   if (QFileInfo(pdf).suffix().isEmpty()) pdf += QStringLiteral(".pdf");
   printer.SetPdfFile(pdf);
 }
+
+namespace {
+
+constexpr MenuRow kPrintRows[] = {
+    {"Print1", "&Print", "Ctrl+F2", nullptr, Print1Click, nullptr, HasText},
+    {"Printersetup1", "Printer setup...", "", nullptr, Printersetup1Click},
+};
+
+constexpr MenuRow kPopupPrintRows[] = {
+    {},
+    {"PopupPrint1", "Pri&nt", "", nullptr, Print1Click, nullptr, HasText},
+    {},
+};
+
+}  // namespace
+
+void AddPrintItems(MenuBuilder& menus) { menus.AddRows(MenuId::kEditorFile, kPrintRows); }
+
+void AddPrintPopupItems(MenuBuilder& menus) { menus.AddRows(MenuId::kPopup, kPopupPrintRows); }
 
 }  // namespace penwick

@@ -6,6 +6,7 @@
 #include <climits>
 #include <optional>
 
+#include "editor/command_row.h"
 #include "editor/edit_form.h"
 #include "editor/find_dialogs.h"
 #include "editor/frame_link.h"
@@ -59,7 +60,7 @@ void Find1Click(TEditForm& e) {
   e.Dialogs().find->move(settings.findDlgLeft, settings.findDlgTop);
   if (e.Frame().Switches().findReplaceWarning) {
     e.Frame().Boxes().Show(QStringLiteral("Find Dialog and Clipboard"), QString::fromLatin1(kFindWarning),
-                        MsgType::kInformation, MsgButtons::kOk);
+                           MsgType::kInformation, MsgButtons::kOk);
   }
   e.Dialogs().find->show();
   e.Dialogs().find->activateWindow();
@@ -79,7 +80,7 @@ void Replace1Click(TEditForm& e) {
   if (!e.Dialogs().replace) {
     e.Dialogs().replace = new ReplaceDialog(&e);
     QObject::connect(e.Dialogs().replace, &SearchDialog::Pressed, &e,
-            [&e](ReplaceButton button) { ReplaceDialog1Replace(e, button); });
+                     [&e](ReplaceButton button) { ReplaceDialog1Replace(e, button); });
     QObject::connect(e.Dialogs().replace, &QDialog::finished, &e, [&e] { ReplaceDialog1Close(e); });
   }
   if (e.Dialogs().replace->isVisible()) {
@@ -92,8 +93,8 @@ void Replace1Click(TEditForm& e) {
   e.Dialogs().replace->SetReplaceText(settings.replaceString);
   e.Dialogs().replace->move(settings.findDlgLeft, settings.findDlgTop);
   if (e.Frame().Switches().findReplaceWarning) {
-    e.Frame().Boxes().Show(QStringLiteral("Replace Dialog and Clipboard"), QString::fromLatin1(kReplaceWarning),
-                        MsgType::kInformation, MsgButtons::kOk);
+    e.Frame().Boxes().Show(QStringLiteral("Replace Dialog and Clipboard"),
+                           QString::fromLatin1(kReplaceWarning), MsgType::kInformation, MsgButtons::kOk);
   }
   e.Dialogs().replace->show();
   e.Dialogs().replace->activateWindow();
@@ -132,8 +133,8 @@ void Research1Click(TEditForm& e) {
   Settings& settings = e.Frame().AppSettings();
   QString phrase = settings.lastResearch;
   if (!e.Frame().Boxes().InputWithHistory(QStringLiteral("Re-search find list (ed:ToolsList Editor)"),
-                                       QStringLiteral("Use stable phrase identifying work area:"), phrase,
-                                       settings.research)) {
+                                          QStringLiteral("Use stable phrase identifying work area:"), phrase,
+                                          settings.research)) {
     return;
   }
   settings.lastResearch = phrase;
@@ -155,9 +156,9 @@ void Gotoline1Click(TEditForm& e) {
   QString entry = run.bookmarkGoto;
   if (entry.isEmpty()) {
     QString value = run.gotoLine;
-    if (!e.Frame().Boxes().InputWithHistory(QStringLiteral("Go To Line (1 to %1)").arg(lines),
-                                         QStringLiteral("Enter Line # (\"bookmark list\" in session only)"),
-                                         value, run.gotoHistory)) {
+    if (!e.Frame().Boxes().InputWithHistory(
+            QStringLiteral("Go To Line (1 to %1)").arg(lines),
+            QStringLiteral("Enter Line # (\"bookmark list\" in session only)"), value, run.gotoHistory)) {
       return;
     }
     run.gotoLine = value;
@@ -172,6 +173,38 @@ void Gotoline1Click(TEditForm& e) {
   const int line = std::clamp(*number, 1, lines);
   e.Text().SetSelStart(e.Text().LineIndex(line - 1));
   e.Editor()->setFocus();
+}
+
+// --- Menus: the Srch menu, three of its items again in the pop-up menu, the paste warning in the Text menu.
+
+namespace {
+
+const MenuRow kSrchRows[] = {
+    {"Find1", "&Find...", "Shift+F3", nullptr, Find1Click},
+    {"FindNext1", "Find &Next", "F3", nullptr, FindDialog1Find},
+    {"Replace1", "&Replace...", "Ctrl+F3", nullptr, Replace1Click, nullptr, nullptr, Access::kWrites},
+    {},
+    {"Research1", "Re-search", "Shift+F6", nullptr, Research1Click},
+    {"Gotoline1", "&Go to line", "F6", nullptr, Gotoline1Click},
+};
+
+const MenuRow kPopupRows[] = {
+    {"PopFind1", "&Find", "", nullptr, Find1Click},
+    {"PopReplace1", "&Replace", "", nullptr, Replace1Click, nullptr, nullptr, Access::kWrites},
+    {"PopResearch1", "Re-sea&rch", "", nullptr, Research1Click},
+};
+
+const MenuRow kTextRows[] = {
+    {"FindPasteSet", "Toggle Find/&Replace paste Warning ", "", nullptr, FindPasteSetClick,
+     [](FrameLink& f) { return f.Switches().findReplaceWarning; }},
+};
+
+}  // namespace
+
+void AddSearchMenus(MenuBuilder& menus) {
+  menus.AddRows(MenuId::kSrch, kSrchRows);
+  menus.AddRows(MenuId::kPopup, kPopupRows);
+  menus.AddRows(MenuId::kText, kTextRows);
 }
 
 }  // namespace penwick

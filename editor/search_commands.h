@@ -1,7 +1,6 @@
 #pragma once
 // An editor window's Srch commands: the Find and Replace dialogs, Find Next, Re-search and Go to line.
 
-
 namespace penwick {
 
 class TEditForm;
@@ -18,5 +17,10 @@ void ReplaceDialog1Close(TEditForm& e);
 void Research1Click(TEditForm& e);
 void Gotoline1Click(TEditForm& e);
 void FindPasteSetClick(TEditForm& e);
+
+class MenuBuilder;
+// The Srch menu's items (the bookmark notes come after them), Find, Replace and Re-search on the pop-up menu,
+// and the paste warning's switch on the Text menu.
+void AddSearchMenus(MenuBuilder& menus);
 
 }  // namespace penwick

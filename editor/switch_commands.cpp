@@ -4,6 +4,10 @@
 
 #include "editor/switch_commands.h"
 
+#include <QAction>
+#include <QMenu>
+
+#include "editor/command_row.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/number_set_forms.h"
@@ -44,7 +48,7 @@ std::optional<int> AskSetting(FrameLink& frame, TNumberSetForm& form, const QStr
 void Wordwrap1Click(TEditForm& e) {
   if (e.IsRtfView()) {
     e.Frame().Boxes().Show(QStringLiteral("Setting Wordwrap"), QString::fromLatin1(kViewerText),
-                        MsgType::kInformation, MsgButtons::kOk);
+                           MsgType::kInformation, MsgButtons::kOk);
     return;
   }
   EditorSwitches& switches = e.Frame().Switches();
@@ -80,7 +84,7 @@ void ToggleInsertWarning1Click(TEditForm& e) {
 void Dirtyspaces1Click(TEditForm& e) {
   if (e.IsRtfView()) {
     e.Frame().Boxes().Show(QStringLiteral("Setting Dirty Spaces"), QString::fromLatin1(kViewerTextInLines),
-                        MsgType::kInformation, MsgButtons::kOk);
+                           MsgType::kInformation, MsgButtons::kOk);
     return;
   }
   EditorSwitches& switches = e.Frame().Switches();
@@ -90,15 +94,15 @@ void Dirtyspaces1Click(TEditForm& e) {
 
 void RTFSetup1Click(TEditForm& e) {
   if (e.IsRtfView()) {
-    e.Frame().Boxes().Show(QStringLiteral("RTF Setup"), QString::fromLatin1(kViewerText), MsgType::kInformation,
-                        MsgButtons::kOk);
+    e.Frame().Boxes().Show(QStringLiteral("RTF Setup"), QString::fromLatin1(kViewerText),
+                           MsgType::kInformation, MsgButtons::kOk);
     return;
   }
   EditorSwitches& switches = e.Frame().Switches();
   e.Frame().Boxes().ui().Beep();
   if (!switches.rtfSetup) {
     e.Frame().Boxes().Show(QStringLiteral("Setting up for RTF files"), QString::fromLatin1(kRtfSetupText),
-                        MsgType::kInformation, MsgButtons::kOk);
+                           MsgType::kInformation, MsgButtons::kOk);
   }
   switches.rtfSetup = !switches.rtfSetup;
   if (switches.rtfSetup) {
@@ -125,6 +129,53 @@ void DblSpaceClick(TEditForm& e) {
 void TextOverSelClick(TEditForm& e) {
   EditorSwitches& switches = e.Frame().Switches();
   switches.textOverSelWarning = !switches.textOverSelWarning;
+}
+
+// --- Menus
+
+namespace {
+
+const MenuRow kWordWrapRow[] = {
+    {"Wordwrap1", "&Word-wrap", "Ctrl+F9", nullptr, Wordwrap1Click,
+     [](FrameLink& f) { return f.Switches().wordWrap; }},
+};
+
+const MenuRow kTextRows[] = {
+    {"SetWWcolumn1", "Set Word-wrap &column...", "Shift+F9", nullptr, SetWWcolumn1Click, nullptr, nullptr,
+     Access::kEditingOnly},
+    {"SetTabInterval1", "Set &Tab Interval...", "F9", nullptr, SetTabInterval1Click},
+    {"ToggleInsertWarning1", "Toggle Tab &Insert Warning", "", nullptr, ToggleInsertWarning1Click,
+     [](FrameLink& f) { return f.Switches().insertWarning; }},
+    {"TextOverSel1", "Toggle text &over selection Warning", "", nullptr, TextOverSelClick,
+     [](FrameLink& f) { return f.Switches().textOverSelWarning; }},
+    {"DblSpace1", "Reflow full text as &double-spaced", "", nullptr, DblSpaceClick, nullptr, nullptr,
+     Access::kWrites},
+};
+
+const MenuRow kEditRows[] = {
+    {"Dirtyspaces1", "Dirty spaces (leave spaces at EOL)", "", nullptr, Dirtyspaces1Click,
+     [](FrameLink& f) { return f.Switches().dirtySpaces; }},
+};
+
+const MenuRow kRtfRows[] = {
+    {"RTFSetup1", "&Setup: WrdWrp OFF, DrtySp ON", "", nullptr, RTFSetup1Click,
+     [](FrameLink& f) { return f.Switches().rtfSetup; }},
+};
+
+// A line of the menu that only explains; it runs nothing.
+void AddNote(QMenu* menu, const QString& text) { menu->addAction(text)->setEnabled(false); }
+
+}  // namespace
+
+void AddTypingMenus(MenuBuilder& menus) {
+  QMenu* text = menus.Menu(MenuId::kText);
+  AddNote(text, QStringLiteral("When inserting text inside"));
+  AddNote(text, QStringLiteral("a line, turn off word-wrap."));
+  QAction* wordWrap = menus.AddRows(MenuId::kText, kWordWrapRow).front();
+  menus.AddRows(MenuId::kText, kTextRows);
+  menus.AddRows(MenuId::kEdit, kEditRows);
+  menus.AddRows(MenuId::kRtf, kRtfRows);
+  menus.AddExisting(MenuId::kPopup, wordWrap);
 }
 
 }  // namespace penwick

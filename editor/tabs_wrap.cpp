@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
-#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/text_control.h"
 #include "editor/word_wrap.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 
@@ -78,7 +78,7 @@ void ProcessTab(TEditForm& e, const CaretOrientation& o, bool backward) {
     } else {
       const int p = o.prevLineLength;
       e.Text().SetSelStart(p <= interval - 1 ? o.prevLineStart + p
-                                           : o.prevLineStart + (p / interval) * interval - 1);
+                                             : o.prevLineStart + (p / interval) * interval - 1);
     }
     return;
   }
@@ -109,7 +109,8 @@ void ProcessTab(TEditForm& e, const CaretOrientation& o, bool backward) {
 }
 
 bool Cleanspaces(TEditForm& e, int key, CaretOrientation& o) {
-  if (e.Frame().Switches().dirtySpaces || !e.Text().Modified() || e.IsRtfView() || o.lineLength == 0) return false;
+  if (e.Frame().Switches().dirtySpaces || !e.Text().Modified() || e.IsRtfView() || o.lineLength == 0)
+    return false;
   const QString line = e.Text().Line(o.lineNumber);
   if (!line.endsWith(QLatin1Char(' '))) return false;
   qsizetype kept = line.size();

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "ui/message_boxes.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 

@@ -62,6 +62,9 @@ void RunNumpadCommand(TEditForm& editor, int n);
 // Ctrl+numeric pad 1..9 as key chords of the text.
 std::vector<KeyRow> NumpadKeyRows();
 
+// The HTML menu with its Table, Form and Frameset submenus, and the pop-up menu's comment item.
+void AddHtmlMenus(MenuBuilder& menus);
+
 // The most preset items a list or a drop-down menu is given in one go.
 inline constexpr int kMaxPresetItems = 10000;
 

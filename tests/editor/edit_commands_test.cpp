@@ -1,5 +1,3 @@
-#include "editor/clipboard_commands.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -11,6 +9,7 @@
 #include <map>
 
 #include "app/frame_menus.h"
+#include "editor/clipboard_commands.h"
 #include "tests/support/frame_fixture.h"
 
 namespace penwick::test {

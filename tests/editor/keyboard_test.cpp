@@ -193,10 +193,8 @@ TEST_F(KeyboardTest, AnRtfViewingCopyRefusesEveryKeyButTab) {
   Type(editor->Editor(), QStringLiteral("x \u00e9"));
   editor->Text().SetSelStart(1);
   const std::pair<int, Qt::KeyboardModifiers> keys[] = {
-      {Qt::Key_Return, Qt::NoModifier},
-      {Qt::Key_Return, Qt::ShiftModifier},
-      {Qt::Key_Backspace, Qt::NoModifier},
-      {Qt::Key_Delete, Qt::NoModifier},
+      {Qt::Key_Return, Qt::NoModifier},    {Qt::Key_Return, Qt::ShiftModifier},
+      {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},
       {Qt::Key_A, Qt::NoModifier},
   };
   for (const auto& [key, modifiers] : keys) Key(editor, key, modifiers);

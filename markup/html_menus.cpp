@@ -5,7 +5,8 @@
 #include <cstddef>
 #include <utility>
 
-#include "app/frame_menus.h"
+#include "editor/command_row.h"
+#include "markup/html_commands.h"
 #include "markup/html_items.h"
 
 namespace penwick {
@@ -38,7 +39,7 @@ constexpr auto kPopupRows = MakeRows<kHtmlPopupItems>();
 
 }  // namespace
 
-void AddHtmlMenus(FrameMenus& menus) {
+void AddHtmlMenus(MenuBuilder& menus) {
   QMenu* html = menus.Menu(MenuId::kHtml);
   menus.AddRows(html, kHtmlRows);
   menus.AddRows(menus.AddSubmenu(html, QString::fromLatin1(kTableMenuTitle)), kTableRows);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -118,24 +119,40 @@ QString BreakLines(const QString& text, const QFontMetrics& metrics, int maxWidt
   return lines.join(QLatin1Char('\n'));
 }
 
+QString QtNameFilter(const QString& row) {
+  const qsizetype bar = row.indexOf(QLatin1Char('|'));
+  QString caption = (bar < 0 ? row : row.left(bar)).trimmed();
+  QStringList listed;
+  QStringList patterns;
+  if (bar >= 0) {
+    for (const QString& part : row.mid(bar + 1).split(QLatin1Char(';'))) {
+      const QString pattern = part.trimmed();
+      if (pattern.isEmpty() || listed.contains(pattern)) continue;
+      listed << pattern;
+      patterns << (pattern == QStringLiteral("*.*") ? QStringLiteral("*") : pattern);
+    }
+  }
+  if (patterns.isEmpty()) patterns << QStringLiteral("*");
+  // Qt takes the patterns from the parentheses that end the filter. When the caption ends with the same
+  // patterns, they are written once, in Qt's form; otherwise they follow the caption.
+  const qsizetype open = caption.lastIndexOf(QLatin1Char('('));
+  if (open >= 0 && caption.endsWith(QLatin1Char(')'))) {
+    const QString inside = caption.mid(open + 1, caption.size() - open - 2);
+    QStringList shown = inside.split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
+    shown.removeDuplicates();
+    QStringList sortedShown = shown;
+    QStringList sortedListed = listed;
+    sortedShown.sort();
+    sortedListed.sort();
+    if (!sortedListed.isEmpty() && sortedShown == sortedListed) caption = caption.left(open);
+  }
+  // Qt keeps filters simplified; building them that way lets the chosen one be found again.
+  return (caption + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')')).simplified();
+}
+
 QStringList QtNameFilters(const QStringList& filters) {
   QStringList result;
-  for (const QString& filter : filters) {
-    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
-    const QString description = bar < 0 ? filter : filter.left(bar);
-    QStringList patterns;
-    if (bar >= 0) {
-      for (const QString& part : filter.mid(bar + 1).split(QLatin1Char(';'))) {
-        const QString pattern = part.trimmed();
-        if (pattern.isEmpty()) continue;
-        patterns << (pattern == QStringLiteral("*.*") ? QStringLiteral("*") : pattern);
-      }
-    }
-    if (patterns.isEmpty()) patterns << QStringLiteral("*");
-    // Qt keeps filters simplified; building them that way lets the chosen one be found again.
-    result << (description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'))
-                  .simplified();
-  }
+  for (const QString& filter : filters) result << QtNameFilter(filter);
   return result;
 }
 

@@ -182,10 +182,11 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, MsgTyp
   const bool yesNo = buttons == MsgButtons::kYesNo || buttons == MsgButtons::kYesNoCancel;
   const bool ok = buttons == MsgButtons::kOk || buttons == MsgButtons::kOkCancel;
   const bool cancel = buttons == MsgButtons::kOkCancel || buttons == MsgButtons::kYesNoCancel;
-  QPushButton* yesButton = yesNo ? AddButton(QStringLiteral("&Yes"), MsgResult::kYes) : nullptr;
-  QPushButton* noButton = yesNo ? AddButton(QStringLiteral("&No"), MsgResult::kNo) : nullptr;
-  QPushButton* okButton = ok ? AddButton(QStringLiteral("OK"), MsgResult::kOk) : nullptr;
-  QPushButton* cancelButton = cancel ? AddButton(QStringLiteral("Cancel"), MsgResult::kCancel) : nullptr;
+  QPushButton* yesButton = yesNo ? AddButton(QStringLiteral("&Yes"), MsgResult::kYes, Qt::Key_Y) : nullptr;
+  QPushButton* noButton = yesNo ? AddButton(QStringLiteral("&No"), MsgResult::kNo, Qt::Key_N) : nullptr;
+  QPushButton* okButton = ok ? AddButton(QStringLiteral("OK"), MsgResult::kOk, Qt::Key_O) : nullptr;
+  QPushButton* cancelButton =
+      cancel ? AddButton(QStringLiteral("Cancel"), MsgResult::kCancel, Qt::Key_C) : nullptr;
   default_ = okButton ? okButton : yesButton;
   escape_ = cancelButton ? cancelButton : noButton ? noButton : okButton;
 
@@ -206,8 +207,9 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, MsgTyp
   CentreOnScreen(*this, parent);
 }
 
-QPushButton* MessageDialog::AddButton(const QString& label, MsgResult result) {
+QPushButton* MessageDialog::AddButton(const QString& label, MsgResult result, Qt::Key letter) {
   auto* button = new QPushButton(label, this);
+  letterButtons_.insert(letter, button);
   connect(button, &QPushButton::clicked, this, [this, result] {
     result_ = result;
     accept();
@@ -221,6 +223,14 @@ void MessageDialog::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Cancel)) {
     escape_->click();
     return;
+  }
+  // A button's first letter answers, with or without Alt and in either case, as in the system's boxes.
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+  if (modifiers == Qt::NoModifier || modifiers == Qt::AltModifier) {
+    if (QPushButton* button = letterButtons_.value(event->key())) {
+      button->click();
+      return;
+    }
   }
   QDialog::keyPressEvent(event);
 }

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QFontMetrics>
+#include <QHash>
 #include <QList>
 #include <QMessageBox>
 #include <QString>
@@ -27,8 +28,8 @@ QString QtNameFilter(const QString& row);
 QStringList QtNameFilters(const QStringList& rows);
 
 // The message box: icon, text broken to fit half the screen, and one centred row of buttons in the order
-// Yes, No, OK, Cancel. Enter presses the default button, Escape the escape button; closing the box with its
-// close box answers kCancel whatever the buttons.
+// Yes, No, OK, Cancel. Enter presses the default button, Escape the escape button, Y, N, O and C the button
+// they begin; closing the box with its close box answers kCancel whatever the buttons.
 class MessageDialog : public QDialog {
   Q_OBJECT
 
@@ -48,7 +49,7 @@ class MessageDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QPushButton* AddButton(const QString& label, MsgResult result);
+  QPushButton* AddButton(const QString& label, MsgResult result, Qt::Key letter);
 
   MsgResult result_ = MsgResult::kCancel;
   QMessageBox::Icon icon_ = QMessageBox::NoIcon;
@@ -56,6 +57,7 @@ class MessageDialog : public QDialog {
   QList<QPushButton*> buttons_;
   QPushButton* default_ = nullptr;
   QPushButton* escape_ = nullptr;
+  QHash<int, QPushButton*> letterButtons_;  // the button each letter key presses
 };
 
 class QtUi : public Ui {

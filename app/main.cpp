@@ -8,6 +8,7 @@
 #include "app/frame_form.h"
 #include "platform/program_folder.h"
 #include "platform/run_once.h"
+#include "ui/message_boxes.h"
 #include "ui/qt_ui.h"
 
 int main(int argc, char** argv) {
@@ -20,8 +21,12 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Penwick"));
   // Started by the one-time log-on entry: that entry has done its work.
   penwick::ConsumeRunOnce();
+  QString folderError;
+  const QString folder = penwick::ProgramFolder(&folderError);
   penwick::QtUi ui;
-  penwick::TFrameForm frame(ui, penwick::ProgramFolder(), QApplication::arguments().mid(1));
+  // Said once, before the frame reads its settings from the folder.
+  if (!folderError.isEmpty()) penwick::MessageBoxes(ui).ShowError(folderError);
+  penwick::TFrameForm frame(ui, folder, QApplication::arguments().mid(1));
   ui.SetParentWidget(&frame);
   frame.show();
   return app.exec();

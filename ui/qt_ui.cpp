@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -118,24 +119,40 @@ QString BreakLines(const QString& text, const QFontMetrics& metrics, int maxWidt
   return lines.join(QLatin1Char('\n'));
 }
 
+QString QtNameFilter(const QString& row) {
+  const qsizetype bar = row.indexOf(QLatin1Char('|'));
+  QString caption = (bar < 0 ? row : row.left(bar)).trimmed();
+  QStringList listed;
+  QStringList patterns;
+  if (bar >= 0) {
+    for (const QString& part : row.mid(bar + 1).split(QLatin1Char(';'))) {
+      const QString pattern = part.trimmed();
+      if (pattern.isEmpty() || listed.contains(pattern)) continue;
+      listed << pattern;
+      patterns << (pattern == QStringLiteral("*.*") ? QStringLiteral("*") : pattern);
+    }
+  }
+  if (patterns.isEmpty()) patterns << QStringLiteral("*");
+  // Qt takes the patterns from the parentheses that end the filter. When the caption ends with the same
+  // patterns, they are written once, in Qt's form; otherwise they follow the caption.
+  const qsizetype open = caption.lastIndexOf(QLatin1Char('('));
+  if (open >= 0 && caption.endsWith(QLatin1Char(')'))) {
+    const QString inside = caption.mid(open + 1, caption.size() - open - 2);
+    QStringList shown = inside.split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
+    shown.removeDuplicates();
+    QStringList sortedShown = shown;
+    QStringList sortedListed = listed;
+    sortedShown.sort();
+    sortedListed.sort();
+    if (!sortedListed.isEmpty() && sortedShown == sortedListed) caption = caption.left(open);
+  }
+  // Qt keeps filters simplified; building them that way lets the chosen one be found again.
+  return (caption + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')')).simplified();
+}
+
 QStringList QtNameFilters(const QStringList& filters) {
   QStringList result;
-  for (const QString& filter : filters) {
-    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
-    const QString description = bar < 0 ? filter : filter.left(bar);
-    QStringList patterns;
-    if (bar >= 0) {
-      for (const QString& part : filter.mid(bar + 1).split(QLatin1Char(';'))) {
-        const QString pattern = part.trimmed();
-        if (pattern.isEmpty()) continue;
-        patterns << (pattern == QStringLiteral("*.*") ? QStringLiteral("*") : pattern);
-      }
-    }
-    if (patterns.isEmpty()) patterns << QStringLiteral("*");
-    // Qt keeps filters simplified; building them that way lets the chosen one be found again.
-    result << (description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'))
-                  .simplified();
-  }
+  for (const QString& filter : filters) result << QtNameFilter(filter);
   return result;
 }
 
@@ -165,10 +182,11 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, MsgTyp
   const bool yesNo = buttons == MsgButtons::kYesNo || buttons == MsgButtons::kYesNoCancel;
   const bool ok = buttons == MsgButtons::kOk || buttons == MsgButtons::kOkCancel;
   const bool cancel = buttons == MsgButtons::kOkCancel || buttons == MsgButtons::kYesNoCancel;
-  QPushButton* yesButton = yesNo ? AddButton(QStringLiteral("&Yes"), MsgResult::kYes) : nullptr;
-  QPushButton* noButton = yesNo ? AddButton(QStringLiteral("&No"), MsgResult::kNo) : nullptr;
-  QPushButton* okButton = ok ? AddButton(QStringLiteral("OK"), MsgResult::kOk) : nullptr;
-  QPushButton* cancelButton = cancel ? AddButton(QStringLiteral("Cancel"), MsgResult::kCancel) : nullptr;
+  QPushButton* yesButton = yesNo ? AddButton(QStringLiteral("&Yes"), MsgResult::kYes, Qt::Key_Y) : nullptr;
+  QPushButton* noButton = yesNo ? AddButton(QStringLiteral("&No"), MsgResult::kNo, Qt::Key_N) : nullptr;
+  QPushButton* okButton = ok ? AddButton(QStringLiteral("OK"), MsgResult::kOk, Qt::Key_O) : nullptr;
+  QPushButton* cancelButton =
+      cancel ? AddButton(QStringLiteral("Cancel"), MsgResult::kCancel, Qt::Key_C) : nullptr;
   default_ = okButton ? okButton : yesButton;
   escape_ = cancelButton ? cancelButton : noButton ? noButton : okButton;
 
@@ -189,8 +207,9 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, MsgTyp
   CentreOnScreen(*this, parent);
 }
 
-QPushButton* MessageDialog::AddButton(const QString& label, MsgResult result) {
+QPushButton* MessageDialog::AddButton(const QString& label, MsgResult result, Qt::Key letter) {
   auto* button = new QPushButton(label, this);
+  letterButtons_.insert(letter, button);
   connect(button, &QPushButton::clicked, this, [this, result] {
     result_ = result;
     accept();
@@ -204,6 +223,14 @@ void MessageDialog::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Cancel)) {
     escape_->click();
     return;
+  }
+  // A button's first letter answers, with or without Alt and in either case, as in the system's boxes.
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+  if (modifiers == Qt::NoModifier || modifiers == Qt::AltModifier) {
+    if (QPushButton* button = letterButtons_.value(event->key())) {
+      button->click();
+      return;
+    }
   }
   QDialog::keyPressEvent(event);
 }

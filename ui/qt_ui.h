@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QFontMetrics>
+#include <QHash>
 #include <QList>
 #include <QMessageBox>
 #include <QString>
@@ -19,13 +20,16 @@ namespace penwick {
 // the word alone is too wide. Existing line breaks are kept.
 QString BreakLines(const QString& text, const QFontMetrics& metrics, int maxWidth);
 
-// "Description|pat1;pat2" pairs as Qt name filters: "Description (pat1 pat2)". "*.*" becomes "*" so that
-// files without an extension are listed too.
-QStringList QtNameFilters(const QStringList& filters);
+// A "Description|pat1; pat2" row as a Qt name filter: "Description (pat1 pat2)", or just the description
+// when it already ends with those patterns in parentheses (written with blanks, commas or semicolons, in
+// any order), so that they are not shown twice. "*.*" becomes "*" so that files without an extension are
+// listed too; a row without patterns lists every file.
+QString QtNameFilter(const QString& row);
+QStringList QtNameFilters(const QStringList& rows);
 
 // The message box: icon, text broken to fit half the screen, and one centred row of buttons in the order
-// Yes, No, OK, Cancel. Enter presses the default button, Escape the escape button; closing the box with its
-// close box answers kCancel whatever the buttons.
+// Yes, No, OK, Cancel. Enter presses the default button, Escape the escape button, Y, N, O and C the button
+// they begin; closing the box with its close box answers kCancel whatever the buttons.
 class MessageDialog : public QDialog {
   Q_OBJECT
 
@@ -45,7 +49,7 @@ class MessageDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QPushButton* AddButton(const QString& label, MsgResult result);
+  QPushButton* AddButton(const QString& label, MsgResult result, Qt::Key letter);
 
   MsgResult result_ = MsgResult::kCancel;
   QMessageBox::Icon icon_ = QMessageBox::NoIcon;
@@ -53,6 +57,7 @@ class MessageDialog : public QDialog {
   QList<QPushButton*> buttons_;
   QPushButton* default_ = nullptr;
   QPushButton* escape_ = nullptr;
+  QHash<int, QPushButton*> letterButtons_;  // the button each letter key presses
 };
 
 class QtUi : public Ui {

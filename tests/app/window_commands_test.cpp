@@ -230,7 +230,7 @@ TEST_F(WindowCommandsTest, WindowListShowsFullNamesWithUnnamedWindowsInPlace) {
   ui_.AnswerModal([&](QDialog& dialog) {
     auto& list = dynamic_cast<TSwitchWin&>(dialog);
     for (int i = 0; i < list.PathList()->count(); ++i) entries << list.PathList()->item(i)->text();
-    current = list.Edit1()->text();
+    current = list.Edit1()->Path();
     EXPECT_EQ(list.PathList()->currentRow(), 2);
     list.PathList()->setCurrentRow(1);
     list.OKBtnClick();
@@ -259,6 +259,56 @@ TEST_F(WindowCommandsTest, WindowListShowsFullNamesWithUnnamedWindowsInPlace) {
   });
   frame_->WinGet_1Click(0);
   EXPECT_EQ(frame_->ActiveEditor(), b);
+  EXPECT_TRUE(ui_.AllAnswered());
+}
+
+TEST_F(WindowCommandsTest, WindowListShowsTheWholeCurrentPathShortenedInTheMiddleOnlyWhenItMust) {
+  StartLarge();
+  TEditForm* editor = NewWindow();
+  const QString ellipsis(QChar(0x2026));
+  const struct {
+    QString path;
+    bool whole;
+  } cases[] = {
+      {"/home/ann/site/index.html", true},
+      {"New File", true},
+      {"/home/ann/projects/2024/clients/harbour-books/site/pages/catalogue/autumn/index.html", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    frame_->Run().currentFile = c.path;
+    ui_.AnswerModal([&](QDialog& dialog) {
+      dialog.show();
+      QApplication::setActiveWindow(&dialog);
+      PathField* field = dynamic_cast<TSwitchWin&>(dialog).Edit1();
+      const QString shown = field->text();
+      EXPECT_EQ(field->Path(), c.path);
+      EXPECT_EQ(field->toolTip(), c.path);
+      // Both ends of what the field holds are in sight.
+      const int middle = field->height() / 2;
+      EXPECT_EQ(field->cursorPositionAt(QPoint(4, middle)), 0);
+      EXPECT_EQ(field->cursorPositionAt(QPoint(field->width() - 4, middle)), shown.size());
+      if (c.whole) {
+        EXPECT_EQ(shown, c.path);
+      } else {
+        const qsizetype cut = shown.indexOf(ellipsis);
+        EXPECT_GT(cut, 10);
+        EXPECT_TRUE(c.path.startsWith(shown.left(cut))) << shown.toStdString();
+        EXPECT_TRUE(c.path.endsWith(shown.mid(cut + 1))) << shown.toStdString();
+        EXPECT_TRUE(shown.endsWith(QStringLiteral("/index.html"))) << shown.toStdString();
+      }
+      // With the focus it holds the whole path, so that a copy is the real one.
+      field->setFocus();
+      EXPECT_EQ(field->text(), c.path);
+      dynamic_cast<TSwitchWin&>(dialog).PathList()->setFocus();
+      EXPECT_EQ(field->text(), shown);
+      dialog.reject();
+      return dialog.result();
+    });
+    QApplication::setActiveWindow(frame_.get());
+    QTest::keyClick(editor->Editor(), Qt::Key_0, Qt::AltModifier);
+    Flush();
+  }
   EXPECT_TRUE(ui_.AllAnswered());
 }
 

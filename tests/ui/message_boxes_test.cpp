@@ -12,8 +12,8 @@
 #include <optional>
 #include <ostream>
 
-#include "ui/qt_ui.h"
 #include "tests/support/scripted_ui.h"
+#include "ui/qt_ui.h"
 
 namespace penwick {
 
@@ -208,6 +208,49 @@ TEST(MessageDialogTest, ButtonsDefaultAndEscape) {
       EXPECT_FALSE(box.isVisible());
       EXPECT_EQ(box.Result(), MsgResult::kCancel);
     }
+  }
+}
+
+TEST(MessageDialogTest, LetterKeysPressTheButtonTheyBegin) {
+  struct Case {
+    MsgButtons buttons;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::optional<MsgResult> answer;  // nullopt: the box stays open
+  };
+  const Qt::KeyboardModifiers none = Qt::NoModifier;
+  const Case cases[] = {
+      {MsgButtons::kYesNo, Qt::Key_Y, none, MsgResult::kYes},
+      {MsgButtons::kYesNo, Qt::Key_N, none, MsgResult::kNo},
+      {MsgButtons::kYesNo, Qt::Key_N, Qt::ShiftModifier, MsgResult::kNo},
+      {MsgButtons::kYesNo, Qt::Key_Y, Qt::AltModifier, MsgResult::kYes},
+      {MsgButtons::kYesNo, Qt::Key_O, none, std::nullopt},
+      {MsgButtons::kYesNo, Qt::Key_C, none, std::nullopt},
+      {MsgButtons::kYesNoCancel, Qt::Key_C, none, MsgResult::kCancel},
+      {MsgButtons::kYesNoCancel, Qt::Key_Y, Qt::ShiftModifier, MsgResult::kYes},
+      {MsgButtons::kYesNoCancel, Qt::Key_N, Qt::AltModifier, MsgResult::kNo},
+      {MsgButtons::kOk, Qt::Key_O, none, MsgResult::kOk},
+      {MsgButtons::kOk, Qt::Key_Y, none, std::nullopt},
+      {MsgButtons::kOkCancel, Qt::Key_O, Qt::ShiftModifier, MsgResult::kOk},
+      {MsgButtons::kOkCancel, Qt::Key_C, none, MsgResult::kCancel},
+      {MsgButtons::kOkCancel, Qt::Key_C, Qt::AltModifier, MsgResult::kCancel},
+      {MsgButtons::kOkCancel, Qt::Key_O, Qt::AltModifier, MsgResult::kOk},
+      // Other keys and Ctrl do nothing.
+      {MsgButtons::kOkCancel, Qt::Key_C, Qt::ControlModifier, std::nullopt},
+      {MsgButtons::kYesNo, Qt::Key_Y, Qt::ControlModifier, std::nullopt},
+      {MsgButtons::kYesNoCancel, Qt::Key_X, none, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString() + " on " +
+                 std::to_string(static_cast<int>(c.buttons)));
+    MessageDialog box("Confirm", "Save changes?", MsgType::kConfirmation, c.buttons);
+    box.show();
+    QTest::keyClick(box.focusWidget(), c.key, c.modifiers);
+    // In an active window Alt with an underlined letter goes through the button's shortcut, which clicks a
+    // moment later.
+    if (c.answer) QTest::qWaitFor([&] { return !box.isVisible(); }, 1000);
+    EXPECT_EQ(box.isVisible(), !c.answer.has_value());
+    if (c.answer) EXPECT_EQ(box.Result(), *c.answer);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "app/frame_form.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -98,6 +99,9 @@ TFrameForm::TFrameForm(Ui& ui, QString programFolder, QStringList arguments, QWi
   menus_ = new FrameMenus(*this);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &TFrameForm::OnSubWindowActivated);
   connect(qApp, &QGuiApplication::commitDataRequest, this, &TFrameForm::OnCommitData);
+  run_.clipboardHasText = ClipboardHoldsText();
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+          [this] { run_.clipboardHasText = ClipboardHoldsText(); });
 
   setMinimumWidth(kMinimumWidth);
   setGeometry(kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight);
@@ -188,7 +192,8 @@ TEditForm* TFrameForm::CreateEditorWindow(bool rtfView) {
   ShowCover(true);
   run_.nextWindowNumber = static_cast<int>(EditorWindows().size()) + (rtfView ? 101 : 1);
   auto* editor = new TEditForm(*this);
-  connect(editor, &TEditForm::StatusBarClicked, this, &TFrameForm::ShiftWindow);
+  connect(editor, &TEditForm::StatusBarClicked, this,
+          [this](int number) { RunCommand([&] { ShiftWindow(number); }); });
   mdi_->addSubWindow(editor);
   editor->showMaximized();
   editor->Editor()->setFocus();

@@ -54,6 +54,7 @@ class TFrameForm : public QMainWindow, public FrameLink {
   void SetPrinter(std::unique_ptr<LinePrinter> printer);
   // Keyboard: boilerplate and superboilerplate keys (typing_commands.cpp).
   const KeyTable& Keys() const override { return keys_; }
+  KeyTable& Keys() { return keys_; }
 
   // Frame events.
   void FormActivate();
@@ -125,8 +126,7 @@ class TFrameForm : public QMainWindow, public FrameLink {
   const QString& FlipFirst() const { return flipFirst_; }
   const QString& FlipSecond() const { return flipSecond_; }
 
-  // Runs a command inside the error boundary: a failure is shown in the error box, the program goes on.
-  void RunCommand(const std::function<void()>& command);
+  void RunCommand(const std::function<void()>& command) override;
 
   // --- Bookmark notes ---
   // Opens the bookmark notes pad, or brings the open one forward with its text as it is.

@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/text_control.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 
@@ -78,7 +78,8 @@ TBMForm::TBMForm(FrameLink& frame, std::function<TEditForm*()> activeEditor, QWi
   }
   buttons->addStretch();
   layout->addLayout(buttons);
-  connect(GoToSelect_, &QPushButton::clicked, this, &TBMForm::GoToSelectClick);
+  connect(GoToSelect_, &QPushButton::clicked, this,
+          [this] { frame_.RunCommand([this] { GoToSelectClick(); }); });
   connect(Button1_, &QPushButton::clicked, this, &QDialog::close);
 
   const QStringList& notes = frame_.AppSettings().bookmarkNotes;

@@ -61,7 +61,9 @@ bool HasText(TEditForm& e) { return !e.Text().IsEmpty(); }
 
 bool HasSelection(TEditForm& e) { return e.Text().HasSelection(); }
 
-bool CanPaste(TEditForm& e) { return HoldsText(QGuiApplication::clipboard()->mimeData()); }
+bool CanPaste(TEditForm& e) { return e.Frame().Run().clipboardHasText; }
+
+bool ClipboardHoldsText() { return HoldsText(QGuiApplication::clipboard()->mimeData()); }
 
 void Undo1Click(TEditForm& e) { e.Text().Undo(); }
 

@@ -20,6 +20,8 @@ bool CanUndo(TEditForm& e);
 bool HasText(TEditForm& e);
 bool HasSelection(TEditForm& e);
 bool CanPaste(TEditForm& e);
+// Asks the clipboard itself: for its change notice only.
+bool ClipboardHoldsText();
 
 void Undo1Click(TEditForm& e);
 void Cut1Click(TEditForm& e);

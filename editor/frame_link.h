@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "settings/run_state.h"
@@ -43,6 +44,10 @@ class FrameLink {
   virtual LinePrinter& Printer() = 0;
   // The key chords of the text, each group's rows together.
   virtual const KeyTable& Keys() const = 0;
+  // Runs a command inside the error boundary: a failure (a platform error, memory running out) is shown in
+  // the error box and the program goes on. Every entry point of a command goes through it: menu items, key
+  // chords, dialog buttons, the status-bar click.
+  virtual void RunCommand(const std::function<void()>& command) = 0;
 };
 
 }  // namespace penwick

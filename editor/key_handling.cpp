@@ -73,7 +73,9 @@ bool TEditForm::EditorKeyDown(int key, Qt::KeyboardModifiers modifiers) {
   int digit = 0;
   if (const KeyRow* chord = frame_.Keys().Find(key, modifiers, &digit)) {
     // The one place that keeps the chords that write off a read-only viewing copy.
-    if (chord->access == Access::kReads || !IsRtfView()) chord->run(*this, digit);
+    if (chord->access == Access::kReads || !IsRtfView()) {
+      frame_.RunCommand([&] { chord->run(*this, digit); });
+    }
     return true;
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {

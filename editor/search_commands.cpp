@@ -47,7 +47,8 @@ std::optional<int> ReadLineNumber(const QString& entry) {
 void Find1Click(TEditForm& e) {
   if (!e.Dialogs().find) {
     e.Dialogs().find = new FindDialog(&e);
-    QObject::connect(e.Dialogs().find, &SearchDialog::Pressed, &e, [&e] { FindDialog1Find(e); });
+    QObject::connect(e.Dialogs().find, &SearchDialog::Pressed, &e,
+                     [&e] { e.Frame().RunCommand([&e] { FindDialog1Find(e); }); });
     QObject::connect(e.Dialogs().find, &QDialog::finished, &e, [&e] { FindDialog1Close(e); });
   }
   if (e.Dialogs().find->isVisible()) {
@@ -79,8 +80,9 @@ void FindDialog1Find(TEditForm& e) {
 void Replace1Click(TEditForm& e) {
   if (!e.Dialogs().replace) {
     e.Dialogs().replace = new ReplaceDialog(&e);
-    QObject::connect(e.Dialogs().replace, &SearchDialog::Pressed, &e,
-                     [&e](ReplaceButton button) { ReplaceDialog1Replace(e, button); });
+    QObject::connect(e.Dialogs().replace, &SearchDialog::Pressed, &e, [&e](ReplaceButton button) {
+      e.Frame().RunCommand([&] { ReplaceDialog1Replace(e, button); });
+    });
     QObject::connect(e.Dialogs().replace, &QDialog::finished, &e, [&e] { ReplaceDialog1Close(e); });
   }
   if (e.Dialogs().replace->isVisible()) {

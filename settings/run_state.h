@@ -19,6 +19,10 @@ struct RunState {
   bool flipPrev = false;
   // Ctrl+Tab in the text arrives as a Tab with this request set.
   bool tabInsertRequest = false;
+  // The clipboard holds text to paste: kept up to date from the clipboard's change notice, because asking
+  // the clipboard is a round trip to another program on some systems and Paste's state is checked on
+  // every key.
+  bool clipboardHasText = false;
   // Go to line: the last entry and its history, for this run only. The bookmark notes hand Go to line a
   // line number to take without asking.
   QString gotoLine = QStringLiteral("1");

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QPointer>
 #include <map>
+#include <stdexcept>
 
 #include "app/frame_menus.h"
 #include "editor/key_table.h"
@@ -67,6 +68,19 @@ TEST_F(CommandRegistryTest, NoCommandOrKeyChordChangesAViewingCopy) {
       expectUntouched(QKeySequence(key | modifiers).toString().toStdString());
     }
   }
+}
+
+// A failing command shows its error and the program goes on, whichever way it was started.
+TEST_F(CommandRegistryTest, AKeyChordThatFailsShowsTheErrorAndThePenwickGoesOn) {
+  Start();
+  frame_->Keys().Add(
+      {{KeyRow::Kind::kKey, Qt::Key_F13, 0, 9, Qt::ControlModifier, Qt::NoModifier,
+        [](TEditForm&, int) { throw std::runtime_error("Unable to write to /full/disk.html"); }}});
+  TEditForm* editor = Window(QStringLiteral("text"));
+  ui_.AnswerMessage(MsgResult::kOk);
+  Key(editor, Qt::Key_F13, Qt::ControlModifier);
+  EXPECT_EQ(ui_.MessageLog(), QStringList{QStringLiteral("Penwick|Unable to write to /full/disk.html")});
+  EXPECT_EQ(editor->Text().Text(), QStringLiteral("text"));
 }
 
 TEST_F(CommandRegistryTest, NoTwoMenuItemsShareAShortcut) {

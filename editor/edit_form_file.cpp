@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "ui/message_boxes.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/status_panels.h"
@@ -13,6 +12,7 @@
 #include "editor/update_lock.h"
 #include "platform/codepage.h"
 #include "platform/file_io.h"
+#include "ui/message_boxes.h"
 
 namespace penwick {
 
@@ -122,7 +122,7 @@ void TEditForm::Load(const QString& fileName, LoadKind kind) {
   Edit1Click();
 }
 
-bool TEditForm::WriteDocument() {
+bool TEditForm::WriteDocument(const QString& target) {
   const QByteArrayView utf8 = text_->Utf8();
   QByteArray bytes;
   qsizetype bad = -1;
@@ -135,7 +135,7 @@ bool TEditForm::WriteDocument() {
         QStringLiteral("Saving a file"),
         QStringLiteral("%1 holds characters that its Windows-1252 (ANSI) encoding cannot store, the first "
                        "\"%2\" (U+%3) in line %4.\n\nOK saves the file as UTF-8; Cancel saves nothing.")
-            .arg(fileName_, QString::fromUcs4(&code, 1),
+            .arg(target, QString::fromUcs4(&code, 1),
                  QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, QLatin1Char('0')))
             .arg(line + 1),
         MsgType::kWarning, MsgButtons::kOkCancel);
@@ -146,11 +146,10 @@ bool TEditForm::WriteDocument() {
     format_ = utf8Format;
   }
   QString error;
-  if (!WriteWholeFileAtomic(fileName_, bytes, &error)) {
+  if (!WriteWholeFileAtomic(target, bytes, &error)) {
     frame_.Boxes().ShowError(error);
     return false;
   }
-  diskStamp_ = StampOf(fileName_);
   return true;
 }
 
@@ -176,7 +175,8 @@ bool TEditForm::Save1Click() {
     return false;
   }
   frame_.Run().wordCountFile = fileName_;
-  if (!MayOverwrite() || !WriteDocument()) return false;
+  if (!MayOverwrite() || !WriteDocument(fileName_)) return false;
+  diskStamp_ = StampOf(fileName_);
   text_->SetModified(false);
   SetModified(false);
   return true;
@@ -200,7 +200,12 @@ bool TEditForm::Saveas1Click() {
   const QString newName = QDir::cleanPath(QFileInfo(chosen.fileNames.first()).absoluteFilePath());
   const QString oldName = fileName_;
   const bool wasUnnamed = IsUnnamed();
+  // The window, its lists and the recent files take the new name only once the file is really there: a
+  // failed write leaves everything as it was, the document still modified.
+  if (newName == oldName && !MayOverwrite()) return false;
+  if (!WriteDocument(newName)) return false;
   SetFileName(newName);
+  diskStamp_ = StampOf(newName);
 
   RunState& run = frame_.Run();
   QStringList& recent = frame_.AppSettings().reopens;
@@ -213,7 +218,10 @@ bool TEditForm::Saveas1Click() {
     run.openFiles.insert(std::clamp(number_ % 100 - 1, 0, static_cast<int>(run.openFiles.size())), newName);
     run.currentFile = newName;
   }
-  return Save1Click();
+  run.wordCountFile = newName;
+  text_->SetModified(false);
+  SetModified(false);
+  return true;
 }
 
 void TEditForm::Reload1Click() {

@@ -358,6 +358,45 @@ TEST_F(EditFormTest, SaveAsNamesANewDocumentAndOffersTheFilterOfItsExtension) {
   EXPECT_EQ(editor->FileName(), target);
 }
 
+TEST_F(EditFormTest, SaveAsThatCannotWriteKeepsTheOldNameAndLists) {
+  Start();
+  const QString kept = env_.WriteFile(QStringLiteral("kept.txt"), "kept");
+  const QString other = env_.WriteFile(QStringLiteral("other.txt"), "other");
+  Open(other);
+  const QString target = QDir(env_.WorkFolder()).filePath(QStringLiteral("no such folder/new.html"));
+  for (const bool unnamed : {false, true}) {
+    SCOPED_TRACE(unnamed ? "unnamed" : "named");
+    TEditForm* editor = unnamed ? NewWindow() : Open(kept);
+    QTest::keyClicks(editor->Editor(), QStringLiteral("typed "));
+    Flush();
+    const QString title = editor->windowTitle();
+    const QString name = editor->FileName();
+    const QStringList open = frame_->Run().openFiles;
+    const QStringList recent = frame_->AppSettings().reopens;
+    const QString current = frame_->Run().currentFile;
+
+    ui_.AnswerSave(target, 3);
+    ui_.AnswerMessage(MsgResult::kOk);
+    EXPECT_FALSE(editor->Saveas1Click());
+    EXPECT_EQ(ui_.Last().type, MsgType::kError);
+    EXPECT_TRUE(ui_.MessageLog().last().startsWith(QStringLiteral("Penwick|Unable to write to ") + target));
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(editor->windowTitle(), title);
+    EXPECT_EQ(editor->FileName(), name);
+    EXPECT_EQ(frame_->Run().openFiles, open);
+    EXPECT_EQ(frame_->AppSettings().reopens, recent);
+    EXPECT_EQ(frame_->Run().currentFile, current);
+    EXPECT_TRUE(editor->Text().Modified());
+    EXPECT_EQ(Panel(editor, 1), QStringLiteral("Modified"));
+    if (!unnamed) {
+      // The window still saves to its own file.
+      ASSERT_TRUE(editor->Save1Click());
+      EXPECT_EQ(ReadAll(kept), QByteArray("typed kept"));
+    }
+  }
+  EXPECT_TRUE(ui_.AllAnswered());
+}
+
 TEST(RecentFiles, NewNameGoesToTheHeadAndTheListStaysAtFive) {
   struct Case {
     QStringList before;

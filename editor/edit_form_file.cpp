@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -26,6 +27,15 @@ const QStringList kSaveFilters = {
     QStringLiteral("Rich Text Files (*.rtf)|*.rtf"),
     QStringLiteral("Penwick templates (*.tpt)|*.tpt"),
 };
+
+// A file whose permission bits allow nobody to write is read-only, whoever runs Penwick: root may write it
+// all the same (QFileInfo::isWritable says yes), but the mark says the file is meant to stay as it is.
+bool IsReadOnlyFile(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return false;
+  constexpr QFile::Permissions kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+  return !info.isWritable() || !(info.permissions() & kAnyWrite);
+}
 
 const char kLoading[] = "Loading...";
 const char kHighlighting[] = "Highlighting...";
@@ -195,9 +205,22 @@ bool TEditForm::Saveas1Click() {
   request.folder = QDir::currentPath();
   request.filters = kSaveFilters;
   request.filterIndex = FilterIndexFor(fileName_);
-  const FileDialogResult chosen = frame_.Boxes().ui().AskSaveFile(request);
-  if (chosen.fileNames.isEmpty()) return false;
-  const QString newName = QDir::cleanPath(QFileInfo(chosen.fileNames.first()).absoluteFilePath());
+  QString newName;
+  for (;;) {
+    const FileDialogResult chosen = frame_.Boxes().ui().AskSaveFile(request);
+    if (chosen.fileNames.isEmpty()) return false;
+    newName = QDir::cleanPath(QFileInfo(chosen.fileNames.first()).absoluteFilePath());
+    if (!IsReadOnlyFile(newName)) break;
+    // The dialog refuses a read-only file and stays for another name (or Cancel).
+    frame_.Boxes().Show(
+        request.caption,
+        QStringLiteral("%1 is read-only: Penwick does not replace it.\n\nChoose another name, "
+                       "or Cancel.")
+            .arg(QDir::toNativeSeparators(newName)),
+        MsgType::kWarning, MsgButtons::kOk);
+    request.fileName = newName;
+    request.filterIndex = chosen.filterIndex;
+  }
   const QString oldName = fileName_;
   const bool wasUnnamed = IsUnnamed();
   // The window, its lists and the recent files take the new name only once the file is really there: a

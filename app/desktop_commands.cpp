@@ -24,6 +24,10 @@ const char kSaveDesktopText[] =
     "This will save a name.dsk file so that Restore can bring the same files into the same windows "
     "(numbers) in a later session.";
 
+const char kNoDesktopText[] =
+    "There are no open files to save as a desktop.\n\nOpen the files you want together, then choose Save "
+    "Desktop again.";
+
 const char kRestoreDesktopText[] =
     "This will bring a name.dsk file's list of files into the same windows (numbers) they occupied in a "
     "previous session. Current windows will all be closed first.";
@@ -41,11 +45,16 @@ QString CorruptedText() {
 }  // namespace
 
 void TFrameForm::SaveDesktop1Click() {
+  // With no window open there is nothing to save: say so, rather than ask questions that lead nowhere.
+  if (EditorWindows().empty()) {
+    boxes_.Show(QStringLiteral("Save Desktop"), QString::fromLatin1(kNoDesktopText), MsgType::kInformation,
+                MsgButtons::kOk);
+    return;
+  }
   if (boxes_.Show(QStringLiteral("Save Desktop"), QString::fromLatin1(kSaveDesktopText),
                   MsgType::kConfirmation, MsgButtons::kOkCancel) != MsgResult::kOk) {
     return;
   }
-  if (EditorWindows().empty()) return;
   QString name;
   if (!boxes_.InputQuery(QStringLiteral("Save desktop in  name.dsk"), QStringLiteral("Name before .dsk:"),
                          name)) {

@@ -1,9 +1,11 @@
 #include "app/frame_menus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 
 #include "app/frame_form.h"
 #include "editor/edit_form.h"
@@ -18,13 +20,14 @@ struct MenuTitle {
   const char* title;
 };
 
-// In menu-bar order.
+// In menu-bar order. Each title has an access key of its own, but for the fixed "HTM&L" and "Too&ls":
+// Alt+L pressed again moves on to the other.
 constexpr MenuTitle kMenuTitles[] = {
     {MenuId::kFrameFile, "&File"}, {MenuId::kEditorFile, "&File"}, {MenuId::kEdit, "&Edit"},
-    {MenuId::kHtml, "HTM&L"},      {MenuId::kEsc, "E&sc"},         {MenuId::kJs, "&JS"},
-    {MenuId::kMeta, "&Meta"},      {MenuId::kXml, "&XML"},         {MenuId::kTagset, "Tag&set"},
-    {MenuId::kRtf, "&RTF"},        {MenuId::kSrch, "S&rch"},       {MenuId::kText, "&Text"},
-    {MenuId::kWindow, "&Window"},  {MenuId::kTools, "T&ools"},     {MenuId::kHelp, "&Help"},
+    {MenuId::kHtml, "HTM&L"},      {MenuId::kEsc, "Es&c"},         {MenuId::kJs, "&JS"},
+    {MenuId::kMeta, "&Meta"},      {MenuId::kXml, "&XML"},         {MenuId::kTagset, "Ta&gset"},
+    {MenuId::kRtf, "&RTF"},        {MenuId::kSrch, "&Srch"},       {MenuId::kText, "&Text"},
+    {MenuId::kWindow, "&Window"},  {MenuId::kTools, "Too&ls"},     {MenuId::kHelp, "&Help"},
     {MenuId::kPopup, "Pop-up"},    {MenuId::kHidden, "Hidden"},
 };
 
@@ -154,14 +157,22 @@ void FrameMenus::FillWindowList() {
   }
   TEditForm* active = frame_.ActiveEditor();
   const std::vector<TEditForm*> editors = frame_.EditorWindows();
+  // Windows 1 to 9 take their number as access key, unless an item of the menu already answers it
+  // ("Tile Top &2 of N Windows"): that window shows its number without the key.
+  QSet<QKeySequence> taken;
+  for (QAction* action : window->actions()) {
+    if (action->isVisible()) taken.insert(QKeySequence::mnemonic(action->text()));
+  }
   if (!editors.empty() && !window->actions().isEmpty()) {
     QAction* separator = window->addSeparator();
     separator->setProperty("windowListItem", true);
   }
   for (TEditForm* editor : editors) {
     const int number = editor->Number() % 100;
-    const QString prefix =
-        number < 10 ? QStringLiteral("&%1 ").arg(number) : QStringLiteral("%1 ").arg(number);
+    const QString keyed = QStringLiteral("&%1 ").arg(number);
+    const QString prefix = number < 10 && !taken.contains(QKeySequence::mnemonic(keyed))
+                               ? keyed
+                               : QStringLiteral("%1 ").arg(number);
     QAction* item = window->addAction(prefix + editor->windowTitle());
     item->setProperty("windowListItem", true);
     item->setCheckable(true);
@@ -182,8 +193,8 @@ const MenuRow kSharedFileRows[] = {
 
 const MenuRow kEditorFileRows[] = {
     {"Save1", "&Save", "F2", nullptr, [](TEditForm& e) { e.Save1Click(); }, nullptr, HasText},
-    {"Saveas1", "Save &as...", "Shift+F2", nullptr, [](TEditForm& e) { e.Saveas1Click(); }, nullptr, HasText},
-    {"Reload1", "&Reload", "", nullptr, [](TEditForm& e) { e.Reload1Click(); }},
+    {"Saveas1", "Sa&ve as...", "Shift+F2", nullptr, [](TEditForm& e) { e.Saveas1Click(); }, nullptr, HasText},
+    {"Reload1", "Re&load", "", nullptr, [](TEditForm& e) { e.Reload1Click(); }},
     {"Close1", "&Close", "Ctrl+F4", nullptr, [](TEditForm& e) { e.Close1Click(); }},
 };
 

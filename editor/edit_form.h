@@ -110,7 +110,7 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
  private:
   void FormClose();
   void SetFileName(const QString& fileName);
-  bool WriteDocument();
+  bool WriteDocument(const QString& target);
   // Asks before Save replaces a file that another program changed since it was loaded or saved.
   bool MayOverwrite();
   bool LoadFileText(const QString& fileName);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -26,6 +27,15 @@ const QStringList kSaveFilters = {
     QStringLiteral("Rich Text Files (*.rtf)|*.rtf"),
     QStringLiteral("Penwick templates (*.tpt)|*.tpt"),
 };
+
+// A file whose permission bits allow nobody to write is read-only, whoever runs Penwick: root may write it
+// all the same (QFileInfo::isWritable says yes), but the mark says the file is meant to stay as it is.
+bool IsReadOnlyFile(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return false;
+  constexpr QFile::Permissions kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+  return !info.isWritable() || !(info.permissions() & kAnyWrite);
+}
 
 const char kLoading[] = "Loading...";
 const char kHighlighting[] = "Highlighting...";
@@ -122,7 +132,7 @@ void TEditForm::Load(const QString& fileName, LoadKind kind) {
   Edit1Click();
 }
 
-bool TEditForm::WriteDocument() {
+bool TEditForm::WriteDocument(const QString& target) {
   const QByteArrayView utf8 = text_->Utf8();
   QByteArray bytes;
   qsizetype bad = -1;
@@ -135,7 +145,7 @@ bool TEditForm::WriteDocument() {
         QStringLiteral("Saving a file"),
         QStringLiteral("%1 holds characters that its Windows-1252 (ANSI) encoding cannot store, the first "
                        "\"%2\" (U+%3) in line %4.\n\nOK saves the file as UTF-8; Cancel saves nothing.")
-            .arg(fileName_, QString::fromUcs4(&code, 1),
+            .arg(target, QString::fromUcs4(&code, 1),
                  QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, QLatin1Char('0')))
             .arg(line + 1),
         MsgType::kWarning, MsgButtons::kOkCancel);
@@ -146,11 +156,10 @@ bool TEditForm::WriteDocument() {
     format_ = utf8Format;
   }
   QString error;
-  if (!WriteWholeFileAtomic(fileName_, bytes, &error)) {
+  if (!WriteWholeFileAtomic(target, bytes, &error)) {
     frame_.Boxes().ShowError(error);
     return false;
   }
-  diskStamp_ = StampOf(fileName_);
   return true;
 }
 
@@ -176,7 +185,8 @@ bool TEditForm::Save1Click() {
     return false;
   }
   frame_.Run().wordCountFile = fileName_;
-  if (!MayOverwrite() || !WriteDocument()) return false;
+  if (!MayOverwrite() || !WriteDocument(fileName_)) return false;
+  diskStamp_ = StampOf(fileName_);
   text_->SetModified(false);
   SetModified(false);
   return true;
@@ -195,12 +205,30 @@ bool TEditForm::Saveas1Click() {
   request.folder = QDir::currentPath();
   request.filters = kSaveFilters;
   request.filterIndex = FilterIndexFor(fileName_);
-  const FileDialogResult chosen = frame_.Boxes().ui().AskSaveFile(request);
-  if (chosen.fileNames.isEmpty()) return false;
-  const QString newName = QDir::cleanPath(QFileInfo(chosen.fileNames.first()).absoluteFilePath());
+  QString newName;
+  for (;;) {
+    const FileDialogResult chosen = frame_.Boxes().ui().AskSaveFile(request);
+    if (chosen.fileNames.isEmpty()) return false;
+    newName = QDir::cleanPath(QFileInfo(chosen.fileNames.first()).absoluteFilePath());
+    if (!IsReadOnlyFile(newName)) break;
+    // The dialog refuses a read-only file and stays for another name (or Cancel).
+    frame_.Boxes().Show(
+        request.caption,
+        QStringLiteral("%1 is read-only: Penwick does not replace it.\n\nChoose another name, "
+                       "or Cancel.")
+            .arg(QDir::toNativeSeparators(newName)),
+        MsgType::kWarning, MsgButtons::kOk);
+    request.fileName = newName;
+    request.filterIndex = chosen.filterIndex;
+  }
   const QString oldName = fileName_;
   const bool wasUnnamed = IsUnnamed();
+  // The window, its lists and the recent files take the new name only once the file is really there: a
+  // failed write leaves everything as it was, the document still modified.
+  if (newName == oldName && !MayOverwrite()) return false;
+  if (!WriteDocument(newName)) return false;
   SetFileName(newName);
+  diskStamp_ = StampOf(newName);
 
   RunState& run = frame_.Run();
   QStringList& recent = frame_.AppSettings().reopens;
@@ -213,7 +241,10 @@ bool TEditForm::Saveas1Click() {
     run.openFiles.insert(std::clamp(number_ % 100 - 1, 0, static_cast<int>(run.openFiles.size())), newName);
     run.currentFile = newName;
   }
-  return Save1Click();
+  run.wordCountFile = newName;
+  text_->SetModified(false);
+  SetModified(false);
+  return true;
 }
 
 void TEditForm::Reload1Click() {

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "editor/scintilla_widget.h"
@@ -49,6 +50,12 @@ long TextControl::Send(unsigned int msg, unsigned long wParam, long lParam) cons
   return editor_->SendScintilla(msg, wParam, lParam);
 }
 
+long TextControl::SendBytes(unsigned int msg, const QByteArray& bytes) const {
+  // QScintilla's const char* overload hands the pointer on as Scintilla's pointer-sized sptr_t (and the
+  // length as uptr_t); a pointer squeezed through long would lose its upper half on 64-bit Windows.
+  return editor_->SendScintilla(msg, static_cast<std::uintptr_t>(bytes.size()), bytes.constData());
+}
+
 void TextControl::OnModified(int, int type) {
   if (!(type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE))) return;
   modified_ = true;
@@ -75,8 +82,7 @@ void TextControl::LoadUtf8(const QByteArray& utf8) {
   Send(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + kLoadHeadroom));
   // APPENDTEXT takes a length, so NUL bytes in the document load like any other character.
   if (!utf8.isEmpty()) {
-    editor_->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()),
-                           utf8.constData());
+    SendBytes(QsciScintillaBase::SCI_APPENDTEXT, utf8);
   }
   Send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
   Send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
@@ -112,8 +118,7 @@ void TextControl::SetText(const QString& text) {
   const QByteArray utf8 = ForDocument(text);
   Send(QsciScintillaBase::SCI_CLEARALL);
   if (!utf8.isEmpty()) {
-    editor_->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()),
-                           utf8.constData());
+    SendBytes(QsciScintillaBase::SCI_APPENDTEXT, utf8);
   }
 }
 
@@ -176,8 +181,7 @@ void TextControl::SetSelText(const QString& text) {
   const QByteArray utf8 = ForDocument(text);
   // TARGET replacement takes a length, so the text may hold NUL characters.
   Send(QsciScintillaBase::SCI_TARGETFROMSELECTION);
-  Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()),
-       reinterpret_cast<long>(utf8.constData()));
+  SendBytes(QsciScintillaBase::SCI_REPLACETARGET, utf8);
   const long end = Send(QsciScintillaBase::SCI_GETTARGETEND);
   Send(QsciScintillaBase::SCI_SETSEL, end, end);
 }
@@ -189,8 +193,7 @@ void TextControl::TypeText(const QString& text) {
   }
   // Plain insertion at the caret joins the previous keystroke's undo step, as typing in the control does.
   const QByteArray utf8 = ForDocument(text);
-  editor_->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, static_cast<unsigned long>(utf8.size()),
-                         utf8.constData());
+  SendBytes(QsciScintillaBase::SCI_ADDTEXT, utf8);
   Send(QsciScintillaBase::SCI_SCROLLCARET);
 }
 
@@ -227,8 +230,7 @@ void TextControl::InsertLine(int line, const QString& text) {
     utf8.prepend(lineBreak_);
   }
   Send(QsciScintillaBase::SCI_SETTARGETRANGE, at, at);
-  Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()),
-       reinterpret_cast<long>(utf8.constData()));
+  SendBytes(QsciScintillaBase::SCI_REPLACETARGET, utf8);
 }
 
 void TextControl::DeleteLine(int line) {
@@ -281,8 +283,7 @@ int TextControl::FindText(const QString& text, int start, int length, bool whole
   if (matchCase) flags |= QsciScintillaBase::SCFIND_MATCHCASE;
   Send(QsciScintillaBase::SCI_SETSEARCHFLAGS, flags);
   Send(QsciScintillaBase::SCI_SETTARGETRANGE, ToByte(start), ToByte(start + length));
-  const long found = editor_->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET,
-                                            static_cast<unsigned long>(utf8.size()), utf8.constData());
+  const long found = SendBytes(QsciScintillaBase::SCI_SEARCHINTARGET, utf8);
   return found < 0 ? -1 : ToChar(found);
 }
 
@@ -298,8 +299,7 @@ void TextControl::InsertText(int pos, const QString& text) {
   const QByteArray utf8 = ForDocument(text);
   const long at = ToByte(pos);
   Send(QsciScintillaBase::SCI_SETTARGETRANGE, at, at);
-  Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()),
-       reinterpret_cast<long>(utf8.constData()));
+  SendBytes(QsciScintillaBase::SCI_REPLACETARGET, utf8);
 }
 
 void TextControl::SetStyle(int start, int length, int style) {
@@ -371,12 +371,10 @@ int TextControl::ReplaceAll(const QString& text, const QString& with, int start,
   }
 
   Send(QsciScintillaBase::SCI_SETTARGETRANGE, spanStart, spanEnd);
-  Send(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(out.size()),
-       reinterpret_cast<long>(out.constData()));
+  SendBytes(QsciScintillaBase::SCI_REPLACETARGET, out);
   if (!styles.isEmpty()) {
     Send(QsciScintillaBase::SCI_STARTSTYLING, spanStart, 0xFF);
-    Send(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(styles.size()),
-         reinterpret_cast<long>(styles.constData()));
+    SendBytes(QsciScintillaBase::SCI_SETSTYLINGEX, styles);
   }
   const long caret = spanStart + out.size();
   Send(QsciScintillaBase::SCI_SETSEL, caret, caret);

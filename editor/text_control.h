@@ -106,7 +106,10 @@ class TextControl : public QObject {
  private:
   void OnModified(int position, int type);
   void OnUpdateUi(int updated);
+  // Numbers only: a pointer never goes through long (32 bits on 64-bit Windows); see SendBytes.
   long Send(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
+  // A message whose wParam is a byte count and lParam points at the bytes.
+  long SendBytes(unsigned int msg, const QByteArray& bytes) const;
   QByteArray ForDocument(const QString& text) const;
 
   ScintillaWidget* editor_;

@@ -38,7 +38,8 @@ struct HtmlItem {
   const Notice* notice = nullptr;
   // Items that build their own text run this instead of the fixed texts.
   void (*command)(TEditForm&) = nullptr;
-  int numpad = 0;  // Ctrl+numeric pad key (1..9) that runs the item, 0 for none
+  // Ctrl+numeric pad key (1..9) that runs the item, 0 for none; the menu names it beside the caption.
+  int numpad = 0;
 };
 
 // The generic handler of an item.

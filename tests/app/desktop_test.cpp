@@ -187,10 +187,16 @@ TEST_F(DesktopTest, UnusableDesktopFilesAreRefusedBeforeAnyWindowCloses) {
 
 TEST_F(DesktopTest, SavingNeedsAWindowAndAPlainName) {
   Start();
-  // With no window open, OK stops before the name is asked.
+  // With no window open there is nothing to save: Penwick says so and asks nothing.
   ui_.AnswerMessage(MsgResult::kOk);
   frame_->SaveDesktop1Click();
-  EXPECT_EQ(ui_.Shown().size(), 1u);
+  EXPECT_EQ(ui_.MessageLog(),
+            QStringList{QStringLiteral("Save Desktop|There are no open files to save as a desktop.\n\n"
+                                       "Open the files you want together, then choose Save Desktop again.")});
+  ASSERT_EQ(ui_.Shown().size(), 1u);
+  EXPECT_EQ(ui_.Last().type, MsgType::kInformation);
+  EXPECT_EQ(ui_.Last().buttons, MsgButtons::kOk);
+  EXPECT_TRUE(QDir(env_.ProgramFolder()).entryList({QStringLiteral("*.dsk")}).isEmpty());
 
   // Only unnamed windows: an empty desktop, which restores as no window at all.
   NewWindow();

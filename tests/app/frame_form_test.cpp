@@ -272,7 +272,7 @@ TEST_F(FrameFormTest, MenuBarShowsTheEditorMenusOnlyWhileAnEditorWindowIsOpen) {
     for (QAction* action : frame_->menuBar()->actions()) titles << action->text();
     return titles;
   };
-  const QStringList bar = {QStringLiteral("&File"), QStringLiteral("&Window"), QStringLiteral("T&ools"),
+  const QStringList bar = {QStringLiteral("&File"), QStringLiteral("&Window"), QStringLiteral("Too&ls"),
                            QStringLiteral("&Help")};
   EXPECT_EQ(menuTitles(), bar);
   EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), frame_->Menus().Menu(MenuId::kFrameFile));

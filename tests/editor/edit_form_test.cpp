@@ -358,6 +358,87 @@ TEST_F(EditFormTest, SaveAsNamesANewDocumentAndOffersTheFilterOfItsExtension) {
   EXPECT_EQ(editor->FileName(), target);
 }
 
+TEST_F(EditFormTest, SaveAsThatCannotWriteKeepsTheOldNameAndLists) {
+  Start();
+  const QString kept = env_.WriteFile(QStringLiteral("kept.txt"), "kept");
+  const QString other = env_.WriteFile(QStringLiteral("other.txt"), "other");
+  Open(other);
+  const QString target = QDir(env_.WorkFolder()).filePath(QStringLiteral("no such folder/new.html"));
+  for (const bool unnamed : {false, true}) {
+    SCOPED_TRACE(unnamed ? "unnamed" : "named");
+    TEditForm* editor = unnamed ? NewWindow() : Open(kept);
+    QTest::keyClicks(editor->Editor(), QStringLiteral("typed "));
+    Flush();
+    const QString title = editor->windowTitle();
+    const QString name = editor->FileName();
+    const QStringList open = frame_->Run().openFiles;
+    const QStringList recent = frame_->AppSettings().reopens;
+    const QString current = frame_->Run().currentFile;
+
+    ui_.AnswerSave(target, 3);
+    ui_.AnswerMessage(MsgResult::kOk);
+    EXPECT_FALSE(editor->Saveas1Click());
+    EXPECT_EQ(ui_.Last().type, MsgType::kError);
+    EXPECT_TRUE(ui_.MessageLog().last().startsWith(QStringLiteral("Penwick|Unable to write to ") + target));
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(editor->windowTitle(), title);
+    EXPECT_EQ(editor->FileName(), name);
+    EXPECT_EQ(frame_->Run().openFiles, open);
+    EXPECT_EQ(frame_->AppSettings().reopens, recent);
+    EXPECT_EQ(frame_->Run().currentFile, current);
+    EXPECT_TRUE(editor->Text().Modified());
+    EXPECT_EQ(Panel(editor, 1), QStringLiteral("Modified"));
+    if (!unnamed) {
+      // The window still saves to its own file.
+      ASSERT_TRUE(editor->Save1Click());
+      EXPECT_EQ(ReadAll(kept), QByteArray("typed kept"));
+    }
+  }
+  EXPECT_TRUE(ui_.AllAnswered());
+}
+
+TEST_F(EditFormTest, SaveAsRefusesAReadOnlyFileAndAsksAgain) {
+  Start();
+  // 0444: nobody may write it (the tests run as root, who could: the mark is what counts).
+  const QString locked = env_.WriteFile(QStringLiteral("locked.html"), "locked");
+  ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  const QString refusal = QStringLiteral(
+                              "Save As|%1 is read-only: Penwick does not replace it.\n\n"
+                              "Choose another name, or Cancel.")
+                              .arg(locked);
+  struct Case {
+    const char* name;
+    const char* second;  // the name chosen when the dialog comes back; empty = Cancel
+  } cases[] = {{"cancelled", ""}, {"another name", "fresh.html"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ui_.Clear();
+    TEditForm* editor = Open(env_.WriteFile(QStringLiteral("draft.txt"), "draft"));
+    QTest::keyClicks(editor->Editor(), QStringLiteral("new "));
+    const QString second = *c.second ? QDir(env_.WorkFolder()).filePath(QString::fromLatin1(c.second)) : "";
+    ui_.AnswerSave(locked, 3);
+    ui_.AnswerMessage(MsgResult::kOk);
+    ui_.AnswerSave(second);
+    EXPECT_EQ(editor->Saveas1Click(), !second.isEmpty());
+    EXPECT_EQ(ui_.MessageLog(), QStringList{refusal});
+    ASSERT_EQ(ui_.Shown().size(), 3u);
+    EXPECT_EQ(ui_.Shown()[1].type, MsgType::kWarning);
+    // The dialog comes back on the refused name and filter.
+    const ShownBox& again = ui_.Shown()[2];
+    EXPECT_EQ(again.kind, ShownBox::Kind::kSaveFile);
+    EXPECT_EQ(again.value, locked);
+    EXPECT_EQ(again.filterIndex, 3);
+    EXPECT_EQ(ReadAll(locked), QByteArray("locked"));
+    EXPECT_EQ(QFileInfo(locked).permissions() & QFile::WriteOwner, 0);
+    EXPECT_FALSE(frame_->AppSettings().reopens.contains(locked));
+    EXPECT_EQ(editor->FileName(), second.isEmpty() ? QDir(env_.WorkFolder()).filePath("draft.txt") : second);
+    if (!second.isEmpty()) EXPECT_EQ(ReadAll(second), QByteArray("new draft"));
+    editor->CloseApproved();
+    Flush();
+  }
+  EXPECT_TRUE(ui_.AllAnswered());
+}
+
 TEST(RecentFiles, NewNameGoesToTheHeadAndTheListStaysAtFive) {
   struct Case {
     QStringList before;

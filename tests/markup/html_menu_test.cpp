@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <functional>
+#include <map>
+#include <vector>
 
 #include "app/frame_menus.h"
 #include "markup/html_commands.h"
@@ -395,6 +398,56 @@ TEST_F(HtmlMenuTest, NumericPadRunsItsItems) {
       Flush();
       EXPECT_EQ(Result(), expected[n - 1]);
     }
+  }
+  EXPECT_TRUE(ui_.AllAnswered());
+}
+
+TEST_F(HtmlMenuTest, NumericPadKeysShowInTheShortcutColumnAndRunTheirItems) {
+  Start();
+  NewWindow();
+  // Every item of the HTML menu and its submenus: no caption padded with blanks; the keys named after a
+  // tab (the shortcut column), by their number.
+  std::map<int, QAction*> hinted;
+  QStringList padded;
+  std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+    for (QAction* item : menu->actions()) {
+      if (item->menu()) walk(item->menu());
+      const QString caption = item->text().section(QLatin1Char('\t'), 0, 0);
+      const QString hint = item->text().section(QLatin1Char('\t'), 1);
+      if (caption.contains(QStringLiteral("  ")) || caption.contains(QStringLiteral("NP"))) padded << caption;
+      if (!hint.startsWith(QStringLiteral("Ctrl+NP"))) continue;
+      EXPECT_TRUE(item->shortcut().isEmpty()) << hint.toStdString();
+      EXPECT_TRUE(hinted.emplace(hint.mid(7).toInt(), item).second) << hint.toStdString();
+    }
+  };
+  walk(frame_->Menus().Menu(MenuId::kHtml));
+  EXPECT_EQ(padded, QStringList());
+  ASSERT_EQ(hinted.size(), 9u);
+  EXPECT_EQ(hinted.begin()->first, 1);
+  EXPECT_EQ(hinted.rbegin()->first, 9);
+  EXPECT_EQ(hinted[7]->text(), QStringLiteral("HT&ML Block\tCtrl+NP7"));
+
+  // The key a caption names runs that item: the same text from the menu and from the key.
+  const std::map<int, std::vector<const char*>> answers = {
+      {1, {"href=\"h\"", "t"}}, {2, {"src=\"s\"", "alt=\"a\"", ""}}, {6, {"size=\"2\"", "", "", ""}}};
+  for (const auto& [n, item] : hinted) {
+    SCOPED_TRACE(item->text().toStdString());
+    const auto queue = [&, n = n] {
+      if (answers.contains(n)) {
+        for (const char* answer : answers.at(n)) ui_.AnswerInput(QString::fromLatin1(answer));
+      }
+    };
+    Editor("|");
+    queue();
+    item->trigger();
+    Flush();
+    const QString byMenu = Result();
+    EXPECT_NE(byMenu, QStringLiteral("|"));
+    Editor("|");
+    queue();
+    Key(frame_->ActiveEditor(), Qt::Key_0 + n, Qt::ControlModifier | Qt::KeypadModifier);
+    Flush();
+    EXPECT_EQ(Result(), byMenu);
   }
   EXPECT_TRUE(ui_.AllAnswered());
 }

@@ -67,8 +67,7 @@ void BenchReplaceAll(penwick::TFrameForm& frame, penwick::bench::QuietUi& ui, co
   ui.captions.clear();
   QElapsedTimer timer;
   timer.start();
-  penwick::TextSearch(text, frame.Boxes())
-      .Replace(penwick::ReplaceButton::kReplaceAll, QStringLiteral("italic"), QStringLiteral("oblique"), {});
+  penwick::TextSearch(text).ReplaceAllAfterSelection(QStringLiteral("italic"), QStringLiteral("oblique"), {});
   Flush();
   editor->Editor()->repaint();
   const double ms = Ms(timer);
@@ -116,7 +115,7 @@ void BenchFind(penwick::TFrameForm& frame, penwick::bench::QuietUi& ui, const QS
     ui.captions.clear();
     QElapsedTimer timer;
     timer.start();
-    const bool found = penwick::TextSearch(text, frame.Boxes()).FindNext(c.what, c.options);
+    const bool found = penwick::TextSearch(text).FindNext(c.what, c.options);
     const double ms = Ms(timer);
     const double scanned = text.ToByte(text.SelStart()) / 1e6;
     std::printf("Find near the end of %.0f MB, %-38s %7.1f ms  %7.0f MB/s  %s\n", html.size() / 1e6, c.name,

@@ -42,6 +42,64 @@ std::optional<int> ReadLineNumber(const QString& entry) {
   return static_cast<int>(negative ? -value : value);
 }
 
+void ShowNotFound(TEditForm& e, const QString& what) {
+  e.Frame().Boxes().Show(QStringLiteral("Text not found"),
+                         QLatin1Char('"') + what + QStringLiteral("\" not found."), MsgType::kInformation,
+                         MsgButtons::kOk);
+}
+
+enum class Answer { kYes, kNo, kCancel };
+
+Answer AskReplace(TEditForm& e) {
+  switch (e.Frame().Boxes().Show(QStringLiteral("Confirm replacement"),
+                                 QStringLiteral("Replace This Instance?"), MsgType::kConfirmation,
+                                 MsgButtons::kYesNoCancel)) {
+    case MsgResult::kYes:
+      return Answer::kYes;
+    case MsgResult::kNo:
+      return Answer::kNo;
+    default:
+      return Answer::kCancel;
+  }
+}
+
+// Find Next selects the next match; Replace replaces the selected match (after asking) and offers the next
+// one; Replace All offers every match after the selection, or replaces them all at once when the user does
+// not want to confirm each, and ends with the "Text not found" box.
+void RunReplace(TEditForm& e, ReplaceButton button, const QString& what, const QString& with,
+                SearchOptions options) {
+  TextSearch search(e.Text());
+  // An empty search text finds nothing: without this, every position would match.
+  if (what.isEmpty()) {
+    ShowNotFound(e, what);
+    return;
+  }
+  if (button == ReplaceButton::kReplaceAll &&
+      e.Frame().Boxes().Show(QStringLiteral("Confirm before change?"),
+                             QStringLiteral("Do you want to Confirm each item?"), MsgType::kConfirmation,
+                             MsgButtons::kYesNo) == MsgResult::kNo) {
+    search.ReplaceAllAfterSelection(what, with, options);
+    ShowNotFound(e, what);
+    return;
+  }
+  bool found = false;
+  do {
+    if (button == ReplaceButton::kReplace && search.SelectionIs(what)) {
+      const Answer answer = AskReplace(e);
+      if (answer == Answer::kCancel) return search.Deselect();
+      if (answer == Answer::kYes) search.ReplaceSelection(what, with, options);
+    }
+    found = search.FindAfterSelection(what, options);
+    if (!found) {
+      ShowNotFound(e, what);
+    } else if (button != ReplaceButton::kFindNext) {
+      const Answer answer = AskReplace(e);
+      if (answer == Answer::kCancel) return search.Deselect();
+      if (answer == Answer::kYes) search.ReplaceSelection(what, with, options);
+    }
+  } while (button == ReplaceButton::kReplaceAll && found);
+}
+
 }  // namespace
 
 void Find1Click(TEditForm& e) {
@@ -74,7 +132,7 @@ void FindDialog1Find(TEditForm& e) {
     settings.findString = e.Dialogs().find->FindText();
   }
   const SearchOptions options = e.Dialogs().find ? e.Dialogs().find->Options() : SearchOptions{};
-  TextSearch(e.Text(), e.Frame().Boxes()).FindNext(settings.findString, options);
+  if (!TextSearch(e.Text()).FindNext(settings.findString, options)) ShowNotFound(e, settings.findString);
 }
 
 void Replace1Click(TEditForm& e) {
@@ -107,8 +165,7 @@ void ReplaceDialog1Replace(TEditForm& e, ReplaceButton button) {
   Settings& settings = e.Frame().AppSettings();
   settings.findToReplace = e.Dialogs().replace->FindText();
   settings.replaceString = e.Dialogs().replace->ReplaceText();
-  TextSearch(e.Text(), e.Frame().Boxes())
-      .Replace(button, settings.findToReplace, settings.replaceString, e.Dialogs().replace->Options());
+  RunReplace(e, button, settings.findToReplace, settings.replaceString, e.Dialogs().replace->Options());
 }
 
 void FindDialog1Close(TEditForm& e) {
@@ -146,7 +203,8 @@ void Research1Click(TEditForm& e) {
   const int beforeLength = e.Text().SelLength();
   e.Text().SetSelStart(0);
   const SearchOptions options = e.Dialogs().find ? e.Dialogs().find->Options() : SearchOptions{};
-  if (!TextSearch(e.Text(), e.Frame().Boxes()).FindNext(phrase, options)) {
+  if (!TextSearch(e.Text()).FindNext(phrase, options)) {
+    ShowNotFound(e, phrase);
     e.Text().SetSelStart(before);
     e.Text().SetSelLength(beforeLength);
   }

@@ -43,7 +43,7 @@ constexpr auto kPopupRows = MakeRows<kHtmlPopupItems>();
 // column (the text after a tab), lined up with the other keys. The key is no shortcut of the action:
 // the text's key handling runs it.
 template <const auto& items, std::size_t n>
-void AddItems(FrameMenus& menus, QMenu* menu, const std::array<MenuRow, n>& rows) {
+void AddItems(MenuBuilder& menus, QMenu* menu, const std::array<MenuRow, n>& rows) {
   const std::vector<QAction*> actions = menus.AddRows(menu, rows);
   for (std::size_t i = 0; i < n; ++i) {
     if (actions[i] && items[i].numpad != 0) {

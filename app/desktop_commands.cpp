@@ -44,106 +44,108 @@ QString CorruptedText() {
 
 }  // namespace
 
-void TFrameForm::SaveDesktop1Click() {
+void SaveDesktop1Click(TFrameForm& f) {
   // With no window open there is nothing to save: say so, rather than ask questions that lead nowhere.
-  if (EditorWindows().empty()) {
-    boxes_.Show(QStringLiteral("Save Desktop"), QString::fromLatin1(kNoDesktopText), MsgType::kInformation,
-                MsgButtons::kOk);
+  if (f.EditorWindows().empty()) {
+    f.Boxes().Show(QStringLiteral("Save Desktop"), QString::fromLatin1(kNoDesktopText), MsgType::kInformation,
+                   MsgButtons::kOk);
     return;
   }
-  if (boxes_.Show(QStringLiteral("Save Desktop"), QString::fromLatin1(kSaveDesktopText),
-                  MsgType::kConfirmation, MsgButtons::kOkCancel) != MsgResult::kOk) {
+  if (f.Boxes().Show(QStringLiteral("Save Desktop"), QString::fromLatin1(kSaveDesktopText),
+                     MsgType::kConfirmation, MsgButtons::kOkCancel) != MsgResult::kOk) {
     return;
   }
   QString name;
-  if (!boxes_.InputQuery(QStringLiteral("Save desktop in  name.dsk"), QStringLiteral("Name before .dsk:"),
-                         name)) {
+  if (!f.Boxes().InputQuery(QStringLiteral("Save desktop in  name.dsk"), QStringLiteral("Name before .dsk:"),
+                            name)) {
     return;
   }
   // Desktops live in Penwick's folder: a name may not lead anywhere else.
   if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
-    boxes_.Show(QStringLiteral("Save Desktop"),
-                QStringLiteral("\"%1\" holds a folder. A desktop is saved in Penwick's folder under a plain "
-                               "name; nothing was written.")
-                    .arg(name),
-                MsgType::kInformation, MsgButtons::kOk);
+    f.Boxes().Show(
+        QStringLiteral("Save Desktop"),
+        QStringLiteral("\"%1\" holds a folder. A desktop is saved in Penwick's folder under a plain "
+                       "name; nothing was written.")
+            .arg(name),
+        MsgType::kInformation, MsgButtons::kOk);
     return;
   }
-  const QString path = QDir(programFolder_).filePath(name + QStringLiteral(".dsk"));
+  const QString path = QDir(f.ProgramFolder()).filePath(name + QStringLiteral(".dsk"));
   QString error;
-  if (!WriteWholeFileAtomic(path, DesktopBytes(run_.openFiles), &error)) boxes_.ShowError(error);
+  if (!WriteWholeFileAtomic(path, DesktopBytes(f.Run().openFiles), &error)) f.Boxes().ShowError(error);
 }
 
-void TFrameForm::RestoreDesktop1Click() {
-  if (boxes_.Show(QStringLiteral("Restore Desktop"), QString::fromLatin1(kRestoreDesktopText),
-                  MsgType::kConfirmation, MsgButtons::kOkCancel) != MsgResult::kOk) {
+void RestoreDesktop1Click(TFrameForm& f) {
+  if (f.Boxes().Show(QStringLiteral("Restore Desktop"), QString::fromLatin1(kRestoreDesktopText),
+                     MsgType::kConfirmation, MsgButtons::kOkCancel) != MsgResult::kOk) {
     return;
   }
   // The files restored are remembered neither as the last opened file nor by its filter.
-  const QString lastOpen = settings_.lastOpen;
-  const int lastFilter = settings_.lastFilter;
+  const QString lastOpen = f.AppSettings().lastOpen;
+  const int lastFilter = f.AppSettings().lastFilter;
   const auto putBack = qScopeGuard([&] {
-    settings_.lastOpen = lastOpen;
-    settings_.lastFilter = lastFilter;
+    f.AppSettings().lastOpen = lastOpen;
+    f.AppSettings().lastFilter = lastFilter;
   });
 
   FileDialogRequest request;
   request.caption = QStringLiteral("Open a saved Penwick Desktop");
-  request.fileName = programFolder_ + QStringLiteral("/*.dsk");
-  request.folder = programFolder_;
+  request.fileName = f.ProgramFolder() + QStringLiteral("/*.dsk");
+  request.folder = f.ProgramFolder();
   request.filters = QStringList{QStringLiteral("Desktops (*.dsk)|*.dsk")};
   request.filterIndex = 1;
-  const FileDialogResult chosen = boxes_.ui().AskOpenFiles(request, /*multiple=*/false);
+  const FileDialogResult chosen = f.Boxes().ui().AskOpenFiles(request, /*multiple=*/false);
   if (chosen.fileNames.isEmpty()) return;
   const QString path = NormalisedPath(chosen.fileNames.first());
   if (!path.endsWith(QStringLiteral(".dsk"), Qt::CaseInsensitive)) {
-    boxes_.Show(QStringLiteral("Load failure!"), QStringLiteral("Can load only an Penwick .dsk file."),
-                MsgType::kInformation, MsgButtons::kOk);
+    f.Boxes().Show(QStringLiteral("Load failure!"), QStringLiteral("Can load only an Penwick .dsk file."),
+                   MsgType::kInformation, MsgButtons::kOk);
     return;
   }
 
   // Everything that makes the file unusable is found before a single window is closed.
   if (!QFileInfo(path).isFile()) {
     // Not a plain file (a device or a pipe would never end): nothing to read.
-    boxes_.Show(QStringLiteral("Load Failure"), QStringLiteral("File Doesn't exist!"), MsgType::kInformation,
-                MsgButtons::kOk);
+    f.Boxes().Show(QStringLiteral("Load Failure"), QStringLiteral("File Doesn't exist!"),
+                   MsgType::kInformation, MsgButtons::kOk);
     return;
   }
   QByteArray bytes;
   QString error;
   const qint64 size = QFileInfo(path).size();
   if (size > kMaxDesktopBytes) {
-    boxes_.Show(QStringLiteral("Restore Desktop"),
-                QStringLiteral("%1 is %2 bytes long: far too long for a desktop file, which lists the files "
-                               "of one session. Nothing was restored.")
-                    .arg(path)
-                    .arg(size),
-                MsgType::kInformation, MsgButtons::kOk);
+    f.Boxes().Show(
+        QStringLiteral("Restore Desktop"),
+        QStringLiteral("%1 is %2 bytes long: far too long for a desktop file, which lists the files "
+                       "of one session. Nothing was restored.")
+            .arg(path)
+            .arg(size),
+        MsgType::kInformation, MsgButtons::kOk);
     return;
   }
   if (!ReadWholeFile(path, &bytes, &error)) {
-    boxes_.ShowError(error);
+    f.Boxes().ShowError(error);
     return;
   }
   const DesktopFile desktop = ParseDesktop(bytes);
   if (desktop.binary) {
-    boxes_.Show(QStringLiteral("Desktop file corrupted"), CorruptedText(), MsgType::kInformation,
-                MsgButtons::kOk);
+    f.Boxes().Show(QStringLiteral("Desktop file corrupted"), CorruptedText(), MsgType::kInformation,
+                   MsgButtons::kOk);
     return;
   }
   if (desktop.lines.size() > kMaxDesktopFiles) {
-    boxes_.Show(QStringLiteral("Restore Desktop"),
-                QStringLiteral("%1 names %2 files; a desktop restores at most %3. Nothing was restored.")
-                    .arg(path)
-                    .arg(desktop.lines.size())
-                    .arg(kMaxDesktopFiles),
-                MsgType::kInformation, MsgButtons::kOk);
+    f.Boxes().Show(QStringLiteral("Restore Desktop"),
+                   QStringLiteral("%1 names %2 files; a desktop restores at most %3. Nothing was restored.")
+                       .arg(path)
+                       .arg(desktop.lines.size())
+                       .arg(kMaxDesktopFiles),
+                   MsgType::kInformation, MsgButtons::kOk);
     return;
   }
 
   {
-    UpdateLock lock(this);
-    QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::StackingOrder);
+    UpdateLock lock(&f);
+    QList<QMdiSubWindow*> order = f.MdiArea()->subWindowList(QMdiArea::StackingOrder);
     std::reverse(order.begin(), order.end());
     for (QMdiSubWindow* window : order) {
       // Each window may offer to save its document; one that refuses stays open.
@@ -151,18 +153,18 @@ void TFrameForm::RestoreDesktop1Click() {
       if (editor && !editor->IsClosed()) editor->close();
     }
   }
-  boxes_.Show(QStringLiteral("Restoring Desktop"), QStringLiteral("Restoring ") + path, MsgType::kInformation,
-              MsgButtons::kOk);
+  f.Boxes().Show(QStringLiteral("Restoring Desktop"), QStringLiteral("Restoring ") + path,
+                 MsgType::kInformation, MsgButtons::kOk);
   for (const QString& line : desktop.lines) {
     if (!HasPathSeparator(line)) {
-      boxes_.Show(QStringLiteral("Desktop file corrupted"), CorruptedText(), MsgType::kInformation,
-                  MsgButtons::kOk);
+      f.Boxes().Show(QStringLiteral("Desktop file corrupted"), CorruptedText(), MsgType::kInformation,
+                     MsgButtons::kOk);
       return;
     }
     // A window that refused to close keeps its file: never a second window editing the same file.
-    if (IsAlreadyOpen(line)) continue;
+    if (IsAlreadyOpen(f, line)) continue;
     // Restored files do not enter the recent-files list.
-    ReopenIt(line, /*directOpen=*/true);
+    ReopenIt(f, line, /*directOpen=*/true);
   }
 }
 

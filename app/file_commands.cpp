@@ -89,20 +89,20 @@ QStringList OpenFilters() {
   };
 }
 
-void TFrameForm::Open1Click() {
-  if (run_.removableDriveCheck && OnRemovableMedia(settings_.lastOpen)) {
-    const MsgResult answer =
-        boxes_.Show(settings_.lastOpen + QStringLiteral("\n\n") + QString::fromLatin1(kRemovableText),
-                    MsgType::kInformation, MsgButtons::kOkCancel);
-    if (answer == MsgResult::kCancel) settings_.lastOpen.clear();
+void Open1Click(TFrameForm& f) {
+  if (f.Run().removableDriveCheck && OnRemovableMedia(f.AppSettings().lastOpen)) {
+    const MsgResult answer = f.Boxes().Show(
+        f.AppSettings().lastOpen + QStringLiteral("\n\n") + QString::fromLatin1(kRemovableText),
+        MsgType::kInformation, MsgButtons::kOkCancel);
+    if (answer == MsgResult::kCancel) f.AppSettings().lastOpen.clear();
   }
   FileDialogRequest request;
   request.caption = QStringLiteral("Open");
-  request.fileName = settings_.lastOpen;
+  request.fileName = f.AppSettings().lastOpen;
   request.folder = QDir::currentPath();
   request.filters = OpenFilters();
-  request.filterIndex = std::clamp(settings_.lastFilter, 1, kFilterCount);
-  const FileDialogResult chosen = boxes_.ui().AskOpenFiles(request, /*multiple=*/true);
+  request.filterIndex = std::clamp(f.AppSettings().lastFilter, 1, kFilterCount);
+  const FileDialogResult chosen = f.Boxes().ui().AskOpenFiles(request, /*multiple=*/true);
   if (chosen.fileNames.isEmpty()) return;
   QStringList names;
   for (const QString& name : chosen.fileNames) names << NormalisedPath(name);
@@ -111,191 +111,191 @@ void TFrameForm::Open1Click() {
 
   if (names.size() == 1) {
     const QString& name = names.first();
-    if (IsAlreadyOpen(name)) {
-      BringFileToFront(name);
+    if (IsAlreadyOpen(f, name)) {
+      BringFileToFront(f, name);
       return;
     }
     if (IsProgramFile(name)) {
       // The window stays open, empty, so the user sees where the file would have gone.
       {
-        CoverGuard cover(*this);
-        CreateEditorWindow();
+        CoverGuard cover(*&f);
+        f.CreateEditorWindow();
       }
-      boxes_.Show(QStringLiteral("Invalid file type"),
-                  QStringLiteral("Can't load a .%1 file!").arg(QFileInfo(name).suffix()),
-                  MsgType::kInformation, MsgButtons::kOk);
+      f.Boxes().Show(QStringLiteral("Invalid file type"),
+                     QStringLiteral("Can't load a .%1 file!").arg(QFileInfo(name).suffix()),
+                     MsgType::kInformation, MsgButtons::kOk);
       return;
     }
-    LoadInNewWindow(*this, name, TEditForm::LoadKind::kNormal);
-    settings_.lastFilter = FilterIndexFor(name);
-    settings_.lastOpen = name;
+    LoadInNewWindow(*&f, name, TEditForm::LoadKind::kNormal);
+    f.AppSettings().lastFilter = FilterIndexFor(name);
+    f.AppSettings().lastOpen = name;
     return;
   }
   for (const QString& name : names) {
-    if (IsAlreadyOpen(name)) continue;
-    LoadInNewWindow(*this, name, TEditForm::LoadKind::kNormal);
-    settings_.lastFilter = FilterIndexFor(name);
-    settings_.lastOpen = name;
+    if (IsAlreadyOpen(f, name)) continue;
+    LoadInNewWindow(*&f, name, TEditForm::LoadKind::kNormal);
+    f.AppSettings().lastFilter = FilterIndexFor(name);
+    f.AppSettings().lastOpen = name;
   }
 }
 
-void TFrameForm::Template1Click() {
+void Template1Click(TFrameForm& f) {
   FileDialogRequest request;
   request.caption = QStringLiteral("Open a template as New File");
-  request.fileName = programFolder_ + QStringLiteral("/*.tpt");
-  request.folder = programFolder_;
+  request.fileName = f.ProgramFolder() + QStringLiteral("/*.tpt");
+  request.folder = f.ProgramFolder();
   request.filters = OpenFilters();
   request.filterIndex = kTemplateFilter;
-  const FileDialogResult chosen = boxes_.ui().AskOpenFiles(request, /*multiple=*/false);
+  const FileDialogResult chosen = f.Boxes().ui().AskOpenFiles(request, /*multiple=*/false);
   if (chosen.fileNames.isEmpty()) return;
   // Any file may serve as a template; the new document stays unnamed and enters no list.
   TEditForm* editor =
-      LoadInNewWindow(*this, NormalisedPath(chosen.fileNames.first()), TEditForm::LoadKind::kTemplate);
+      LoadInNewWindow(*&f, NormalisedPath(chosen.fileNames.first()), TEditForm::LoadKind::kTemplate);
   if (editor) editor->setWindowTitle(QString::fromLatin1(kNewFile));
 }
 
-void TFrameForm::File1Click() {
-  const QStringList& recent = settings_.reopens;
-  for (QAction* separator : fileItems_.reopenSeparators) separator->setVisible(!recent.isEmpty());
-  for (size_t i = 0; i < fileItems_.reopens.size(); ++i) {
-    QAction* item = fileItems_.reopens[i];
+void File1Click(TFrameForm& f) {
+  const QStringList& recent = f.AppSettings().reopens;
+  for (QAction* separator : f.FileItems().reopenSeparators) separator->setVisible(!recent.isEmpty());
+  for (size_t i = 0; i < f.FileItems().reopens.size(); ++i) {
+    QAction* item = f.FileItems().reopens[i];
     if (!item) continue;
     const bool shown = static_cast<qsizetype>(i) < recent.size();
     // Only entries that exist are offered: a shortened list never leaves a stale item behind.
     if (shown) item->setText(MenuCaptionFor(recent.at(static_cast<qsizetype>(i))));
     item->setVisible(shown);
   }
-  for (size_t i = 0; i < fileItems_.directFiles.size(); ++i) {
-    QAction* item = fileItems_.directFiles[i];
+  for (size_t i = 0; i < f.FileItems().directFiles.size(); ++i) {
+    QAction* item = f.FileItems().directFiles[i];
     if (!item) continue;
-    const QString& name = settings_.directOpen[i];
+    const QString& name = f.AppSettings().directOpen[i];
     if (!name.isEmpty()) item->setText(MenuCaptionFor(name));
     item->setVisible(!name.isEmpty());
   }
 }
 
-void TFrameForm::ReopenClick(int index) {
-  const QStringList& recent = settings_.reopens;
+void ReopenClick(TFrameForm& f, int index) {
+  const QStringList& recent = f.AppSettings().reopens;
   if (index < 0 || index >= recent.size()) return;
   const QString name = recent.at(index);
-  if (IsAlreadyOpen(name)) {
-    BringFileToFront(name);
+  if (IsAlreadyOpen(f, name)) {
+    BringFileToFront(f, name);
     return;
   }
-  ReopenIt(name);
+  ReopenIt(f, name);
 }
 
-void TFrameForm::DirectFileClick(int slot) {
-  if (slot < 0 || slot >= static_cast<int>(settings_.directOpen.size())) return;
-  const QString name = settings_.directOpen[static_cast<size_t>(slot)];
+void DirectFileClick(TFrameForm& f, int slot) {
+  if (slot < 0 || slot >= static_cast<int>(f.AppSettings().directOpen.size())) return;
+  const QString name = f.AppSettings().directOpen[static_cast<size_t>(slot)];
   if (name.isEmpty()) return;
-  if (IsAlreadyOpen(name)) {
-    BringFileToFront(name);
+  if (IsAlreadyOpen(f, name)) {
+    BringFileToFront(f, name);
     return;
   }
-  OpenDirectFile(name);
+  OpenDirectFile(f, name);
 }
 
-bool TFrameForm::ReopenIt(const QString& fileName, bool directOpen) {
+bool ReopenIt(TFrameForm& f, const QString& fileName, bool directOpen) {
   const QString name = NormalisedPath(fileName);
   if (name.isEmpty() || KindOfPath(name) == PathKind::kMissing) {
-    ShowMissingFile(boxes_);
+    ShowMissingFile(f.Boxes());
     return false;
   }
-  if (!CheckOpenable(boxes_, name)) return false;
+  if (!CheckOpenable(f.Boxes(), name)) return false;
   QDir::setCurrent(QFileInfo(name).absolutePath());
-  LoadInNewWindow(*this, name, directOpen ? TEditForm::LoadKind::kDirectOpen : TEditForm::LoadKind::kNormal);
-  settings_.lastFilter = FilterIndexFor(name);
-  if (!settings_.reopens.isEmpty()) settings_.lastOpen = settings_.reopens.first();
+  LoadInNewWindow(*&f, name, directOpen ? TEditForm::LoadKind::kDirectOpen : TEditForm::LoadKind::kNormal);
+  f.AppSettings().lastFilter = FilterIndexFor(name);
+  if (!f.AppSettings().reopens.isEmpty()) f.AppSettings().lastOpen = f.AppSettings().reopens.first();
   return true;
 }
 
-void TFrameForm::OpenDirectFile(const QString& fileName) {
+void OpenDirectFile(TFrameForm& f, const QString& fileName) {
   const QString name = NormalisedPath(fileName);
   if (name.isEmpty() || KindOfPath(name) == PathKind::kMissing) {
-    ShowMissingFile(boxes_);
+    ShowMissingFile(f.Boxes());
     return;
   }
-  if (!CheckOpenable(boxes_, name)) return;
+  if (!CheckOpenable(f.Boxes(), name)) return;
   QDir::setCurrent(QFileInfo(name).absolutePath());
-  LoadInNewWindow(*this, name, TEditForm::LoadKind::kDirectOpen);
+  LoadInNewWindow(*&f, name, TEditForm::LoadKind::kDirectOpen);
 }
 
-bool TFrameForm::IsAlreadyOpen(const QString& fileName, bool quiet) {
-  const bool open = std::any_of(run_.openFiles.cbegin(), run_.openFiles.cend(),
+bool IsAlreadyOpen(TFrameForm& f, const QString& fileName, bool quiet) {
+  const bool open = std::any_of(f.Run().openFiles.cbegin(), f.Run().openFiles.cend(),
                                 [&](const QString& entry) { return SameFileName(entry, fileName); });
   if (open && !quiet) {
-    boxes_.Show(QStringLiteral("File already in Penwick"), fileName + QStringLiteral(" is already open!"),
-                MsgType::kInformation, MsgButtons::kOk);
+    f.Boxes().Show(QStringLiteral("File already in Penwick"), fileName + QStringLiteral(" is already open!"),
+                   MsgType::kInformation, MsgButtons::kOk);
   }
   return open;
 }
 
-bool TFrameForm::BringFileToFront(const QString& fileName) {
+bool BringFileToFront(TFrameForm& f, const QString& fileName) {
   // From the bottom of the stacking order up; an editing window before an RTF viewing copy of the file.
-  const QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::StackingOrder);
+  const QList<QMdiSubWindow*> order = f.MdiArea()->subWindowList(QMdiArea::StackingOrder);
   for (const bool rtfView : {false, true}) {
     for (QMdiSubWindow* window : order) {
       auto* editor = qobject_cast<TEditForm*>(window);
       if (!editor || editor->IsClosed() || editor->IsUnnamed() || editor->IsRtfView() != rtfView) continue;
       if (!SameFileName(editor->FileName(), fileName)) continue;
-      CoverGuard cover(*this);
-      ShowCover(true);
-      BringEditorToFront(editor);
+      CoverGuard cover(*&f);
+      f.ShowCover(true);
+      BringEditorToFront(f, editor);
       return true;
     }
   }
   return false;
 }
 
-void TFrameForm::AddDirectOpen1Click() {
-  boxes_.Show(QStringLiteral("Add \"direct open\" File"), QString::fromLatin1(kAddDirectOpenText),
-              MsgType::kInformation, MsgButtons::kOk);
+void AddDirectOpen1Click(TFrameForm& f) {
+  f.Boxes().Show(QStringLiteral("Add \"direct open\" File"), QString::fromLatin1(kAddDirectOpenText),
+                 MsgType::kInformation, MsgButtons::kOk);
   QString value;
-  if (!boxes_.InputQuery(QStringLiteral("Add Direct open file"),
-                         QStringLiteral("path%1name:").arg(QDir::separator()), value)) {
+  if (!f.Boxes().InputQuery(QStringLiteral("Add Direct open file"),
+                            QStringLiteral("path%1name:").arg(QDir::separator()), value)) {
     return;
   }
   value = value.trimmed();
   if (value.isEmpty()) return;
-  for (QString& slot : settings_.directOpen) {
+  for (QString& slot : f.AppSettings().directOpen) {
     if (slot.isEmpty()) {
       slot = value;
-      File1Click();
+      File1Click(f);
       return;
     }
   }
-  boxes_.Show(QStringLiteral("Can't add file"), QStringLiteral("All 5 DOFile positions in use!"),
-              MsgType::kInformation, MsgButtons::kOk);
+  f.Boxes().Show(QStringLiteral("Can't add file"), QStringLiteral("All 5 DOFile positions in use!"),
+                 MsgType::kInformation, MsgButtons::kOk);
 }
 
-void TFrameForm::RemoveDirectOpen1Click() {
-  boxes_.Show(QStringLiteral("Remove \"Direct Open\" File"), QString::fromLatin1(kRemoveDirectOpenText),
-              MsgType::kInformation, MsgButtons::kOk);
+void RemoveDirectOpen1Click(TFrameForm& f) {
+  f.Boxes().Show(QStringLiteral("Remove \"Direct Open\" File"), QString::fromLatin1(kRemoveDirectOpenText),
+                 MsgType::kInformation, MsgButtons::kOk);
   QStringList entries;
-  for (const QString& slot : settings_.directOpen) {
+  for (const QString& slot : f.AppSettings().directOpen) {
     if (!slot.isEmpty()) entries << slot;
   }
   if (entries.isEmpty()) return;
   QString value = entries.first();
-  if (!boxes_.InputWithHistory(QStringLiteral("Delete \"Direct Open\" List item"),
-                               QStringLiteral("Select the item to Delete"), value, entries)) {
+  if (!f.Boxes().InputWithHistory(QStringLiteral("Delete \"Direct Open\" List item"),
+                                  QStringLiteral("Select the item to Delete"), value, entries)) {
     return;
   }
   const qsizetype chosen = entries.indexOf(value);
   if (chosen < 0) return;
   entries.removeAt(chosen);
   // Used slots first, free slots last.
-  for (size_t i = 0; i < settings_.directOpen.size(); ++i) {
-    settings_.directOpen[i] =
+  for (size_t i = 0; i < f.AppSettings().directOpen.size(); ++i) {
+    f.AppSettings().directOpen[i] =
         static_cast<qsizetype>(i) < entries.size() ? entries.at(static_cast<qsizetype>(i)) : QString();
   }
-  File1Click();
+  File1Click(f);
 }
 
-void TFrameForm::BringEditorToFront(TEditForm* editor) {
+void BringEditorToFront(TFrameForm& f, TEditForm* editor) {
   if (!editor || editor->IsClosed()) return;
-  mdi_->setActiveSubWindow(editor);
+  f.MdiArea()->setActiveSubWindow(editor);
 }
 
 }  // namespace penwick

@@ -106,7 +106,7 @@ TFrameForm::TFrameForm(Ui& ui, QString programFolder, QStringList arguments, QWi
   setMinimumWidth(kMinimumWidth);
   setGeometry(kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight);
   FormCreate();
-  File1Click();  // the reopen and direct-open items follow the lists just loaded
+  File1Click(*this);  // the reopen and direct-open items follow the lists just loaded
 }
 
 TFrameForm::~TFrameForm() { qApp->removeEventFilter(this); }

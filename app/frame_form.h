@@ -81,40 +81,12 @@ class TFrameForm : public QMainWindow, public FrameLink {
   // the last one window 1.
   void ShiftWindow(int number);
 
-  // --- File commands and recent files (app/file_commands.cpp) ---
-  void Open1Click();
-  void Template1Click();
-  // The File menu opens: the reopen items follow the recent-files list, the direct-open items the slots.
-  void File1Click();
-  // Reopen 1..5 (index 0..4 of the recent-files list) and the five direct-open items (slot 0..4); an
-  // already open file is brought to the front instead.
-  void ReopenClick(int index);
-  void DirectFileClick(int slot);
-  void AddDirectOpen1Click();
-  void RemoveDirectOpen1Click();
-  // Opens an existing file by name in a new window, its folder made the current directory; a missing file
-  // gets "File Doesn't exist!". A direct open leaves the recent-files list alone. Returns whether it opened.
-  bool ReopenIt(const QString& fileName, bool directOpen = false);
-  void OpenDirectFile(const QString& fileName);
-  // Whether a window shows the file (names compared as the file system does); says so unless quiet.
-  bool IsAlreadyOpen(const QString& fileName, bool quiet = false);
-  // Activates the window showing the file; false when there is none.
-  bool BringFileToFront(const QString& fileName);
+  // The File menu's items that follow the lists (file_commands.h).
   FileMenuItems& FileItems() { return fileItems_; }
-
-  // --- Window management and desktops (app/window_commands.cpp, app/desktop_commands.cpp) ---
-  void Tile1Click();
-  void Tile2ofN1Click();
-  void Cascade1Click();
-  void Arrangeicons1Click();
-  void SaveDesktop1Click();
-  void RestoreDesktop1Click();
-  // Alt+1..Alt+9 bring window 1..9 to the front; Alt+0 (tag 0) shows the window list.
-  void WinGet_1Click(int tag);
-  void Altgetswindow1Click();
-  void BringEditorToFront(TEditForm* editor);
+  // Tile Top 2 of N: whether it holds files, and the full names of the windows it closed (window_commands.h).
+  bool& Tile2ofN() { return tile2ofNChecked_; }
   bool Tile2ofNChecked() const { return tile2ofNChecked_; }
-  const QStringList& HeldFiles() const { return heldFiles_; }
+  QStringList& HeldFiles() { return heldFiles_; }
 
   TEditForm* ActiveEditor() const;
   QMdiArea* MdiArea() const { return mdi_; }

@@ -125,7 +125,7 @@ void TSwitchWin::OKBtnClick() {
     frame_.Boxes().ui().Beep();
     return;
   }
-  frame_.BringEditorToFront(windows_[static_cast<size_t>(row)]);
+  BringEditorToFront(frame_, windows_[static_cast<size_t>(row)]);
   accept();
 }
 

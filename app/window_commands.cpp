@@ -109,54 +109,54 @@ std::vector<QRect> TileRects(int count, const QRect& space) {
   return rects;
 }
 
-void TFrameForm::Tile1Click() {
-  ShowCover(true);
-  TileWindows(*mdi_);
-  ShowCover(false);
+void Tile1Click(TFrameForm& f) {
+  f.ShowCover(true);
+  TileWindows(*f.MdiArea());
+  f.ShowCover(false);
 }
 
-void TFrameForm::Cascade1Click() {
-  ShowCover(true);
-  mdi_->cascadeSubWindows();
-  ShowCover(false);
+void Cascade1Click(TFrameForm& f) {
+  f.ShowCover(true);
+  f.MdiArea()->cascadeSubWindows();
+  f.ShowCover(false);
 }
 
-void TFrameForm::Arrangeicons1Click() {
-  ShowCover(true);
-  ArrangeIcons(*mdi_);
-  ShowCover(false);
+void Arrangeicons1Click(TFrameForm& f) {
+  f.ShowCover(true);
+  ArrangeIcons(*f.MdiArea());
+  f.ShowCover(false);
 }
 
-void TFrameForm::Tile2ofN1Click() {
-  if (tile2ofNChecked_) {
+void Tile2ofN1Click(TFrameForm& f) {
+  if (f.Tile2ofN()) {
     // Held files come back whatever is open now, so they can never be stranded behind the check mark.
-    if (heldFiles_.isEmpty()) return;
-    boxes_.Show(QStringLiteral("Re-opening windows closed "), QString::fromLatin1(kReopeningText),
-                MsgType::kInformation, MsgButtons::kOk);
-    const QPointer<TEditForm> wasActive = ActiveEditor();
-    const QStringList held = heldFiles_;
-    heldFiles_.clear();
-    tile2ofNChecked_ = false;
+    if (f.HeldFiles().isEmpty()) return;
+    f.Boxes().Show(QStringLiteral("Re-opening windows closed "), QString::fromLatin1(kReopeningText),
+                   MsgType::kInformation, MsgButtons::kOk);
+    const QPointer<TEditForm> wasActive = f.ActiveEditor();
+    const QStringList held = f.HeldFiles();
+    f.HeldFiles().clear();
+    f.Tile2ofN() = false;
     for (const QString& name : held) {
       // A file the user has opened again meanwhile is not opened twice.
-      if (!IsAlreadyOpen(name, /*quiet=*/true)) ReopenIt(name);
+      if (!IsAlreadyOpen(f, name, /*quiet=*/true)) ReopenIt(f, name);
     }
-    UpdateLock lock(this);
-    BringEditorToFront(wasActive);
+    UpdateLock lock(&f);
+    BringEditorToFront(f, wasActive);
     return;
   }
-  const size_t count = EditorWindows().size();
+  const size_t count = f.EditorWindows().size();
   if (count < 2) return;
   if (count == 2) {
-    Tile1Click();
+    Tile1Click(f);
     return;
   }
-  boxes_.Show(QStringLiteral("Tile Top 2 of N Windows"), QString::fromLatin1(kTile2ofNText),
-              MsgType::kInformation, MsgButtons::kOk);
-  tile2ofNChecked_ = true;
+  f.Boxes().Show(QStringLiteral("Tile Top 2 of N Windows"), QString::fromLatin1(kTile2ofNText),
+                 MsgType::kInformation, MsgButtons::kOk);
+  f.Tile2ofN() = true;
   std::vector<QPointer<TEditForm>> below;
   int position = 0;
-  for (QMdiSubWindow* window : TopFirst(*mdi_)) {
+  for (QMdiSubWindow* window : TopFirst(*f.MdiArea())) {
     auto* editor = qobject_cast<TEditForm*>(window);
     if (!editor || editor->IsClosed()) continue;
     // Unnamed windows and RTF viewing copies cannot be re-opened by name: they stay open.
@@ -166,39 +166,39 @@ void TFrameForm::Tile2ofN1Click() {
     if (!editor) continue;
     // Each window's own full name, held only once the window has really closed (it may refuse).
     const QString name = editor->FileName();
-    if (editor->close()) heldFiles_ << name;
+    if (editor->close()) f.HeldFiles() << name;
   }
-  boxes_.Show(QStringLiteral("Reminder"), QString::fromLatin1(kReminderText), MsgType::kInformation,
-              MsgButtons::kOk);
-  Tile1Click();
+  f.Boxes().Show(QStringLiteral("Reminder"), QString::fromLatin1(kReminderText), MsgType::kInformation,
+                 MsgButtons::kOk);
+  Tile1Click(f);
 }
 
-void TFrameForm::WinGet_1Click(int tag) {
+void WinGet_1Click(TFrameForm& f, int tag) {
   if (tag == 0) {
-    TSwitchWin dialog(*this, this);
+    TSwitchWin dialog(*&f, &f);
     dialog.FormActivate();
-    boxes_.ui().ExecModal(dialog);
+    f.Boxes().ui().ExecModal(dialog);
     return;
   }
-  const std::vector<TEditForm*> editors = EditorWindows();
+  const std::vector<TEditForm*> editors = f.EditorWindows();
   if (tag >= 1 && tag <= static_cast<int>(editors.size())) {
-    UpdateLock lock(this);
-    for (QMdiSubWindow* window : TopFirst(*mdi_)) {
+    UpdateLock lock(&f);
+    for (QMdiSubWindow* window : TopFirst(*f.MdiArea())) {
       auto* editor = qobject_cast<TEditForm*>(window);
       if (editor && !editor->IsClosed() && editor->Number() % 100 == tag) {
-        BringEditorToFront(editor);
+        BringEditorToFront(f, editor);
         break;
       }
     }
     return;
   }
-  boxes_.ui().Beep();
-  boxes_.Show(QStringLiteral("Window call"), QStringLiteral("No Win # %1 Exists.").arg(tag),
-              MsgType::kWarning, MsgButtons::kOk);
+  f.Boxes().ui().Beep();
+  f.Boxes().Show(QStringLiteral("Window call"), QStringLiteral("No Win # %1 Exists.").arg(tag),
+                 MsgType::kWarning, MsgButtons::kOk);
 }
 
-void TFrameForm::Altgetswindow1Click() {
-  if (!EditorWindows().empty()) WinGet_1Click(0);
+void Altgetswindow1Click(TFrameForm& f) {
+  if (!f.EditorWindows().empty()) WinGet_1Click(f, 0);
 }
 
 }  // namespace penwick

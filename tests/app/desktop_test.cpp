@@ -26,7 +26,7 @@ class DesktopTest : public FrameTest {
     ui_.AnswerMessage(MsgResult::kOk);
     ui_.AnswerOpen({desktop});
     if (reachesRestoring) ui_.AnswerMessage(MsgResult::kOk);
-    frame_->RestoreDesktop1Click();
+    RestoreDesktop1Click(*frame_);
     Flush();
   }
   QStringList FileNames() const {
@@ -49,7 +49,7 @@ TEST_F(DesktopTest, SavedDesktopComesBackInTheSameWindowNumbers) {
   Open(files[2]);
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerInput(QStringLiteral("work"));
-  frame_->SaveDesktop1Click();
+  SaveDesktop1Click(*frame_);
   EXPECT_EQ(ui_.Shown().front().caption, QStringLiteral("Save Desktop"));
   EXPECT_EQ(ui_.Shown().front().type, MsgType::kConfirmation);
   EXPECT_EQ(ui_.Last().caption, QStringLiteral("Save desktop in  name.dsk"));
@@ -94,7 +94,7 @@ TEST_F(DesktopTest, AWindowThatRefusesToCloseKeepsItsPlaceAndIsNotOpenedTwice) {
   ui_.AnswerMessage(MsgResult::kCancel);  // "Closing with modified text": keep b.txt open
   ui_.AnswerMessage(MsgResult::kOk);      // restoring
   ui_.AnswerMessage(MsgResult::kOk);      // b.txt is already open
-  frame_->RestoreDesktop1Click();
+  RestoreDesktop1Click(*frame_);
   Flush();
   EXPECT_EQ(FileNames(), (QStringList{b, a}));
   EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("File already in Penwick|%1 is already open!").arg(b));
@@ -189,7 +189,7 @@ TEST_F(DesktopTest, SavingNeedsAWindowAndAPlainName) {
   Start();
   // With no window open there is nothing to save: Penwick says so and asks nothing.
   ui_.AnswerMessage(MsgResult::kOk);
-  frame_->SaveDesktop1Click();
+  SaveDesktop1Click(*frame_);
   EXPECT_EQ(ui_.MessageLog(),
             QStringList{QStringLiteral("Save Desktop|There are no open files to save as a desktop.\n\n"
                                        "Open the files you want together, then choose Save Desktop again.")});
@@ -202,7 +202,7 @@ TEST_F(DesktopTest, SavingNeedsAWindowAndAPlainName) {
   NewWindow();
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerInput(QStringLiteral("blank"));
-  frame_->SaveDesktop1Click();
+  SaveDesktop1Click(*frame_);
   ASSERT_TRUE(QFile::exists(Home(QStringLiteral("blank.dsk"))));
   EXPECT_EQ(TestEnv::ReadFile(Home(QStringLiteral("blank.dsk"))), QByteArray());
 
@@ -211,17 +211,17 @@ TEST_F(DesktopTest, SavingNeedsAWindowAndAPlainName) {
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerInput(QStringLiteral("../escape"));
   ui_.AnswerMessage(MsgResult::kOk);
-  frame_->SaveDesktop1Click();
+  SaveDesktop1Click(*frame_);
   EXPECT_FALSE(QFile::exists(env_.ProgramFolder() + QStringLiteral("/../escape.dsk")));
   EXPECT_TRUE(
       ui_.MessageLog().last().startsWith(QStringLiteral("Save Desktop|\"../escape\" holds a folder.")));
 
   // Cancel in the first box or the name box writes nothing.
   ui_.AnswerMessage(MsgResult::kCancel);
-  frame_->SaveDesktop1Click();
+  SaveDesktop1Click(*frame_);
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerInput(std::nullopt);
-  frame_->SaveDesktop1Click();
+  SaveDesktop1Click(*frame_);
   EXPECT_EQ(QDir(env_.ProgramFolder()).entryList({QStringLiteral("*.dsk")}),
             QStringList{QStringLiteral("blank.dsk")});
 

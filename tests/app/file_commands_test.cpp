@@ -56,7 +56,7 @@ TEST_F(FileCommandsTest, RecentFilesKeepTheFiveLatestWithoutDuplicates) {
   EXPECT_EQ(frame_->AppSettings().reopens, (QStringList{a, b}));
 
   // The File menu offers exactly the recent files, newest first, Reopen 1 on Shift+F4.
-  frame_->File1Click();
+  File1Click(*frame_);
   EXPECT_EQ(
       VisibleItems(frame_->Menus().Menu(MenuId::kFrameFile)),
       (QStringList{QStringLiteral("&New"), QStringLiteral("&Open ..."), QStringLiteral("Open &Template..."),
@@ -73,7 +73,7 @@ TEST_F(FileCommandsTest, RecentFilesKeepTheFiveLatestWithoutDuplicates) {
 
   // A list shortened elsewhere (the lists editor) leaves no stale Reopen item behind.
   frame_->AppSettings().reopens = QStringList{six[0]};
-  frame_->File1Click();
+  File1Click(*frame_);
   EXPECT_TRUE(Action("Reopen1")->isVisible());
   EXPECT_EQ(Action("Reopen1")->text(), six[0]);
   EXPECT_FALSE(Action("Reopen2")->isVisible());
@@ -98,7 +98,7 @@ TEST_F(FileCommandsTest, ChoosingSeveralFilesSkipsTheOneAlreadyOpen) {
 
   // The dialog starts from the last file and its filter, with the six filters.
   ui_.AnswerOpen({});
-  frame_->Open1Click();
+  Open1Click(*frame_);
   const ShownBox& dialog = ui_.Last();
   EXPECT_EQ(dialog.kind, ShownBox::Kind::kOpenFiles);
   EXPECT_EQ(dialog.caption, QStringLiteral("Open"));
@@ -156,7 +156,7 @@ TEST_F(FileCommandsTest, LastFileOnRemovableMediaIsQuestionedOnlyBeforeTheFirstW
     ui_.Clear();
     if (c.asks) ui_.AnswerMessage(MsgResult::kCancel);
     ui_.AnswerOpen({});
-    frame_->Open1Click();
+    Open1Click(*frame_);
     if (c.asks) {
       ASSERT_EQ(ui_.MessageLog().size(), 1);
       EXPECT_EQ(ui_.MessageLog().first(),
@@ -178,7 +178,7 @@ TEST_F(FileCommandsTest, LastFileOnRemovableMediaIsQuestionedOnlyBeforeTheFirstW
   frame_->AppSettings().lastOpen = QStringLiteral("/media/user/stick/a.txt");
   ui_.Clear();
   ui_.AnswerOpen({});
-  frame_->Open1Click();
+  Open1Click(*frame_);
   EXPECT_TRUE(ui_.MessageLog().isEmpty());
   EXPECT_EQ(ui_.Last().value, QStringLiteral("/media/user/stick/a.txt"));
 }
@@ -226,7 +226,7 @@ TEST_F(FileCommandsTest, ReopenItemsOpenByNameAndNeverTwice) {
   const QString other = File(QStringLiteral("other.txt"));
   const QString gone = QDir(env_.WorkFolder()).filePath(QStringLiteral("gone.txt"));
   frame_->AppSettings().reopens = QStringList{gone, sub, other};
-  frame_->File1Click();
+  File1Click(*frame_);
 
   ui_.AnswerMessage(MsgResult::kOk);
   QTest::keyClick(frame_.get(), Qt::Key_F4, Qt::ShiftModifier);  // Reopen 1
@@ -248,7 +248,7 @@ TEST_F(FileCommandsTest, ReopenItemsOpenByNameAndNeverTwice) {
   EXPECT_EQ(frame_->ActiveEditor()->FileName(), other);
   ui_.Clear();
   ui_.AnswerMessage(MsgResult::kOk);
-  frame_->File1Click();
+  File1Click(*frame_);
   ASSERT_EQ(Action("Reopen2")->text(), sub);
   Action("Reopen2")->trigger();
   Flush();
@@ -291,7 +291,7 @@ TEST_F(FileCommandsTest, DirectOpenSlotsFillInOrderAndCloseUpWhenOneIsRemoved) {
 
   // The File menu shows the two slots in use; Alt+F5 and Ctrl+F5 open them without touching the recent
   // files or the last opened file.
-  frame_->File1Click();
+  File1Click(*frame_);
   EXPECT_TRUE(Action("FirstDirectFile")->isVisible());
   EXPECT_EQ(Action("SecondDirectFile")->text(), c);
   EXPECT_FALSE(Action("ThirdDirectFile")->isVisible());
@@ -306,24 +306,24 @@ TEST_F(FileCommandsTest, DirectOpenSlotsFillInOrderAndCloseUpWhenOneIsRemoved) {
   for (const char* name : {"x", "y", "z"}) {
     ui_.AnswerMessage(MsgResult::kOk);
     ui_.AnswerInput(env_.WorkFolder() + QLatin1Char('/') + QLatin1String(name));
-    frame_->AddDirectOpen1Click();
+    AddDirectOpen1Click(*frame_);
   }
   ui_.Clear();
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerInput(QStringLiteral("/one/too/many.txt"));
   ui_.AnswerMessage(MsgResult::kOk);
-  frame_->AddDirectOpen1Click();
+  AddDirectOpen1Click(*frame_);
   EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("Can't add file|All 5 DOFile positions in use!"));
   const auto full = frame_->AppSettings().directOpen;
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerInput(std::nullopt);
-  frame_->RemoveDirectOpen1Click();
+  RemoveDirectOpen1Click(*frame_);
   EXPECT_EQ(frame_->AppSettings().directOpen, full);
 
   // A slot naming a missing file says so and opens nothing.
   ui_.Clear();
   ui_.AnswerMessage(MsgResult::kOk);
-  frame_->DirectFileClick(2);
+  DirectFileClick(*frame_, 2);
   EXPECT_EQ(ui_.MessageLog(), QStringList{QStringLiteral("Load Failure|File Doesn't exist!")});
   EXPECT_EQ(frame_->EditorWindows().size(), 1u);
 }
@@ -349,10 +349,10 @@ TEST_F(FileCommandsTest, FilesOfOneNameInTwoFoldersEachComeToTheFront) {
   }
   // The same file named another way is still the same file.
   const QString roundabout = env_.WorkFolder() + QStringLiteral("/one/../two/./index.html");
-  EXPECT_TRUE(frame_->IsAlreadyOpen(roundabout, /*quiet=*/true));
-  EXPECT_TRUE(frame_->BringFileToFront(roundabout));
+  EXPECT_TRUE(IsAlreadyOpen(*frame_, roundabout, /*quiet=*/true));
+  EXPECT_TRUE(BringFileToFront(*frame_, roundabout));
   EXPECT_EQ(frame_->ActiveEditor()->FileName(), second);
-  EXPECT_FALSE(frame_->IsAlreadyOpen(env_.WorkFolder() + QStringLiteral("/three/index.html"), true));
+  EXPECT_FALSE(IsAlreadyOpen(*frame_, env_.WorkFolder() + QStringLiteral("/three/index.html"), true));
   EXPECT_EQ(frame_->EditorWindows().size(), 4u);
 }
 
@@ -361,7 +361,7 @@ TEST_F(FileCommandsTest, EditorFileMenuCarriesTheSameCommands) {
   frame_->AppSettings().directOpen[0] = QStringLiteral("/slot/one.txt");
   frame_->AppSettings().reopens = QStringList{QStringLiteral("/recent/R&D notes.txt")};
   NewWindow();
-  frame_->File1Click();
+  File1Click(*frame_);
   QMenu* editorFile = frame_->Menus().Menu(MenuId::kEditorFile);
   for (const char* name : {"New1", "Open1", "Template1", "AddDirectOpen1", "RemoveDirectOpen1",
                            "FirstDirectFile", "Exit1", "Reopen1"}) {
@@ -408,17 +408,17 @@ TEST_F(FileCommandsTest, EveryWayOfOpeningRefusesWhatIsNotARegularFileOrTooBig) 
       {"Open Template",
        [&](const QString& path) {
          ui_.AnswerOpen({path}, 6);
-         frame_->Template1Click();
+         Template1Click(*frame_);
        }},
       {"Reopen",
        [&](const QString& path) {
          frame_->AppSettings().reopens = QStringList{path};
-         frame_->ReopenClick(0);
+         ReopenClick(*frame_, 0);
        }},
       {"direct open",
        [&](const QString& path) {
          frame_->AppSettings().directOpen[0] = path;
-         frame_->DirectFileClick(0);
+         DirectFileClick(*frame_, 0);
        }},
       {"desktop",
        [&](const QString& path) {
@@ -429,7 +429,7 @@ TEST_F(FileCommandsTest, EveryWayOfOpeningRefusesWhatIsNotARegularFileOrTooBig) 
          ui_.AnswerMessage(MsgResult::kOk);
          ui_.AnswerOpen({desktop});
          ui_.AnswerMessage(MsgResult::kOk);  // "Restoring ..."
-         frame_->RestoreDesktop1Click();
+         RestoreDesktop1Click(*frame_);
        }},
   };
   for (const auto& way : ways) {

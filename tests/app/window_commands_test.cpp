@@ -77,12 +77,12 @@ TEST_F(WindowCommandsTest, MinimisedWindowsStayIconsAndArrangeIconsLinesThemUp) 
   for (int i = 0; i < 5; ++i) NewWindow();
   std::vector<TEditForm*> editors = frame_->EditorWindows();
   // Windows are minimised from the tiled layout (a maximised layout restores the window instead).
-  frame_->Tile1Click();
+  Tile1Click(*frame_);
   editors[0]->showMinimized();
   editors[1]->showMinimized();
   frame_->MdiArea()->setActiveSubWindow(editors[4]);
   Flush();
-  frame_->Tile1Click();
+  Tile1Click(*frame_);
   Flush();
   const QRect view = Viewport();
   EXPECT_TRUE(editors[0]->isMinimized());
@@ -95,7 +95,7 @@ TEST_F(WindowCommandsTest, MinimisedWindowsStayIconsAndArrangeIconsLinesThemUp) 
 
   editors[0]->move(300, 100);
   editors[1]->move(500, 300);
-  frame_->Arrangeicons1Click();
+  Arrangeicons1Click(*frame_);
   Flush();
   EXPECT_EQ(editors[0]->geometry().bottom(), view.bottom());
   EXPECT_EQ(editors[1]->geometry().bottom(), view.bottom());
@@ -160,7 +160,7 @@ TEST_F(WindowCommandsTest, TileTopTwoLeavesUnnamedAndRefusingWindowsOpenAndUnhel
   ui_.AnswerMessage(MsgResult::kOk);      // explanation
   ui_.AnswerMessage(MsgResult::kCancel);  // keep.txt refuses to close
   ui_.AnswerMessage(MsgResult::kOk);      // reminder
-  frame_->Tile2ofN1Click();
+  Tile2ofN1Click(*frame_);
   Flush();
   EXPECT_EQ(ui_.MessageLog()[1].section(QLatin1Char('|'), 0, 0),
             QStringLiteral("Closing with modified text"));
@@ -170,7 +170,7 @@ TEST_F(WindowCommandsTest, TileTopTwoLeavesUnnamedAndRefusingWindowsOpenAndUnhel
   // Nothing closed, nothing held: choosing the item again opens no second window of keep.txt.
   EXPECT_TRUE(frame_->HeldFiles().isEmpty());
   EXPECT_TRUE(frame_->Tile2ofNChecked());
-  frame_->Tile2ofN1Click();
+  Tile2ofN1Click(*frame_);
   Flush();
   EXPECT_EQ(frame_->EditorWindows().size(), 4u);
 }
@@ -178,10 +178,10 @@ TEST_F(WindowCommandsTest, TileTopTwoLeavesUnnamedAndRefusingWindowsOpenAndUnhel
 TEST_F(WindowCommandsTest, TileTopTwoWithTwoWindowsTilesAndWithOneDoesNothing) {
   StartLarge();
   TEditForm* first = NewWindow();
-  frame_->Tile2ofN1Click();
+  Tile2ofN1Click(*frame_);
   EXPECT_TRUE(first->isMaximized());
   TEditForm* second = NewWindow();
-  frame_->Tile2ofN1Click();
+  Tile2ofN1Click(*frame_);
   Flush();
   EXPECT_TRUE(ui_.Shown().empty());
   EXPECT_FALSE(frame_->Tile2ofNChecked());
@@ -250,14 +250,14 @@ TEST_F(WindowCommandsTest, WindowListShowsFullNamesWithUnnamedWindowsInPlace) {
     list.OKBtnClick();
     return dialog.result();
   });
-  frame_->Altgetswindow1Click();
+  Altgetswindow1Click(*frame_);
   EXPECT_EQ(frame_->ActiveEditor(), b);
   ui_.AnswerModal([](QDialog& dialog) {
     dynamic_cast<TSwitchWin&>(dialog).PathList()->setCurrentRow(0);
     dialog.reject();
     return dialog.result();
   });
-  frame_->WinGet_1Click(0);
+  WinGet_1Click(*frame_, 0);
   EXPECT_EQ(frame_->ActiveEditor(), b);
   EXPECT_TRUE(ui_.AllAnswered());
 }
@@ -326,7 +326,7 @@ TEST_F(WindowCommandsTest, WindowListWithNoWindows) {
     stillOpen = dialog.result() != QDialog::Accepted;
     return dialog.result();
   });
-  frame_->WinGet_1Click(0);
+  WinGet_1Click(*frame_, 0);
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(ui_.Beeps(), 1);
 }

@@ -155,7 +155,6 @@ int TextControl::SelLength() const {
   return ToChar(end) - ToChar(start);
 }
 
-int TextControl::CaretPos() const { return ToChar(Send(QsciScintillaBase::SCI_GETCURRENTPOS)); }
 
 void TextControl::SetSelStart(int pos) {
   const long byte = ToByte(pos);
@@ -273,18 +272,6 @@ void TextControl::EndUndoAction() { Send(QsciScintillaBase::SCI_ENDUNDOACTION); 
 void TextControl::SetModified(bool modified) {
   modified_ = modified;
   if (!modified) Send(QsciScintillaBase::SCI_SETSAVEPOINT);
-}
-
-int TextControl::FindText(const QString& text, int start, int length, bool wholeWord, bool matchCase) const {
-  if (text.isEmpty() || length <= 0) return -1;
-  const QByteArray utf8 = text.toUtf8();
-  int flags = 0;
-  if (wholeWord) flags |= QsciScintillaBase::SCFIND_WHOLEWORD;
-  if (matchCase) flags |= QsciScintillaBase::SCFIND_MATCHCASE;
-  Send(QsciScintillaBase::SCI_SETSEARCHFLAGS, flags);
-  Send(QsciScintillaBase::SCI_SETTARGETRANGE, ToByte(start), ToByte(start + length));
-  const long found = SendBytes(QsciScintillaBase::SCI_SEARCHINTARGET, utf8);
-  return found < 0 ? -1 : ToChar(found);
 }
 
 // --- Clipboard, line commands and printing ---

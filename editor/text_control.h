@@ -36,8 +36,6 @@ class TextControl : public QObject {
   void SetSelStart(int pos);  // collapses the selection to a caret there, scrolled into view
   int SelLength() const;
   void SetSelLength(int length);  // selection from the selection start; caret at its end, in view
-  // The moving end of the selection (the caret).
-  int CaretPos() const;
   QString SelText() const;
   void SetSelText(const QString& text);  // replaces the selection (undoable); caret after the new text
   // As SetSelText, for typed characters: keystrokes typed one after the other undo together.
@@ -68,8 +66,6 @@ class TextControl : public QObject {
   bool Modified() const { return modified_; }
   void SetModified(bool modified);
 
-  // Searches forward from start over length characters; returns the position found or -1.
-  int FindText(const QString& text, int start, int length, bool wholeWord, bool matchCase) const;
 
   // --- Clipboard, line commands and printing ---
   // Cheap whatever the document's size: for the Edit-menu state, which is refreshed on every key.

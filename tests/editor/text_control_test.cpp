@@ -124,26 +124,6 @@ TEST_F(TextControlTest, InsertAndDeleteLines) {
   EXPECT_EQ(text_.Text(), QStringLiteral("new\r\ntwo\r\nthree"));
 }
 
-TEST_F(TextControlTest, FindTextHonoursWholeWordAndCase) {
-  Load("Cat concat cat");
-  struct Case {
-    bool wholeWord;
-    bool matchCase;
-    int start;
-    int expected;
-  } cases[] = {{false, false, 0, 0},
-               {false, true, 0, 7},
-               {true, false, 1, 11},
-               {true, true, 0, 11},
-               {false, false, 12, -1}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(text_.FindText(QStringLiteral("cat"), c.start, text_.TextLength() - c.start, c.wholeWord,
-                             c.matchCase),
-              c.expected);
-  }
-  EXPECT_EQ(text_.FindText(QString(), 0, 14, false, false), -1);
-}
-
 TEST_F(TextControlTest, OnlyMovementAndEditingKeysKeepTheirDefaultBindings) {
   Load("abc\r\ndef");
   text_.SetSelStart(0);

@@ -103,15 +103,6 @@ TEST_F(EditFormTest, CaretPanelShowsTheMovingEndOfASelection) {
   EXPECT_EQ(Panel(editor, 0).left(9), QStringLiteral("Line:   2"));
 }
 
-TEST_F(EditFormTest, LongTextRaisesMaxLength) {
-  Start();
-  TEditForm* small = Open(env_.WriteFile(QStringLiteral("s.txt"), "x"));
-  EXPECT_EQ(small->MaxLength(), 65536);
-  TEditForm* big = Open(env_.WriteFile(QStringLiteral("b.txt"), QByteArray(40000, 'a')));
-  EXPECT_EQ(big->MaxLength(), 80000);
-  EXPECT_EQ(Panel(big, 7), QStringLiteral("40000B"));
-}
-
 TEST_F(EditFormTest, LoadingAMissingNameCreatesTheFileEmpty) {
   Start();
   const QString path = QDir(env_.WorkFolder()).filePath(QStringLiteral("fresh.htm"));
@@ -130,9 +121,8 @@ TEST_F(EditFormTest, AnUnreadableFileLeavesAnUnnamedWindowThatCannotOverwriteIt)
   TEditForm* editor = NewWindow();
   editor->Load(folder);
   ASSERT_FALSE(ui_.Shown().empty());
-  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Penwick"));
-  EXPECT_EQ(ui_.Last().type, MsgType::kError);
-  EXPECT_EQ(ui_.Last().text, folder + QStringLiteral(" is not a regular file"));
+  ExpectBox(ui_, QStringLiteral("Penwick"), folder + QStringLiteral(" is not a regular file"),
+            MsgType::kError);
   EXPECT_EQ(editor->windowTitle(), QStringLiteral("New File"));
   EXPECT_TRUE(editor->IsUnnamed());
   EXPECT_TRUE(frame_->Run().openFiles.isEmpty());
@@ -458,12 +448,6 @@ TEST(RecentFiles, NewNameGoesToTheHeadAndTheListStaysAtFive) {
     AddRecentFile(list, c.name);
     EXPECT_EQ(list, c.after) << c.name.toStdString();
   }
-}
-
-TEST(FilterIndex, FollowsTheExtensionWithoutRegardToCase) {
-  const std::pair<const char*, int> cases[] = {{"a.txt", 1}, {"b.HTM", 3}, {"c.html", 3}, {"d.xml", 4},
-                                               {"e.Rtf", 5}, {"f.tpt", 6}, {"g.pas", 2},  {"noext", 2}};
-  for (const auto& [name, index] : cases) EXPECT_EQ(FilterIndexFor(QString::fromLatin1(name)), index) << name;
 }
 
 }  // namespace

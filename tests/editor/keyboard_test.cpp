@@ -255,27 +255,6 @@ TEST_F(KeyboardTest, CtrlMinusTypesAHyphenAndABlankAndCtrlKeysTypeNothingElse) {
   EXPECT_EQ(editor->Text().Text(), QStringLiteral("abcd-\r\n"));
 }
 
-TEST_F(KeyboardTest, CtrlNumericPadKeysRunTheirHtmlItems) {
-  Start();
-  struct Case {
-    Qt::Key key;
-    const char* text;
-    int caret;
-  } cases[] = {
-      {Qt::Key_4, "<hr>\r\n", 6},
-      {Qt::Key_7, "<html>\r\n\r\n</html>", 8},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    TEditForm* editor = Window(QString());
-    Key(editor, c.key, Qt::ControlModifier | Qt::KeypadModifier);
-    EXPECT_EQ(editor->Text().Text(), QString::fromLatin1(c.text));
-    EXPECT_EQ(editor->Text().SelStart(), c.caret);
-    editor->CloseApproved();
-    Flush();
-  }
-}
-
 TEST_F(KeyboardTest, TypingOverASelectionAsksFirstWhileTheWarningIsOn) {
   Start();
   TEditForm* editor = Window(QStringLiteral("one two"));
@@ -284,10 +263,9 @@ TEST_F(KeyboardTest, TypingOverASelectionAsksFirstWhileTheWarningIsOn) {
   Type(editor->Editor(), QStringLiteral("x"));
   EXPECT_EQ(editor->Text().Text(), QStringLiteral("one two"));
   ASSERT_EQ(ui_.Shown().size(), 1u);
-  EXPECT_EQ(ui_.Last().caption, QStringLiteral(" Typed Letter Replaces Selected Text"));
-  EXPECT_EQ(ui_.Last().text, QStringLiteral("OK replaces selected text. Cancel kills the keystroke."));
-  EXPECT_EQ(ui_.Last().type, MsgType::kWarning);
-  EXPECT_EQ(ui_.Last().buttons, MsgButtons::kOkCancel);
+  ExpectBox(ui_, QStringLiteral(" Typed Letter Replaces Selected Text"),
+            QStringLiteral("OK replaces selected text. Cancel kills the keystroke."), MsgType::kWarning,
+            MsgButtons::kOkCancel);
   ui_.AnswerMessage(MsgResult::kOk);
   Type(editor->Editor(), QStringLiteral("x"));
   EXPECT_EQ(editor->Text().Text(), QStringLiteral("one x"));

@@ -101,32 +101,45 @@ TEST_F(TabsWrapTest, ShiftTabGoesBackToThePreviousStopWithoutDeleting) {
   EXPECT_EQ(editor->Text().Text(), text);
 }
 
-TEST_F(TabsWrapTest, WordWrapMovesTheWordBeingTypedToANewLine) {
+// Each line both ways: the break rule on its own (column 10), and the same line typed key by key.
+TEST_F(TabsWrapTest, WordWrapBreaksAtTheLastPlaceThatFitsOrNotAtAll) {
   Start();
   frame_->Switches().wrapColumn = 10;
   struct Case {
-    const char* typed;
-    const char* expected;
+    const char32_t* line;
+    std::optional<std::pair<int, int>> cut;  // of the whole line
+    const char* typed;                       // the text after typing the line
   } cases[] = {
-      {"hello worlds", "hello\r\nworlds"},
+      {U"hello worlds", std::pair{5, 6}, "hello\r\nworlds"},
       // A blank at column 11 starts the new line itself.
-      {"hello worl x", "hello worl\r\nx"},
+      {U"hello worl x", std::pair{10, 11}, "hello worl\r\nx"},
+      {U"hello", std::nullopt, "hello"},
       // A hyphen stays at the end of the first line.
-      {"abc well-known", "abc well-\r\nknown"},
+      {U"abc well-known", std::pair{9, 9}, "abc well-\r\nknown"},
+      {U"ab-cdefghijk", std::pair{3, 3}, "ab-\r\ncdefghijk"},
       // Several blanks at the break all go.
-      {"abc  defgh ijk", "abc  defgh\r\nijk"},
-      {"abcdef   ghijk", "abcdef\r\nghijk"},
+      {U"abc  defgh ijk", std::pair{10, 11}, "abc  defgh\r\nijk"},
+      {U"abcdef   ghijk", std::pair{6, 9}, "abcdef\r\nghijk"},
+      {U"a   bcdefghijk", std::pair{1, 4}, "a\r\nbcdefghijk"},
       // A word longer than the column keeps its own line; the next word goes on the line after it.
-      {"a bcdefghijklm n", "a\r\nbcdefghijklm\r\nn"},
+      {U"a bcdefghijklm n", std::pair{1, 2}, "a\r\nbcdefghijklm\r\nn"},
+      {U"abcdefghijkl mn", std::pair{12, 13}, "abcdefghijkl\r\nmn"},
       // Nothing to break at: the line is not broken and nothing is lost.
-      {"http://example.org/a/long/address", "http://example.org/a/long/address"},
-      {"see http://example.org/x", "see\r\nhttp://example.org/x"},
+      {U"http://example.org/a/long/address", std::nullopt, "http://example.org/a/long/address"},
+      {U"   abcdefghijk", std::nullopt, "   abcdefghijk"},
+      {U"see http://example.org/x", std::pair{3, 4}, "see\r\nhttp://example.org/x"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed);
+    const QString line = QString::fromUcs4(c.line);
+    SCOPED_TRACE(line.toStdString());
+    const std::optional<LineBreak> cut = FindLineBreak(c.line, 10);
+    EXPECT_EQ(cut.has_value(), c.cut.has_value());
+    if (cut && c.cut) {
+      EXPECT_EQ(std::pair(cut->cutStart, cut->cutEnd), *c.cut);
+    }
     TEditForm* editor = Window(QString());
-    Type(editor->Editor(), QString::fromLatin1(c.typed));
-    EXPECT_EQ(editor->Text().Text(), QString::fromLatin1(c.expected));
+    Type(editor->Editor(), line);
+    EXPECT_EQ(editor->Text().Text(), QString::fromLatin1(c.typed));
     EXPECT_EQ(editor->Text().SelStart(), editor->Text().TextLength());
     editor->CloseApproved();
     Flush();
@@ -318,31 +331,6 @@ TEST_F(TabsWrapTest, AHostileTabIntervalOrWrapColumnFromTheSettingsStillWorks) {
   Key(editor, Qt::Key_Tab);
   Type(editor->Editor(), QStringLiteral("ab c"));
   EXPECT_EQ(editor->Text().Text(), QStringLiteral(" ab\r\nc"));
-}
-
-// The break rule on its own, including lines typing alone does not produce.
-TEST(LineBreakTest, BreaksAtTheLastPlaceThatFitsOrNotAtAll) {
-  struct Case {
-    const char32_t* line;
-    int column;
-    std::optional<std::pair<int, int>> cut;
-  } cases[] = {
-      {U"hello world", 10, std::pair{5, 6}},
-      {U"hello worl ", 10, std::pair{10, 11}},
-      {U"hello", 10, std::nullopt},
-      {U"abcdefghijk", 10, std::nullopt},
-      {U"   abcdefghijk", 10, std::nullopt},
-      {U"ab-cdefghijk", 10, std::pair{3, 3}},
-      {U"abcdefghijkl mn", 10, std::pair{12, 13}},
-      {U"a   bcdefghijk", 10, std::pair{1, 4}},
-  };
-  for (const Case& c : cases) {
-    const std::optional<LineBreak> cut = FindLineBreak(c.line, c.column);
-    ASSERT_EQ(cut.has_value(), c.cut.has_value()) << QString::fromUcs4(c.line).toStdString();
-    if (cut) {
-      EXPECT_EQ(std::pair(cut->cutStart, cut->cutEnd), *c.cut);
-    }
-  }
 }
 
 }  // namespace

@@ -24,6 +24,16 @@ std::optional<T> Take(std::deque<T>& queue, const char* what, const QString& cap
 
 }  // namespace
 
+void ExpectBox(const ScriptedUi& ui, const QString& caption, const QString& text, MsgType type,
+               MsgButtons buttons) {
+  const ShownBox& box = ui.Last();
+  EXPECT_EQ(box.kind, ShownBox::Kind::kMessage);
+  EXPECT_EQ(box.caption, caption);
+  EXPECT_EQ(box.text, text);
+  EXPECT_EQ(box.type, type);
+  EXPECT_EQ(box.buttons, buttons);
+}
+
 ScriptedUi::~ScriptedUi() = default;
 
 void ScriptedUi::AnswerMessage(MsgResult result) { messages_.push_back(result); }

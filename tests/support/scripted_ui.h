@@ -14,6 +14,8 @@
 
 namespace penwick::test {
 
+class ScriptedUi;
+
 struct ShownBox {
   enum class Kind { kMessage, kHistoryInput, kTextInput, kOpenFiles, kSaveFile, kPrinterSetup, kModal };
   Kind kind = Kind::kMessage;
@@ -25,6 +27,10 @@ struct ShownBox {
   QStringList items;  // history input: the drop-down items; file dialogs: the filters
   int filterIndex = 0;
 };
+
+// Checks the last box shown: a message box's caption, text, type and buttons.
+void ExpectBox(const ScriptedUi& ui, const QString& caption, const QString& text, MsgType type,
+               MsgButtons buttons = MsgButtons::kOk);
 
 class ScriptedUi : public Ui {
  public:

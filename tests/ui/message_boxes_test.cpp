@@ -254,20 +254,6 @@ TEST(MessageDialogTest, LetterKeysPressTheButtonTheyBegin) {
   }
 }
 
-TEST(MessageDialogTest, IconFollowsTheType) {
-  const std::pair<MsgType, QMessageBox::Icon> cases[] = {
-      {MsgType::kWarning, QMessageBox::Warning},         {MsgType::kError, QMessageBox::Critical},
-      {MsgType::kInformation, QMessageBox::Information}, {MsgType::kConfirmation, QMessageBox::Question},
-      {MsgType::kCustom, QMessageBox::NoIcon},
-  };
-  for (const auto& [type, icon] : cases) {
-    MessageDialog box("Penwick", "text", type, MsgButtons::kOk);
-    EXPECT_EQ(box.IconType(), icon);
-    // The icon, when there is one, is a label of its own beside the text.
-    EXPECT_EQ(box.findChildren<QLabel*>().size(), icon == QMessageBox::NoIcon ? 1 : 2);
-  }
-}
-
 TEST(MessageDialogTest, TextIsShownAsWrittenBrokenToHalfTheScreenAndTheBoxIsCentred) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   QString text = "The tag <b> is not closed before </p>.";

@@ -19,6 +19,7 @@
 #include "app/frame_menus.h"
 #include "collections/boilerplate_keys.h"
 #include "collections/bookmark_notes.h"
+#include "editor/clipboard_commands.h"
 #include "editor/edit_form.h"
 #include "editor/line_printer.h"
 #include "editor/text_control.h"

@@ -8,7 +8,11 @@
 #include <QSet>
 
 #include "app/frame_form.h"
+#include "editor/clipboard_commands.h"
 #include "editor/edit_form.h"
+#include "editor/print_commands.h"
+#include "editor/search_commands.h"
+#include "editor/switch_commands.h"
 #include "markup/html_commands.h"
 
 namespace penwick {

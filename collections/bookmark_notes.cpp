@@ -14,6 +14,7 @@
 
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
+#include "editor/search_commands.h"
 #include "editor/text_control.h"
 #include "ui/message_boxes.h"
 

@@ -6,12 +6,7 @@
 #include <optional>
 
 #include "editor/caret_orientation.h"
-#include "editor/clipboard_commands.h"
-#include "editor/print_commands.h"
 #include "editor/scintilla_widget.h"
-#include "editor/search_commands.h"
-#include "editor/switch_commands.h"
-#include "editor/tabs_wrap.h"
 #include "platform/document_io.h"
 #include "platform/file_io.h"
 

@@ -7,6 +7,7 @@
 #include "editor/frame_link.h"
 #include "editor/key_table.h"
 #include "editor/status_panels.h"
+#include "editor/tabs_wrap.h"
 #include "editor/text_control.h"
 #include "editor/virtual_key.h"
 #include "editor/word_wrap.h"

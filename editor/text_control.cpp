@@ -155,7 +155,6 @@ int TextControl::SelLength() const {
   return ToChar(end) - ToChar(start);
 }
 
-
 void TextControl::SetSelStart(int pos) {
   const long byte = ToByte(pos);
   Send(QsciScintillaBase::SCI_SETSEL, byte, byte);  // SETSEL scrolls the caret into view

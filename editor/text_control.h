@@ -66,7 +66,6 @@ class TextControl : public QObject {
   bool Modified() const { return modified_; }
   void SetModified(bool modified);
 
-
   // --- Clipboard, line commands and printing ---
   // Cheap whatever the document's size: for the Edit-menu state, which is refreshed on every key.
   bool IsEmpty() const;

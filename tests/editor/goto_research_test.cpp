@@ -5,6 +5,7 @@
 #include "app/frame_menus.h"
 #include "collections/bookmark_notes.h"
 #include "editor/find_dialogs.h"
+#include "editor/search_commands.h"
 #include "tests/support/frame_fixture.h"
 
 namespace penwick::test {

@@ -8,6 +8,7 @@
 
 #include "app/frame_menus.h"
 #include "editor/line_printer.h"
+#include "editor/print_commands.h"
 #include "tests/support/frame_fixture.h"
 
 namespace penwick::test {

@@ -16,8 +16,8 @@
 #include <ostream>
 #include <utility>
 
-#include "ui/qt_ui.h"
 #include "tests/support/test_env.h"
+#include "ui/qt_ui.h"
 
 // Readable failure messages.
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

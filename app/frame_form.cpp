@@ -65,11 +65,6 @@ const char kSavingSettingsText[] =
     "opens list from last time. You might even want to get rid of settings useful only temporarily.\n\n"
     "If anything should go wrong while writing penwick.ini, pw_ini.bak is your previous penwick.ini.";
 
-const char kQuickFlipText[] =
-    "Ctrl+F6 flips between the two windows on top: press it again to flip back. When other windows have "
-    "come on top since, Shift+Ctrl+F6 brings the last flipped pair back to the top. If neither of those "
-    "files is open any more, nothing happens.";
-
 }  // namespace
 
 TFrameForm::TFrameForm(Ui& ui, QString programFolder, QStringList arguments, QWidget* parent)
@@ -298,74 +293,6 @@ void TFrameForm::RunCommand(const std::function<void()>& command) {
     boxes_.ShowError(QStringLiteral("Out of memory"));
   } catch (const std::exception& error) {
     boxes_.ShowError(QString::fromLocal8Bit(error.what()));
-  }
-}
-
-// --- Quick flip -------------------------------------------------------------------------------------------
-
-void TFrameForm::RequestFlip(bool next) {
-  (next ? run_.flipNext : run_.flipPrev) = true;
-  QMetaObject::invokeMethod(this, &TFrameForm::RunFlip, Qt::QueuedConnection);
-}
-
-void TFrameForm::RunFlip() {
-  const bool next = run_.flipNext;
-  const bool previous = run_.flipPrev;
-  run_.flipNext = run_.flipPrev = false;
-  if (next) {
-    GetNext();
-  } else if (previous) {
-    GetPrev();
-  }
-}
-
-void TFrameForm::GetNext() {
-  const QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
-  if (EditorWindows().size() < 2 || order.size() < 2) {
-    boxes_.ui().Beep();
-    return;
-  }
-  UpdateLock lock(this);
-  QMdiSubWindow* active = mdi_->activeSubWindow();
-  flipFirst_ = active ? active->windowTitle() : QString();
-  if (active && active->isMaximized()) {
-    wasMaximized_ = true;
-    active->showNormal();
-  }
-  // The window that was active before the current one.
-  QMdiSubWindow* target = order.at(order.size() - 2);
-  if (target == active) target = order.last();
-  mdi_->setActiveSubWindow(target);
-  if (wasMaximized_) {
-    wasMaximized_ = false;
-    target->showMaximized();
-  }
-  flipSecond_ = mdi_->activeSubWindow() ? mdi_->activeSubWindow()->windowTitle() : QString();
-}
-
-void TFrameForm::GetPrev() {
-  if (EditorWindows().size() < 2) {
-    boxes_.ui().Beep();
-    return;
-  }
-  boxes_.Show(QStringLiteral("USING and Restoring Quick Flip"), QString::fromLatin1(kQuickFlipText),
-              MsgType::kInformation, MsgButtons::kOk);
-  UpdateLock lock(this);
-  QMdiSubWindow* active = mdi_->activeSubWindow();
-  if (active && active->isMaximized()) {
-    wasMaximized_ = true;
-    active->showNormal();
-  }
-  // Matched by caption, so a file closed and reopened in another window still counts.
-  for (const QString& caption : {flipFirst_, flipSecond_}) {
-    if (caption.isEmpty()) continue;
-    for (TEditForm* editor : EditorWindows()) {
-      if (editor->windowTitle() == caption) mdi_->setActiveSubWindow(editor);
-    }
-  }
-  if (wasMaximized_) {
-    wasMaximized_ = false;
-    if (QMdiSubWindow* now = mdi_->activeSubWindow()) now->showMaximized();
   }
 }
 

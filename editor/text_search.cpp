@@ -24,18 +24,16 @@ bool TextSearch::FindNext(const QString& what, SearchOptions options) {
   if (text_.SelLength() == CharCount(what) && text_.SelText().compare(what, Qt::CaseInsensitive) == 0) {
     CaretToSelectionEnd();
   }
-  const TextControl::Match match =
-      text_.FindForward(what, text_.SelStart(), options.wholeWord, options.matchCase);
-  if (match.start < 0) return false;
-  FocusEditor();
-  text_.SetSelStart(match.start);
-  text_.SetSelLength(match.length);
-  return true;
+  return SelectNextMatch(what, options);
 }
 
 bool TextSearch::FindAfterSelection(const QString& what, SearchOptions options) {
   if (what.isEmpty()) return false;
   CaretToSelectionEnd();
+  return SelectNextMatch(what, options);
+}
+
+bool TextSearch::SelectNextMatch(const QString& what, SearchOptions options) {
   const TextControl::Match match =
       text_.FindForward(what, text_.SelStart(), options.wholeWord, options.matchCase);
   if (match.start < 0) return false;

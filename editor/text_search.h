@@ -33,6 +33,8 @@ class TextSearch {
   void Deselect();
 
  private:
+  // Selects the first match at or after the caret; false when there is none.
+  bool SelectNextMatch(const QString& what, SearchOptions options);
   void CaretToSelectionEnd();
   void FocusEditor();
 

@@ -6,22 +6,15 @@
 #include <QTemporaryDir>
 
 #include "platform/file_io.h"
+#include "tests/support/file_bytes.h"
 
 namespace penwick {
 namespace {
 
 const QByteArray kBom = "\xEF\xBB\xBF";
 
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using test::ReadFile;
+using test::WriteFile;
 
 TEST(DocumentIoTest, DetectsEncodingAndLineEnds) {
   const struct {

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "platform/profile.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/file_size_limit.h"
 
 namespace penwick {
@@ -23,16 +24,8 @@ namespace {
 
 using test::FileSizeLimit;
 
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using test::ReadFile;
+using test::WriteFile;
 
 struct stat StatOf(const QString& path) {
   struct stat st {};

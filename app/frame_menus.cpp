@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include "app/frame_form.h"
+#include "editor/display_commands.h"
 #include "editor/clipboard_commands.h"
 #include "editor/edit_form.h"
 #include "editor/print_commands.h"
@@ -52,6 +53,7 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddSuperboilerplateMenus(*this);
   AddHtmlMenus(*this);
   AddSearchMenus(*this);
+  AddDisplayMenus(*this);
   AddBookmarkMenus(*this);
   AddHelpMenu(*this);
   AddWindowMenus(*this);

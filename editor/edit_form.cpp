@@ -112,6 +112,7 @@ void TEditForm::ApplyColours() {
     font.setPointSize(switches.printSize);
     editor_->setFont(font);
   }
+  text_->DefineColourStyles();
 }
 
 void TEditForm::RefreshSwitchPanels() {

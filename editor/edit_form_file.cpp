@@ -8,6 +8,7 @@
 
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
+#include "editor/highlighting.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
 #include "editor/update_lock.h"
@@ -120,6 +121,7 @@ void TEditForm::Load(const QString& fileName, LoadKind kind) {
     if (kind != LoadKind::kDirectOpen) AddRecentFile(frame_.AppSettings().reopens, fileName);
   }
   if (kind == LoadKind::kTemplate) SetFileName(kNewFile);
+  HighlightOnLoad(*this);
   setWindowTitle(kind == LoadKind::kTemplate ? QString::fromLatin1(kNewFile) : caption);
   run.wordCountFile = fileName_;
   if (IsRtfView()) {

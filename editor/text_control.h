@@ -5,8 +5,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QColor>
 #include <QObject>
 #include <QString>
+#include <vector>
 
 namespace penwick {
 
@@ -75,6 +77,41 @@ class TextControl : public QObject {
   // Character styles; style 0 is the editor's own font and colour.
   void SetStyle(int start, int length, int style);
   int StyleAt(int pos) const;
+
+  // --- Colour and formats (styles live in the control only: they are never part of the text) ---
+  static constexpr int kBlueStyle = 1;
+  static constexpr int kRedStyle = 2;
+  // The formats a viewing copy defines take the style numbers from here up (32 to 39 are the control's own).
+  static constexpr int kFirstFormatStyle = 40;
+  static constexpr int kLastStyle = 255;
+  // Gives blue and red the editor's font and paper. Call again after the font or the paper changed.
+  void DefineColourStyles();
+  struct CharFormat {
+    QString family;  // empty: the editor's font
+    int points = 10;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QColor ink;    // invalid: the editor's ink
+    QColor paper;  // invalid: the editor's paper
+  };
+  void DefineStyle(int style, const CharFormat& format);
+  // Byte-wise styling for passes over the whole document: styles[i] is the style of byte from + i.
+  void SetStyleBytes(long fromByte, QByteArrayView styles);
+  QByteArray StyleBytes(long fromByte, long toByte) const;
+  long ByteLength() const;
+
+  // Invisible marks on stretches of text that move with it as the text around them is edited.
+  void SetMark(int mark, int pos, int length);
+  // Each marked stretch (start and length in characters), in document order.
+  struct Match;
+  std::vector<Match> MarkedStretches(int mark) const;
+  // Struck-through text (a format Scintilla styles do not carry).
+  void SetStrike(long fromByte, long length);
+
+  // The viewing copy: no typing reaches the text, lines wrap at the window's edge.
+  void SetReadOnly(bool readOnly);
+  void SetSoftWrap(bool on);
 
   long ToByte(int pos) const;
   int ToChar(long bytePos) const;

@@ -204,6 +204,14 @@ TEditForm* TFrameForm::StartupOpen(const QString& fileName) {
   return editor;
 }
 
+void TFrameForm::OpenRtfView(const QString& fileName) {
+  if (!CheckOpenable(boxes_, fileName)) return;
+  TEditForm* view = CreateEditorWindow(true);
+  // The recent-files list already holds the working copy's name.
+  view->Load(fileName, TEditForm::LoadKind::kDirectOpen);
+  ShowCover(false);
+}
+
 void TFrameForm::New1Click() {
   TEditForm* editor = CreateEditorWindow();
   editor->setWindowTitle(QString::fromLatin1(kNewFile));

@@ -46,6 +46,7 @@ class TFrameForm : public QMainWindow, public FrameLink {
   void ShowCover(bool shown) override;
   void RequestFlip(bool next) override;
   void NewFile() override { New1Click(); }
+  void OpenRtfView(const QString& fileName) override;
   // Edit menu, pop-up menu and printing.
   void RefreshEditState() override;
   QMenu* PopupMenu() override;

@@ -8,10 +8,11 @@
 #include <QSet>
 
 #include "app/frame_form.h"
-#include "editor/display_commands.h"
 #include "editor/clipboard_commands.h"
+#include "editor/display_commands.h"
 #include "editor/edit_form.h"
 #include "editor/print_commands.h"
+#include "editor/rtf_view.h"
 #include "editor/search_commands.h"
 #include "editor/switch_commands.h"
 #include "markup/html_commands.h"
@@ -232,6 +233,7 @@ void AddFileMenus(FrameMenus& menus) {
   AddOpenItems(menus, MenuId::kEditorFile);
   menus.Menu(MenuId::kEditorFile)->addSeparator();
   menus.AddRows(MenuId::kEditorFile, kEditorFileRows);
+  AddRtfMenus(menus);
   AddPrintItems(menus);
   menus.Menu(MenuId::kEditorFile)->addSeparator();
   AddDirectOpenItems(menus, MenuId::kEditorFile);

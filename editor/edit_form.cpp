@@ -57,6 +57,8 @@ TEditForm::TEditForm(FrameLink& frame, QWidget* parent) : QMdiSubWindow(parent),
 
   number_ = frame_.Run().nextWindowNumber;
   editor_->setFont(EditorFont());
+  // A viewing copy wraps its lines at the window's edge and scrolls only up and down.
+  if (IsRtfView()) text_->SetSoftWrap(true);
   editor_->SetKeyHandler(this);
   ApplyColours();
   SetFileName(kNewFile);

@@ -9,6 +9,7 @@
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "editor/highlighting.h"
+#include "editor/rtf_view.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
 #include "editor/update_lock.h"
@@ -76,6 +77,16 @@ bool TEditForm::LoadFileText(const QString& fileName) {
   if (!ReadWholeFile(fileName, &bytes, &error)) {
     frame_.Boxes().ShowError(error);
     return false;
+  }
+  if (IsRtfView()) {
+    const RtfDocument document = ReadRtf(bytes);
+    if (document.isRtf) {
+      bytes.clear();
+      format_ = DocumentFormat();
+      ShowRtfDocument(*text_, document);
+      diskStamp_ = StampOf(fileName);
+      return true;
+    }
   }
   DecodedDocument decoded = DecodeDocument(bytes);
   bytes.clear();

@@ -34,6 +34,8 @@ class FrameLink {
   virtual void RequestFlip(bool next) = 0;
   // Opens a new, empty editor window (the New command).
   virtual void NewFile() = 0;
+  // Opens the read-only viewing copy of an .rtf file in a new window.
+  virtual void OpenRtfView(const QString& fileName) = 0;
 
   // --- Edit menu, pop-up menu and printing ---
   // Enables the items that depend on the active window's text, selection, undo and the clipboard.

@@ -22,9 +22,14 @@ namespace {
 const char kViewerText[] =
     "This setting is for the working text copy of the RTF file. This is a viewing copy, You can print text "
     "wo attributes. No clipboard use. And you cannot Save, Save As, or write text in this viewer.";
+}  // namespace
+
 const char kViewerTextInLines[] =
     "This setting is for the working text copy of the RTF file.\nThis is a viewing copy, You can print text "
     "wo attributes.\nNo clipboard use.\nAnd you cannot Save, Save As, or write text in this viewer.";
+
+namespace {
+
 const char kRtfSetupText[] =
     "Dirty spaces is turned on, so the blanks at the ends of lines stay where they are: RTF needs them.\n\n"
     "Word-wrap is turned off, because the blank a line is wrapped at is erased.\n\nNeither setting holds "

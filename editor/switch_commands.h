@@ -6,6 +6,9 @@ namespace penwick {
 
 class TEditForm;
 
+// What a viewing copy answers to the settings of the working copy, in four lines.
+extern const char kViewerTextInLines[];
+
 void Wordwrap1Click(TEditForm& e);
 void SetWWcolumn1Click(TEditForm& e);
 void SetTabInterval1Click(TEditForm& e);

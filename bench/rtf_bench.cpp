@@ -169,14 +169,16 @@ double ReadOnce(const QString& path, qsizetype* textLength) {
 }
 
 #if defined(Q_OS_UNIX)
-// Runs `unrtf --text path > /dev/null`; returns its CPU milliseconds, or -1 when it failed.
-double UnrtfOnce(const QByteArray& program, const QByteArray& path) {
+// Runs `unrtf --text path > /dev/null` in folder (where it writes the pictures it finds); returns its CPU
+// milliseconds, or -1 when it failed.
+double UnrtfOnce(const QByteArray& program, const QByteArray& path, const QByteArray& folder) {
   const pid_t pid = fork();
   if (pid < 0) return -1;
   if (pid == 0) {
     const int null = open("/dev/null", O_WRONLY);
     dup2(null, STDOUT_FILENO);
     dup2(null, STDERR_FILENO);
+    if (chdir(folder.constData()) != 0) _exit(126);
     execl(program.constData(), program.constData(), "--text", path.constData(), static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -209,7 +211,9 @@ int main(int argc, char** argv) {
   for (int round = 0; round < kRounds; ++round) {
     ours.push_back(ReadOnce(path, &textLength));
 #if defined(Q_OS_UNIX)
-    if (!unrtf.isEmpty()) theirs.push_back(UnrtfOnce(QFile::encodeName(unrtf), QFile::encodeName(path)));
+    if (!unrtf.isEmpty())
+      theirs.push_back(
+          UnrtfOnce(QFile::encodeName(unrtf), QFile::encodeName(path), QFile::encodeName(dir.path())));
 #endif
   }
   const double readerMs = Median(ours);

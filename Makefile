@@ -7,7 +7,7 @@ PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libqscintilla2-qt
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench roundtrip-check clean fuzz fuzz-deps
+.PHONY: all deps build run test bench bench-deps roundtrip-check clean fuzz fuzz-deps
 
 all: build
 
@@ -35,10 +35,17 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 300
 
-bench: build
+# Only the benchmarks compare with other programs: unrtf is the baseline of the RTF reader's.
+BENCH_PACKAGES := unrtf
+
+bench-deps:
+	$(call install_missing,$(BENCH_PACKAGES))
+
+bench: build bench-deps
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_search_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_typing_bench
+	$(BUILD)/bench/penwick_rtf_bench
 
 # Every file of two big system folders, opened and saved unedited, must come back byte for byte.
 roundtrip-check: build
@@ -51,7 +58,7 @@ clean:
 # FUZZ_SECONDS seconds; crash inputs land in $(FUZZ_BUILD)/artifacts/<target>/.
 FUZZ_BUILD    ?= build-fuzz
 FUZZ_SECONDS  ?= 180
-FUZZ_TARGETS  := fuzz_profile fuzz_document fuzz_desktop
+FUZZ_TARGETS  := fuzz_profile fuzz_document fuzz_desktop fuzz_rtf
 FUZZ_PACKAGES := $(PACKAGES) clang libclang-rt-14-dev
 
 fuzz-deps:
@@ -69,6 +76,7 @@ fuzz: fuzz-deps $(FUZZ_BUILD)/build.ninja
 	  cp tests/fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus/$$t/ && \
 	  echo "== $$t: $(FUZZ_SECONDS) s" && \
 	  nice -n 19 $(FUZZ_BUILD)/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 \
+	    $$([ -f tests/fuzz/$$t.dict ] && echo -dict=tests/fuzz/$$t.dict) \
 	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t/ $(FUZZ_BUILD)/corpus/$$t || failed="$$failed $$t"; \
 	done; \
 	if [ -n "$$failed" ]; then echo "Fuzzing found faults in:$$failed (inputs in $(FUZZ_BUILD)/artifacts/)"; exit 1; fi; \

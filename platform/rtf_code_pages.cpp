@@ -165,7 +165,8 @@ CodePageDecoder::CodePageDecoder(int codePage) {
   for (int b = 0x80; b < 256; ++b) {
     const char byte = static_cast<char>(b);
     const QString ch = decoder_.decode(QByteArrayView(&byte, 1));
-    table_[b] = ch.size() == 1 ? ch[0].unicode() : kReplacement;
+    // Converters stand in U+001A (SUBSTITUTE) for bytes they cannot map.
+    table_[b] = ch.size() == 1 && ch[0].unicode() >= 0x20 ? ch[0].unicode() : kReplacement;
   }
 }
 
@@ -174,7 +175,14 @@ void CodePageDecoder::Decode(const QByteArray& bytes, QString* out) {
     for (const char byte : bytes) out->append(QChar(table_[static_cast<unsigned char>(byte)]));
     return;
   }
+  const qsizetype from = out->size();
   out->append(decoder_.decode(bytes));
+  // The bytes held no control characters (the reader passes none), so any in the result stand for bytes
+  // the converter could not map.
+  QChar* chars = out->data();
+  for (qsizetype i = from; i < out->size(); ++i) {
+    if (chars[i].unicode() < 0x20) chars[i] = QChar(kReplacement);
+  }
 }
 
 CodePageDecoder& CodePageDecoders::For(int codePage) {

@@ -26,7 +26,8 @@ class CodePageDecoder {
   // each byte through Byte().
   bool MultiByte() const { return multiByte_; }
   char16_t Byte(unsigned char byte) const { return table_[byte]; }
-  // Appends the characters of bytes; an incomplete or invalid sequence becomes U+FFFD.
+  // Appends the characters of bytes, which hold no control characters; an incomplete or invalid sequence
+  // becomes U+FFFD.
   void Decode(const QByteArray& bytes, QString* out);
 
  private:

@@ -5,9 +5,11 @@
 #include <climits>
 #include <cstring>
 #include <string_view>
-#include <unordered_map>
 
 #include "platform/rtf_code_pages.h"
+#include "platform/rtf_document_builder.h"
+#include "platform/rtf_tables.h"
+#include "platform/rtf_words.h"
 
 namespace penwick {
 namespace {
@@ -18,238 +20,10 @@ constexpr size_t kMaxDepth = 1000;
 constexpr size_t kMaxWordLength = 32;
 // Digits of a parameter beyond these are read past; the value saturates.
 constexpr int kMaxDigits = 10;
-// Word processors allow 63 columns; cells past this many join the last cell, so a hostile row cannot make
-// a grid of millions of columns.
-constexpr size_t kMaxCellsPerRow = 256;
-// A family name longer than this is cut: runs compare their formats, family names included.
-constexpr qsizetype kMaxFontName = 128;
 constexpr int kMaxHalfPoints = 3276;  // 1638 points, the largest size word processors offer
 constexpr int kMaxTwips = 31680;      // 22 inches
 constexpr int kMaxSkipCount = 255;
 constexpr char16_t kLineSeparator = 0x2028;
-
-enum class Word : uint8_t {
-  kBin,
-  kBold,
-  kItalic,
-  kUnderline,
-  kUnderlineNone,
-  kStrike,
-  kHidden,
-  kVertical,  // value: RtfVertical
-  kFontSize,
-  kFont,
-  kForeground,
-  kBackground,
-  kPlain,
-  kPard,
-  kAlign,  // value: RtfAlign
-  kLeftIndent,
-  kRightIndent,
-  kFirstIndent,
-  kSpaceBefore,
-  kSpaceAfter,
-  kPageBreakBefore,
-  kInTable,
-  kPar,
-  kLine,
-  kTab,
-  kPage,
-  kSect,
-  kCell,
-  kRow,
-  kUnicode,
-  kUnicodeSkip,
-  kChar,         // ch: the character
-  kDocCodePage,  // value: the code page, or 0 for the parameter (\ansicpg)
-  kDefaultFont,
-  kFontTable,
-  kColourTable,
-  kSkip,  // a destination whose text is never shown
-  kCharset,
-  kFontCodePage,
-  kRed,
-  kGreen,
-  kBlue,
-};
-
-struct WordInfo {
-  std::string_view name;
-  Word word;
-  int value = 0;
-};
-
-constexpr auto kWords = [] {
-  auto words = std::to_array<WordInfo>({
-      {"ansi", Word::kDocCodePage, 1252},
-      {"ansicpg", Word::kDocCodePage, 0},
-      {"b", Word::kBold},
-      {"bin", Word::kBin},
-      {"blue", Word::kBlue},
-      {"bullet", Word::kChar, 0x2022},
-      {"cb", Word::kBackground},
-      {"cell", Word::kCell},
-      {"cf", Word::kForeground},
-      {"chcbpat", Word::kBackground},
-      {"colortbl", Word::kColourTable},
-      {"cpg", Word::kFontCodePage},
-      {"deff", Word::kDefaultFont},
-      {"emdash", Word::kChar, 0x2014},
-      {"emspace", Word::kChar, 0x2003},
-      {"endash", Word::kChar, 0x2013},
-      {"enspace", Word::kChar, 0x2002},
-      {"f", Word::kFont},
-      {"fcharset", Word::kCharset},
-      {"fi", Word::kFirstIndent},
-      {"fonttbl", Word::kFontTable},
-      {"fs", Word::kFontSize},
-      {"green", Word::kGreen},
-      {"highlight", Word::kBackground},
-      {"i", Word::kItalic},
-      {"intbl", Word::kInTable},
-      {"ldblquote", Word::kChar, 0x201C},
-      {"li", Word::kLeftIndent},
-      {"line", Word::kLine},
-      {"lquote", Word::kChar, 0x2018},
-      {"ltrmark", Word::kChar, 0x200E},
-      {"mac", Word::kDocCodePage, 10000},
-      {"nestcell", Word::kPar},  // a nested table is flattened: its cells become paragraphs of the outer cell
-      {"nestrow", Word::kPar},
-      {"nosupersub", Word::kVertical, static_cast<int>(RtfVertical::kNormal)},
-      {"page", Word::kPage},
-      {"pagebb", Word::kPageBreakBefore},
-      {"par", Word::kPar},
-      {"pard", Word::kPard},
-      {"pc", Word::kDocCodePage, 437},
-      {"pca", Word::kDocCodePage, 850},
-      {"plain", Word::kPlain},
-      {"qc", Word::kAlign, static_cast<int>(RtfAlign::kCenter)},
-      {"qd", Word::kAlign, static_cast<int>(RtfAlign::kJustify)},
-      {"qj", Word::kAlign, static_cast<int>(RtfAlign::kJustify)},
-      {"ql", Word::kAlign, static_cast<int>(RtfAlign::kLeft)},
-      {"qmspace", Word::kChar, 0x2005},
-      {"qr", Word::kAlign, static_cast<int>(RtfAlign::kRight)},
-      {"rdblquote", Word::kChar, 0x201D},
-      {"red", Word::kRed},
-      {"ri", Word::kRightIndent},
-      {"row", Word::kRow},
-      {"rquote", Word::kChar, 0x2019},
-      {"rtlmark", Word::kChar, 0x200F},
-      {"sa", Word::kSpaceAfter},
-      {"sb", Word::kSpaceBefore},
-      {"sect", Word::kSect},
-      {"strike", Word::kStrike},
-      {"striked", Word::kStrike},
-      {"sub", Word::kVertical, static_cast<int>(RtfVertical::kSub)},
-      {"super", Word::kVertical, static_cast<int>(RtfVertical::kSuper)},
-      {"tab", Word::kTab},
-      {"u", Word::kUnicode},
-      {"uc", Word::kUnicodeSkip},
-      {"ul", Word::kUnderline},
-      {"uld", Word::kUnderline},
-      {"uldash", Word::kUnderline},
-      {"uldashd", Word::kUnderline},
-      {"uldashdd", Word::kUnderline},
-      {"uldb", Word::kUnderline},
-      {"ulhwave", Word::kUnderline},
-      {"ulldash", Word::kUnderline},
-      {"ulnone", Word::kUnderlineNone},
-      {"ulth", Word::kUnderline},
-      {"ulthd", Word::kUnderline},
-      {"ulthdash", Word::kUnderline},
-      {"ulthdashd", Word::kUnderline},
-      {"ulthdashdd", Word::kUnderline},
-      {"ulthldash", Word::kUnderline},
-      {"ululdbwave", Word::kUnderline},
-      {"ulw", Word::kUnderline},
-      {"ulwave", Word::kUnderline},
-      {"v", Word::kHidden},
-      {"zwj", Word::kChar, 0x200D},
-      {"zwnj", Word::kChar, 0x200C},
-      // Destinations that hold no text for the reader: document properties, style and list definitions,
-      // pictures, objects' data, shapes, headers, footers, footnotes, comments, field instructions, form
-      // fields, bookmarks, index entries and the newer XML and theme parts.
-      {"aftncn", Word::kSkip},
-      {"aftnsep", Word::kSkip},
-      {"aftnsepc", Word::kSkip},
-      {"annotation", Word::kSkip},
-      {"atnauthor", Word::kSkip},
-      {"atnid", Word::kSkip},
-      {"atnref", Word::kSkip},
-      {"atrfend", Word::kSkip},
-      {"atrfstart", Word::kSkip},
-      {"author", Word::kSkip},
-      {"bkmkend", Word::kSkip},
-      {"bkmkstart", Word::kSkip},
-      {"colorschememapping", Word::kSkip},
-      {"comment", Word::kSkip},
-      {"datastore", Word::kSkip},
-      {"do", Word::kSkip},
-      {"doccomm", Word::kSkip},
-      {"docvar", Word::kSkip},
-      {"falt", Word::kSkip},
-      {"ffdeftext", Word::kSkip},
-      {"ffname", Word::kSkip},
-      {"filetbl", Word::kSkip},
-      {"fldinst", Word::kSkip},
-      {"footer", Word::kSkip},
-      {"footerf", Word::kSkip},
-      {"footerl", Word::kSkip},
-      {"footerr", Word::kSkip},
-      {"footnote", Word::kSkip},
-      {"ftncn", Word::kSkip},
-      {"ftnsep", Word::kSkip},
-      {"ftnsepc", Word::kSkip},
-      {"generator", Word::kSkip},
-      {"header", Word::kSkip},
-      {"headerf", Word::kSkip},
-      {"headerl", Word::kSkip},
-      {"headerr", Word::kSkip},
-      {"info", Word::kSkip},
-      {"keywords", Word::kSkip},
-      {"latentstyles", Word::kSkip},
-      {"listoverridetable", Word::kSkip},
-      {"listtable", Word::kSkip},
-      {"nonshppict", Word::kSkip},
-      {"objalias", Word::kSkip},
-      {"objclass", Word::kSkip},
-      {"objdata", Word::kSkip},
-      {"objname", Word::kSkip},
-      {"objsect", Word::kSkip},
-      {"objtime", Word::kSkip},
-      {"operator", Word::kSkip},
-      {"panose", Word::kSkip},
-      {"pgdsctbl", Word::kSkip},
-      {"pict", Word::kSkip},
-      {"pn", Word::kSkip},
-      {"private", Word::kSkip},
-      {"revtbl", Word::kSkip},
-      {"rsidtbl", Word::kSkip},
-      {"shp", Word::kSkip},
-      {"shppict", Word::kSkip},
-      {"stylesheet", Word::kSkip},
-      {"subject", Word::kSkip},
-      {"tc", Word::kSkip},
-      {"template", Word::kSkip},
-      {"themedata", Word::kSkip},
-      {"title", Word::kSkip},
-      {"txe", Word::kSkip},
-      {"userprops", Word::kSkip},
-      {"xe", Word::kSkip},
-      {"xmlnstbl", Word::kSkip},
-  });
-  std::sort(words.begin(), words.end(), [](const WordInfo& a, const WordInfo& b) { return a.name < b.name; });
-  return words;
-}();
-static_assert(std::adjacent_find(kWords.begin(), kWords.end(), [](const WordInfo& a, const WordInfo& b) {
-                return a.name == b.name;
-              }) == kWords.end());
-
-const WordInfo* FindWord(std::string_view name) {
-  const auto it = std::lower_bound(kWords.begin(), kWords.end(), name,
-                                   [](const WordInfo& w, std::string_view n) { return w.name < n; });
-  return it != kWords.end() && it->name == name ? &*it : nullptr;
-}
 
 bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
@@ -327,11 +101,6 @@ struct GroupState {
   int unicodeSkip = 1;
 };
 
-struct Font {
-  QString family;
-  int codePage = 0;  // 0: the document's
-};
-
 class Reader {
  public:
   explicit Reader(QByteArrayView bytes) : pos_(bytes.data()), end_(bytes.data() + bytes.size()) {}
@@ -348,7 +117,7 @@ class Reader {
   void ReadText();
   void ReadControl();
   void HandleWord(const ControlWord& word);
-  void HandleBodyWord(const WordInfo& info, const ControlWord& word);
+  void HandleBodyWord(const RtfWordInfo& info, const ControlWord& word);
   void HandleSymbol(unsigned char c);
   void SkipBinary(int64_t count);
   bool SkippingFallback();
@@ -357,23 +126,8 @@ class Reader {
   void TextBytes(const char* p, const char* end);
   void AppendChar(char16_t ch);
   void AppendUnicode(int64_t param);
-  QString& RunText();
   void Resolve();
-  void FlushPending();
-
-  RtfParagraph TakeParagraph();
-  void EndParagraph();
-  void PageBreak();
-  void EndCell();
-  void EndRow();
-  void CloseTable();
   void Finish();
-
-  void StartFontEntry(int number);
-  void FinishFontEntry();
-  void FontTableBytes(const char* p, const char* end);
-  void ColourTableBytes(const char* p, const char* end);
-  std::optional<uint32_t> Colour(int index) const;
 
   const char* pos_;
   const char* end_;
@@ -390,35 +144,13 @@ class Reader {
   // Document-wide tables and settings.
   int docCodePage_ = 1252;
   int defaultFont_ = 0;
-  std::unordered_map<int, Font> fonts_;
-  std::vector<std::optional<uint32_t>> colours_;
+  RtfFontTable fonts_;
+  RtfColourTable colours_;
   CodePageDecoders decoders_;
 
-  // The font table entry being read.
-  bool fontPending_ = false;
-  int fontNumber_ = 0;
-  int fontCodePage_ = 0;
-  QByteArray fontName_;
-  // The colour table entry being read.
-  int red_ = 0, green_ = 0, blue_ = 0;
-  bool colourGiven_ = false;
-
-  // The format of text read now, resolved from the group state when text arrives after a change.
+  // The group state changed since the format of the text was last worked out.
   bool formatDirty_ = true;
-  bool hidden_ = false;
-  RtfCharFormat format_;
-  CodePageDecoder* decoder_ = nullptr;
-  // runOpen_: the current paragraph's last run has format_, so text goes on into it.
-  bool runOpen_ = false;
-  // Bytes of a multi-byte code page waiting for the rest of their character.
-  QByteArray pending_;
-
-  RtfParagraph paragraph_;
-  bool pageBreakPending_ = false;
-  bool swallowEmptyPar_ = false;
-  RtfCell cell_;
-  std::vector<RtfCell> row_;
-  RtfTable table_;
+  RtfDocumentBuilder builder_;
 };
 
 RtfDocument Reader::Read() {
@@ -468,14 +200,18 @@ void Reader::OpenGroup() {
     skipOwnsGroup_ = false;
     return;
   }
-  stack_.push_back(stack_.empty() ? GroupState() : stack_.back());
+  const GroupState inherited = stack_.empty() ? GroupState() : stack_.back();
+  stack_.push_back(inherited);
   groupStart_ = true;
 }
 
 void Reader::CloseGroup() {
   ucSkip_ = 0;
   groupStart_ = false;
-  if (State().destination == Destination::kFontTable) FinishFontEntry();
+  if (State().destination == Destination::kFontTable) {
+    fonts_.FinishEntry(decoders_, docCodePage_);
+    formatDirty_ = true;
+  }
   if (stack_.size() == 1) {
     // The document's own group: everything after it is ignored.
     Finish();
@@ -557,10 +293,12 @@ void Reader::DestinationBytes(const char* p, const char* end) {
       TextBytes(p, end);
       break;
     case Destination::kFontTable:
-      FontTableBytes(p, end);
+      fonts_.Bytes(p, end, decoders_, docCodePage_);
+      formatDirty_ = true;
       break;
     case Destination::kColourTable:
-      ColourTableBytes(p, end);
+      colours_.Bytes(p, end);
+      formatDirty_ = true;
       break;
   }
 }
@@ -584,8 +322,8 @@ void Reader::ReadControl() {
 
 void Reader::HandleWord(const ControlWord& word) {
   groupStart_ = false;
-  const WordInfo* info = word.name.size() <= kMaxWordLength ? FindWord(word.name) : nullptr;
-  if (info && info->word == Word::kBin) {
+  const RtfWordInfo* info = word.name.size() <= kMaxWordLength ? FindRtfWord(word.name) : nullptr;
+  if (info && info->word == RtfWord::kBin) {
     SkippingFallback();
     SkipBinary(word.hasParam ? word.param : 0);
     return;
@@ -594,29 +332,33 @@ void Reader::HandleWord(const ControlWord& word) {
   // A destination never takes over the document's own group.
   const bool nested = stack_.size() >= 2;
   switch (info->word) {
-    case Word::kSkip:
+    case RtfWord::kSkip:
       if (nested) EnterSkip();
       return;
-    case Word::kFontTable:
+    case RtfWord::kFontTable:
       if (nested) State().destination = Destination::kFontTable;
       return;
-    case Word::kColourTable:
-      if (nested) State().destination = Destination::kColourTable;
+    case RtfWord::kColourTable:
+      if (nested) {
+        State().destination = Destination::kColourTable;
+        colours_.Clear();
+        formatDirty_ = true;
+      }
       return;
-    case Word::kUnicodeSkip:
+    case RtfWord::kUnicodeSkip:
       State().unicodeSkip = Clamp(word.param, 0, kMaxSkipCount);
       return;
-    case Word::kUnicode:
+    case RtfWord::kUnicode:
       if (State().destination == Destination::kBody) AppendUnicode(word.param);
       ucSkip_ = State().unicodeSkip;
       return;
-    case Word::kDocCodePage:
+    case RtfWord::kDocCodePage:
       if (info->value != 0 || word.param > 0) {
         docCodePage_ = info->value != 0 ? info->value : Clamp(word.param, 1, INT_MAX);
         formatDirty_ = true;
       }
       return;
-    case Word::kDefaultFont:
+    case RtfWord::kDefaultFont:
       defaultFont_ = Clamp(word.param, INT_MIN, INT_MAX);
       formatDirty_ = true;
       return;
@@ -628,124 +370,120 @@ void Reader::HandleWord(const ControlWord& word) {
       HandleBodyWord(*info, word);
       break;
     case Destination::kFontTable:
-      if (info->word == Word::kFont) {
-        StartFontEntry(Clamp(word.param, INT_MIN, INT_MAX));
-      } else if (info->word == Word::kCharset && fontPending_) {
-        fontCodePage_ = CodePageForCharset(Clamp(word.param, 0, 255), 0);
-      } else if (info->word == Word::kFontCodePage && fontPending_ && word.param > 0) {
-        fontCodePage_ = Clamp(word.param, 1, INT_MAX);
+      if (info->word == RtfWord::kFont) {
+        // A new entry ends one whose name had no ';'.
+        fonts_.FinishEntry(decoders_, docCodePage_);
+        fonts_.StartEntry(Clamp(word.param, INT_MIN, INT_MAX));
+        formatDirty_ = true;
+      } else if (info->word == RtfWord::kCharset) {
+        fonts_.SetCharset(Clamp(word.param, 0, 255));
+      } else if (info->word == RtfWord::kFontCodePage) {
+        fonts_.SetCodePage(Clamp(word.param, 0, INT_MAX));
       }
       break;
     case Destination::kColourTable: {
       const int value = Clamp(word.param, 0, 255);
-      if (info->word == Word::kRed) red_ = value;
-      if (info->word == Word::kGreen) green_ = value;
-      if (info->word == Word::kBlue) blue_ = value;
-      colourGiven_ =
-          colourGiven_ || info->word == Word::kRed || info->word == Word::kGreen || info->word == Word::kBlue;
+      if (info->word == RtfWord::kRed) colours_.SetRed(value);
+      if (info->word == RtfWord::kGreen) colours_.SetGreen(value);
+      if (info->word == RtfWord::kBlue) colours_.SetBlue(value);
       break;
     }
   }
 }
 
-void Reader::HandleBodyWord(const WordInfo& info, const ControlWord& word) {
+void Reader::HandleBodyWord(const RtfWordInfo& info, const ControlWord& word) {
   GroupState& state = State();
   CharState& chars = state.chars;
   // A toggle without a parameter, or with any but 0, switches the property on.
   const bool on = !word.hasParam || word.param != 0;
   switch (info.word) {
-    case Word::kBold:
+    case RtfWord::kBold:
       chars.bold = on;
       break;
-    case Word::kItalic:
+    case RtfWord::kItalic:
       chars.italic = on;
       break;
-    case Word::kUnderline:
+    case RtfWord::kUnderline:
       chars.underline = on;
       break;
-    case Word::kUnderlineNone:
+    case RtfWord::kUnderlineNone:
       chars.underline = false;
       break;
-    case Word::kStrike:
+    case RtfWord::kStrike:
       chars.strike = on;
       break;
-    case Word::kHidden:
+    case RtfWord::kHidden:
       chars.hidden = on;
       break;
-    case Word::kVertical:
+    case RtfWord::kVertical:
       chars.vertical = static_cast<RtfVertical>(info.value);
       break;
-    case Word::kFontSize:
+    case RtfWord::kFontSize:
       chars.halfPoints = word.param > 0 ? Clamp(word.param, 2, kMaxHalfPoints) : 24;
       break;
-    case Word::kFont:
+    case RtfWord::kFont:
       if (word.hasParam && word.param >= 0) chars.font = Clamp(word.param, 0, INT_MAX);
       break;
-    case Word::kForeground:
+    case RtfWord::kForeground:
       chars.foreground = Clamp(word.param, 0, INT_MAX);
       break;
-    case Word::kBackground:
+    case RtfWord::kBackground:
       chars.background = Clamp(word.param, 0, INT_MAX);
       break;
-    case Word::kPlain:
+    case RtfWord::kPlain:
       chars = CharState();
       break;
-    case Word::kPard:
+    case RtfWord::kPard:
       state.para = RtfParagraphFormat();
       state.inTable = false;
       return;
-    case Word::kAlign:
+    case RtfWord::kAlign:
       state.para.align = static_cast<RtfAlign>(info.value);
       return;
-    case Word::kLeftIndent:
+    case RtfWord::kLeftIndent:
       state.para.leftIndent = Clamp(word.param, -kMaxTwips, kMaxTwips);
       return;
-    case Word::kRightIndent:
+    case RtfWord::kRightIndent:
       state.para.rightIndent = Clamp(word.param, -kMaxTwips, kMaxTwips);
       return;
-    case Word::kFirstIndent:
+    case RtfWord::kFirstIndent:
       state.para.firstIndent = Clamp(word.param, -kMaxTwips, kMaxTwips);
       return;
-    case Word::kSpaceBefore:
+    case RtfWord::kSpaceBefore:
       state.para.spaceBefore = Clamp(word.param, 0, kMaxTwips);
       return;
-    case Word::kSpaceAfter:
+    case RtfWord::kSpaceAfter:
       state.para.spaceAfter = Clamp(word.param, 0, kMaxTwips);
       return;
-    case Word::kPageBreakBefore:
+    case RtfWord::kPageBreakBefore:
       state.para.pageBreakBefore = on;
       return;
-    case Word::kInTable:
+    case RtfWord::kInTable:
       state.inTable = on;
       return;
-    case Word::kPar:
-      if (swallowEmptyPar_ && paragraph_.runs.empty()) {
-        swallowEmptyPar_ = false;
-        return;
-      }
-      EndParagraph();
+    case RtfWord::kPar:
+      builder_.ParagraphMark(state.para, state.inTable);
       return;
-    case Word::kLine:
+    case RtfWord::kLine:
       AppendChar(kLineSeparator);
       return;
-    case Word::kTab:
+    case RtfWord::kTab:
       AppendChar('\t');
       return;
-    case Word::kChar:
+    case RtfWord::kChar:
       AppendChar(static_cast<char16_t>(info.value));
       return;
-    case Word::kPage:
-      PageBreak();
+    case RtfWord::kPage:
+      builder_.PageBreak(state.para, state.inTable);
       return;
-    case Word::kSect:
-      FlushPending();
-      if (!paragraph_.runs.empty()) EndParagraph();
+    case RtfWord::kSect:
+      builder_.SectionBreak(state.para, state.inTable);
       return;
-    case Word::kCell:
-      EndCell();
+    case RtfWord::kCell:
+      builder_.EndCell(state.para);
       return;
-    case Word::kRow:
-      EndRow();
+    case RtfWord::kRow:
+      builder_.EndRow(state.para);
       return;
     default:
       return;
@@ -795,7 +533,7 @@ void Reader::HandleSymbol(unsigned char c) {
     case '\r':
     case '\n':
       // A backslash before a line end is a paragraph mark.
-      if (State().destination == Destination::kBody) EndParagraph();
+      if (State().destination == Destination::kBody) builder_.ParagraphMark(State().para, State().inTable);
       return;
     default:
       return;
@@ -805,48 +543,13 @@ void Reader::HandleSymbol(unsigned char c) {
 void Reader::TextBytes(const char* p, const char* end) {
   if (p == end) return;
   if (formatDirty_) Resolve();
-  if (hidden_) return;
-  if (decoder_->MultiByte()) {
-    // Control bytes are never part of a multi-byte character.
-    while (p < end) {
-      const char* q = p;
-      while (q < end && static_cast<unsigned char>(*q) >= 0x20) ++q;
-      if (q > p) {
-        RunText();
-        pending_.append(p, q - p);
-        p = q;
-      } else {
-        if (*p == '\t') AppendChar('\t');
-        ++p;
-      }
-    }
-    return;
-  }
-  while (p < end) {
-    const char* q = p;
-    while (q < end && static_cast<unsigned char>(*q) >= 0x20 && static_cast<unsigned char>(*q) < 0x80) ++q;
-    if (q > p) {
-      RunText().append(QLatin1StringView(p, q - p));
-      p = q;
-      continue;
-    }
-    const auto c = static_cast<unsigned char>(*p++);
-    if (c >= 0x80) {
-      RunText().append(QChar(decoder_->Byte(c)));
-    } else if (c == '\t') {
-      RunText().append(QChar('\t'));
-    }
-    // Other control characters are not text.
-  }
+  builder_.Bytes(p, end);
 }
 
 void Reader::AppendChar(char16_t ch) {
   if (State().destination != Destination::kBody) return;
   if (formatDirty_) Resolve();
-  if (hidden_) return;
-  QString& text = RunText();
-  FlushPending();
-  text.append(QChar(ch));
+  builder_.Char(ch);
 }
 
 void Reader::AppendUnicode(int64_t param) {
@@ -855,29 +558,11 @@ void Reader::AppendUnicode(int64_t param) {
   if (ch == '\t' || ch >= 0x20) AppendChar(ch);
 }
 
-QString& Reader::RunText() {
-  swallowEmptyPar_ = false;
-  if (!runOpen_) {
-    paragraph_.runs.push_back(RtfRun{QString(), format_});
-    runOpen_ = true;
-  }
-  return paragraph_.runs.back().text;
-}
-
-void Reader::FlushPending() {
-  if (pending_.isEmpty()) return;
-  decoder_->Decode(pending_, &paragraph_.runs.back().text);
-  pending_.clear();
-}
-
+// The format of text read now, from the group's state and the font and colour tables.
 void Reader::Resolve() {
-  FlushPending();
   formatDirty_ = false;
   const CharState& chars = State().chars;
-  hidden_ = chars.hidden;
-  const auto font = fonts_.find(chars.font >= 0 ? chars.font : defaultFont_);
-  const bool known = font != fonts_.end();
-  decoder_ = &decoders_.For(known && font->second.codePage != 0 ? font->second.codePage : docCodePage_);
+  const RtfFont* font = fonts_.Find(chars.font >= 0 ? chars.font : defaultFont_);
   RtfCharFormat format;
   format.bold = chars.bold;
   format.italic = chars.italic;
@@ -885,129 +570,14 @@ void Reader::Resolve() {
   format.strike = chars.strike;
   format.halfPoints = chars.halfPoints;
   format.vertical = chars.vertical;
-  format.colour = Colour(chars.foreground);
-  if (chars.background > 0) format.background = Colour(chars.background);
-  if (known) format.fontFamily = font->second.family;
-  if (!(format == format_)) {
-    format_ = std::move(format);
-    runOpen_ = false;
-  }
+  format.colour = colours_.At(chars.foreground);
+  if (chars.background > 0) format.background = colours_.At(chars.background);
+  if (font) format.fontFamily = font->family;
+  CodePageDecoder& decoder = decoders_.For(font && font->codePage != 0 ? font->codePage : docCodePage_);
+  builder_.SetFormat(format, &decoder, chars.hidden);
 }
 
-std::optional<uint32_t> Reader::Colour(int index) const {
-  if (index < 0 || static_cast<size_t>(index) >= colours_.size()) return std::nullopt;
-  return colours_[index];
-}
-
-RtfParagraph Reader::TakeParagraph() {
-  FlushPending();
-  RtfParagraph paragraph = std::move(paragraph_);
-  paragraph_ = RtfParagraph();
-  runOpen_ = false;
-  swallowEmptyPar_ = false;
-  paragraph.format = State().para;
-  if (pageBreakPending_) {
-    paragraph.format.pageBreakBefore = true;
-    pageBreakPending_ = false;
-  }
-  return paragraph;
-}
-
-void Reader::EndParagraph() {
-  RtfParagraph paragraph = TakeParagraph();
-  if (State().inTable) {
-    cell_.paragraphs.push_back(std::move(paragraph));
-  } else {
-    CloseTable();
-    doc_.blocks.emplace_back(std::move(paragraph));
-  }
-}
-
-// A page break ends the paragraph it is in; the paragraph mark word processors write right after it adds
-// no empty paragraph.
-void Reader::PageBreak() {
-  FlushPending();
-  if (!paragraph_.runs.empty()) EndParagraph();
-  pageBreakPending_ = true;
-  swallowEmptyPar_ = true;
-}
-
-void Reader::EndCell() {
-  FlushPending();
-  if (!paragraph_.runs.empty()) cell_.paragraphs.push_back(TakeParagraph());
-  if (row_.size() < kMaxCellsPerRow) {
-    row_.push_back(std::move(cell_));
-  } else {
-    auto& last = row_.back().paragraphs;
-    for (RtfParagraph& paragraph : cell_.paragraphs) last.push_back(std::move(paragraph));
-  }
-  cell_ = RtfCell();
-}
-
-void Reader::EndRow() {
-  FlushPending();
-  if (!paragraph_.runs.empty() || !cell_.paragraphs.empty()) EndCell();
-  if (row_.empty()) return;
-  table_.rows.push_back(std::move(row_));
-  row_.clear();
-}
-
-void Reader::CloseTable() {
-  if (!cell_.paragraphs.empty()) EndCell();
-  if (!row_.empty()) {
-    table_.rows.push_back(std::move(row_));
-    row_.clear();
-  }
-  if (table_.rows.empty()) return;
-  doc_.blocks.emplace_back(std::move(table_));
-  table_ = RtfTable();
-}
-
-void Reader::Finish() {
-  FlushPending();
-  if (!paragraph_.runs.empty()) EndParagraph();
-  CloseTable();
-}
-
-void Reader::StartFontEntry(int number) {
-  FinishFontEntry();
-  fontPending_ = true;
-  fontNumber_ = number;
-  fontCodePage_ = 0;
-  fontName_.clear();
-}
-
-void Reader::FinishFontEntry() {
-  if (!fontPending_) return;
-  fontPending_ = false;
-  QString family;
-  decoders_.For(fontCodePage_ != 0 ? fontCodePage_ : docCodePage_).Decode(fontName_, &family);
-  fonts_[fontNumber_] = Font{family.trimmed().left(kMaxFontName), fontCodePage_};
-  fontName_.clear();
-  formatDirty_ = true;
-}
-
-void Reader::FontTableBytes(const char* p, const char* end) {
-  for (; p < end; ++p) {
-    if (*p == ';') {
-      FinishFontEntry();
-    } else if (fontPending_ && static_cast<unsigned char>(*p) >= 0x20 &&
-               fontName_.size() < 4 * kMaxFontName) {
-      fontName_.append(*p);
-    }
-  }
-}
-
-void Reader::ColourTableBytes(const char* p, const char* end) {
-  for (; p < end; ++p) {
-    if (*p != ';') continue;
-    colours_.push_back(colourGiven_ ? std::optional<uint32_t>(red_ << 16 | green_ << 8 | blue_)
-                                    : std::nullopt);
-    red_ = green_ = blue_ = 0;
-    colourGiven_ = false;
-    formatDirty_ = true;
-  }
-}
+void Reader::Finish() { doc_.blocks = builder_.Finish(State().para, State().inTable); }
 
 void AppendParagraphText(const RtfParagraph& paragraph, QString* out) {
   for (const RtfRun& run : paragraph.runs) {

@@ -1,8 +1,9 @@
 #pragma once
 // Reading RTF as word processors write it into formatted text for the read-only RTF view: paragraphs of
-// runs with their character formats, and tables as grids of cells. Pictures, objects, headers, footers,
-// footnotes, comments and every destination the reader does not know are left out; field results and list
-// numbers are shown. Nothing the file refers to is ever fetched.
+// runs with their character formats, and tables as grids of cells. Field results, list numbers and the
+// shown result of embedded objects are kept; pictures, object data, shapes (with their text boxes),
+// headers, footers, footnotes, comments, hidden text and every ignorable ({\*...}) destination are left
+// out. Nothing the file refers to is ever fetched.
 //
 // The reader trusts nothing: it runs in one linear pass with an explicit group stack of bounded depth, so a
 // truncated, deeply nested or binary file gives what could be read, quickly.
@@ -81,8 +82,8 @@ struct RtfDocument {
 
 RtfDocument ReadRtf(QByteArrayView bytes);
 
-// The document's text: paragraphs and table rows end in "\n" except the last block, cells are separated
-// by "\t", the paragraphs of one cell by "\n", and line breaks inside a paragraph are "\n".
+// The document's text: blocks and table rows are separated by "\n", cells by "\t", the paragraphs of one
+// cell by "\n"; a line break inside a paragraph is "\n" too.
 QString RtfPlainText(const RtfDocument& document);
 
 }  // namespace penwick

@@ -16,6 +16,7 @@
 #include "app/frame_form.h"
 #include "bench/bench_support.h"
 #include "editor/edit_form.h"
+#include "editor/highlighting.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
 
@@ -66,6 +67,7 @@ struct Figures {
   double bareLoad = 0;
   double load = 0;
   double save = 0;
+  double colour = 0;  // the tag pass over the loaded text
   double typeStart = 0;
   double typeEnd = 0;
   double arrowStart = 0;
@@ -74,7 +76,7 @@ struct Figures {
 
 Figures Measure(penwick::TFrameForm& frame, const QString& folder, qint64 size) {
   Figures f;
-  const QString path = QDir(folder).filePath(QStringLiteral("bench_%1.html").arg(size));
+  const QString path = QDir(folder).filePath(QStringLiteral("bench_%1.txt").arg(size));
   const QByteArray html = MakeHtml(size);
   {
     QFile file(path);
@@ -103,6 +105,12 @@ Figures Measure(penwick::TFrameForm& frame, const QString& folder, qint64 size) 
   editor->Editor()->repaint();
   Flush();
   f.load = Ms(timer);
+
+  timer.restart();
+  penwick::RunHighlightPass(editor->Text(), penwick::HighlightPass::kTags);
+  editor->Editor()->repaint();
+  Flush();
+  f.colour = Ms(timer);
 
   penwick::ScintillaWidget* widget = editor->Editor();
   widget->setFocus();
@@ -135,13 +143,14 @@ int main(int argc, char** argv) {
   penwick::bench::BenchProgram program(MsgResult::kNo, true, "[Settings]\r\nNoBugMsg=1\r\n",
                                        QSize(1000, 700));
 
-  std::printf("%-8s %10s %10s %7s %10s %12s %12s %12s %12s\n", "size", "bare load", "load", "ratio", "save",
+  std::printf("%-8s %10s %10s %7s %10s %10s %12s %12s %12s %12s\n", "size", "bare load", "load", "ratio",
+              "tag colour", "save",
               "type start", "type end", "arrow start", "arrow end");
   for (qint64 size : {qint64(0), qint64(5) << 20, qint64(50) << 20}) {
     const Figures f = Measure(*program.frame, program.Folder(), size);
-    std::printf("%-8s %8.1fms %8.1fms %7.2f %8.1fms %10.3fms %10.3fms %10.3fms %10.3fms\n",
+    std::printf("%-8s %8.1fms %8.1fms %7.2f %8.1fms %8.1fms %10.3fms %10.3fms %10.3fms %10.3fms\n",
                 size == 0 ? "empty" : qPrintable(QStringLiteral("%1 MB").arg(size >> 20)), f.bareLoad, f.load,
-                f.bareLoad > 0 ? f.load / f.bareLoad : 0.0, f.save, f.typeStart, f.typeEnd, f.arrowStart,
+                f.bareLoad > 0 ? f.load / f.bareLoad : 0.0, f.colour, f.save, f.typeStart, f.typeEnd, f.arrowStart,
                 f.arrowEnd);
     std::fflush(stdout);
   }

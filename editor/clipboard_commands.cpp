@@ -1,6 +1,7 @@
 // The clipboard, undo, whole-text and line commands of the editor window, the Edit-menu state they are
 // enabled by, and the pop-up menu of the text.
 
+#include "platform/rtf_reader.h"
 #include "editor/clipboard_commands.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <algorithm>
 #include <QTextDocumentFragment>
 #include <algorithm>
 
@@ -29,7 +31,22 @@ constexpr int kMaxLengthStep = 65536;
 
 // Checks the formats only: the data itself may be large and, on some systems, is fetched from the program
 // that owns the clipboard, so it is taken only when pasting.
-bool HoldsText(const QMimeData* data) { return data && (data->hasText() || data->hasHtml()); }
+// The names word processors put RTF on the clipboard under.
+const char* const kRtfFormats[] = {"text/rtf", "application/rtf", "text/richtext"};
+
+QByteArray RtfOf(const QMimeData* data) {
+  for (const char* format : kRtfFormats) {
+    if (data->hasFormat(QLatin1String(format))) return data->data(QLatin1String(format));
+  }
+  return {};
+}
+
+bool HoldsText(const QMimeData* data) {
+  if (!data) return false;
+  if (data->hasText() || data->hasHtml()) return true;
+  return std::any_of(std::begin(kRtfFormats), std::end(kRtfFormats),
+                     [&](const char* format) { return data->hasFormat(QLatin1String(format)); });
+}
 
 }  // namespace
 
@@ -38,6 +55,9 @@ std::optional<QString> PlainTextToPaste(const QMimeData* data) {
   QString text;
   if (data->hasText()) {
     text = data->text();
+  } else if (!data->hasHtml()) {
+    // RTF only (as some word processors copy): its text, without formats.
+    text = RtfPlainText(ReadRtf(RtfOf(data)));
   } else {
     // Rich content without a plain-text form: its text, without tags, styles or pictures.
     text = QTextDocumentFragment::fromHtml(data->html()).toPlainText();

@@ -121,6 +121,18 @@ void RunPass(TextControl& text, Scanner& scanner, qsizetype& reached) {
 
 }  // namespace
 
+void RunHighlightPass(TextControl& text, HighlightPass pass) {
+  qsizetype reached = 0;
+  text.DefineColourStyles();
+  if (pass == HighlightPass::kTags) {
+    TagScanner scanner;
+    RunPass(text, scanner, reached);
+  } else if (pass == HighlightPass::kComments) {
+    CommentScanner scanner;
+    RunPass(text, scanner, reached);
+  }
+}
+
 void HighlightOnLoad(TEditForm& e) {
   FrameLink& frame = e.Frame();
   const HighlightPass pass = PassFor(e.FileName(), frame.Switches().whiteOnBlack, e.IsRtfView());

@@ -9,6 +9,7 @@
 namespace penwick {
 
 class TEditForm;
+class TextControl;
 
 enum class HighlightPass {
   kNone,
@@ -48,6 +49,9 @@ class CommentScanner {
   bool inLine_ = false;
   char previous_ = 0;
 };
+
+// Colours the whole text of the control with the pass, in one go over the text (no questions asked).
+void RunHighlightPass(TextControl& text, HighlightPass pass);
 
 // Load's highlighting step: asks whether the pass for this window's file is wanted and runs it. Does
 // nothing for a file that gets no pass.

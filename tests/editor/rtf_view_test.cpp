@@ -3,6 +3,9 @@
 #include "editor/rtf_view.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QDir>
 #include <QMdiArea>
 
@@ -171,6 +174,17 @@ TEST_F(RtfViewTest, AFileThatIsNotRtfIsViewedAsPlainText) {
   TEditForm* view = frame_->ActiveEditor();
   ASSERT_TRUE(view->IsRtfView());
   EXPECT_EQ(view->Text().Text(), QStringLiteral("just {text}\r\nline 2"));
+}
+
+TEST_F(RtfViewTest, AClipboardHoldingOnlyRtfPastesItsText) {
+  Start();
+  TEditForm* editor = Window(QStringLiteral("<>"), 1);
+  auto* data = new QMimeData;
+  data->setData(QStringLiteral("text/rtf"), "{\\rtf1\\ansi {\\b bold}\\par caf\\'e9}");
+  QGuiApplication::clipboard()->setMimeData(data);
+  Flush();
+  Run("Paste1");
+  EXPECT_EQ(editor->Text().Text(), QString::fromUtf8("<bold\r\ncaf\u00e9>"));
 }
 
 }  // namespace

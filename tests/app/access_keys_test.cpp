@@ -12,7 +12,7 @@
 namespace penwick::test {
 namespace {
 
-using AccessKeyTest = FrameTest;
+using AccessKeyTest = StartedFrameTest;
 
 // Every pair of visible items of one menu that answer the same access key (Qt's reading of the caption,
 // the one its menus follow), as "menu: key: first | second".
@@ -47,11 +47,11 @@ void WalkMenu(const QString& where, QMenu* menu, QStringList& clashes) {
 QStringList Clashes(TFrameForm& frame) {
   QStringList clashes;
   QMenuBar* bar = frame.menuBar();
-  CollectClashes(QStringLiteral("menu bar"), bar->actions(), clashes);
+  CollectClashes("menu bar", bar->actions(), clashes);
   for (QAction* title : bar->actions()) {
     if (title->menu()) WalkMenu(title->text(), title->menu(), clashes);
   }
-  if (frame.ActiveEditor()) WalkMenu(QStringLiteral("pop-up"), frame.Menus().Menu(MenuId::kPopup), clashes);
+  if (frame.ActiveEditor()) WalkMenu("pop-up", frame.Menus().Menu(MenuId::kPopup), clashes);
   clashes.sort();
   return clashes;
 }
@@ -59,13 +59,12 @@ QStringList Clashes(TFrameForm& frame) {
 // The clashes that stay: both captions of each pair are fixed texts of Penwick's menus. Pressing the key
 // again moves on to the other item.
 const QStringList kFixedClashes = {
-    QStringLiteral("HTM&L > Frameset elements: Alt+R: Frameset w/&Rows | No &resize attribute"),
-    QStringLiteral("menu bar: Alt+L: HTM&L | Too&ls"),
-    QStringLiteral("pop-up: Alt+R: &Replace | Re-sea&rch"),
+    "HTM&L > Frameset elements: Alt+R: Frameset w/&Rows | No &resize attribute",
+    "menu bar: Alt+L: HTM&L | Too&ls",
+    "pop-up: Alt+R: &Replace | Re-sea&rch",
 };
 
 TEST_F(AccessKeyTest, NoTwoItemsOfOneMenuShareAnAccessKey) {
-  Start();
   // Every item that can show: five recent files, five direct-open files, and windows in the window list.
   for (int i = 0; i < 5; ++i) {
     frame_->AppSettings().reopens << env_.WriteFile(QStringLiteral("recent%1.txt").arg(i), "r");
@@ -80,10 +79,9 @@ TEST_F(AccessKeyTest, NoTwoItemsOfOneMenuShareAnAccessKey) {
   // The list still numbers every window; the menu's own item keeps the digit.
   QStringList listed;
   for (QAction* item : frame_->Menus().Menu(MenuId::kWindow)->actions()) {
-    if (item->text().contains(QStringLiteral("page"))) listed << item->text();
+    if (item->text().contains("page")) listed << item->text();
   }
-  EXPECT_EQ(listed, (QStringList{QStringLiteral("&1 page1.html"), QStringLiteral("2 page2.html"),
-                                 QStringLiteral("&3 page3.html")}));
+  EXPECT_EQ(listed, (QStringList{"&1 page1.html", "2 page2.html", "&3 page3.html"}));
 }
 
 }  // namespace

@@ -16,29 +16,28 @@
 namespace penwick::test {
 namespace {
 
-using CommandRegistryTest = FrameTest;
+using CommandRegistryTest = StartedFrameTest;
 
-const QString kViewed = QStringLiteral("{\\rtf1 viewed}\r\nsecond line");
+const QString kViewed = "{\\rtf1 viewed}\r\nsecond line";
 
 TEST_F(CommandRegistryTest, NoCommandOrKeyChordChangesAViewingCopy) {
-  Start();
   ui_.CancelUnscripted();
-  frame_->AppSettings().boilerplates[0] = QStringLiteral("boiler");
-  frame_->AppSettings().superBPlates[0] = {QStringLiteral("super")};
+  frame_->AppSettings().boilerplates[0] = "boiler";
+  frame_->AppSettings().superBPlates[0] = {"super"};
   QPointer<TEditForm> editor = Window(kViewed, 2);
   editor->SetNumber(101);
   ASSERT_TRUE(editor->IsRtfView());
   const auto expectUntouched = [&](const std::string& what) {
     ASSERT_FALSE(editor.isNull()) << what << " closed the viewing copy";
     EXPECT_EQ(editor->Text().Text(), kViewed) << what;
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("clip")) << what;
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "clip") << what;
   };
 
   int run = 0;
   for (const auto& [action, row] : frame_->Menus().Rows()) {
     // Closing the window is no change to its text; it would only end the sweep.
     if (!row->onEditor || QString::fromLatin1(row->name) == QLatin1String("Close1")) continue;
-    QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
+    QGuiApplication::clipboard()->setText("clip");
     editor->Text().SetSelStart(2);
     editor->Text().SetSelLength(5);
     frame_->Menus().Refresh();
@@ -62,7 +61,7 @@ TEST_F(CommandRegistryTest, NoCommandOrKeyChordChangesAViewingCopy) {
       const int key = digits ? Qt::Key_0 + n : chord.key;
       Qt::KeyboardModifiers modifiers = chord.modifiers;
       if (chord.kind == KeyRow::Kind::kNumpadDigit) modifiers |= Qt::KeypadModifier;
-      QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
+      QGuiApplication::clipboard()->setText("clip");
       Key(editor, key, modifiers);
       Flush();
       expectUntouched(QKeySequence(key | modifiers).toString().toStdString());
@@ -72,19 +71,17 @@ TEST_F(CommandRegistryTest, NoCommandOrKeyChordChangesAViewingCopy) {
 
 // A failing command shows its error and the program goes on, whichever way it was started.
 TEST_F(CommandRegistryTest, AKeyChordThatFailsShowsTheErrorAndThePenwickGoesOn) {
-  Start();
   frame_->Keys().Add(
       {{KeyRow::Kind::kKey, Qt::Key_F13, 0, 9, Qt::ControlModifier, Qt::NoModifier,
         [](TEditForm&, int) { throw std::runtime_error("Unable to write to /full/disk.html"); }}});
-  TEditForm* editor = Window(QStringLiteral("text"));
+  TEditForm* editor = Window("text");
   ui_.AnswerMessage(MsgResult::kOk);
   Key(editor, Qt::Key_F13, Qt::ControlModifier);
-  EXPECT_EQ(ui_.MessageLog(), QStringList{QStringLiteral("Penwick|Unable to write to /full/disk.html")});
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("text"));
+  EXPECT_EQ(ui_.MessageLog(), QStringList{"Penwick|Unable to write to /full/disk.html"});
+  EXPECT_EQ(editor->Text().Text(), "text");
 }
 
 TEST_F(CommandRegistryTest, NoTwoMenuItemsShareAShortcut) {
-  Start();
   std::map<QString, QString> owners;
   for (const auto& [action, row] : frame_->Menus().Rows()) {
     const QString shortcut = action->shortcut().toString();

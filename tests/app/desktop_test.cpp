@@ -12,7 +12,7 @@
 namespace penwick::test {
 namespace {
 
-class DesktopTest : public FrameTest {
+class DesktopTest : public StartedFrameTest {
  protected:
   QString Home(const QString& name) const { return QDir(env_.ProgramFolder()).filePath(name); }
   QString WriteDesktop(const QString& name, const QByteArray& bytes) const {
@@ -37,57 +37,49 @@ class DesktopTest : public FrameTest {
   QString File(const QString& name) { return env_.WriteFile(name, name.toUtf8()); }
 };
 
-const QString kCorrupted = QStringLiteral("Desktop file corrupted");
+const QString kCorrupted = "Desktop file corrupted";
 
 TEST_F(DesktopTest, SavedDesktopComesBackInTheSameWindowNumbers) {
-  Start();
-  const QStringList files = {File(QStringLiteral("one.txt")), File(QStringLiteral("two/page.html")),
-                             File(QStringLiteral("three.xml"))};
+  const QStringList files = {File("one.txt"), File("two/page.html"), File("three.xml")};
   Open(files[0]);
   NewWindow();  // unnamed windows are not saved
   Open(files[1]);
   Open(files[2]);
   ui_.AnswerMessage(MsgResult::kOk);
-  ui_.AnswerInput(QStringLiteral("work"));
+  ui_.AnswerInput("work");
   SaveDesktop1Click(*frame_);
-  EXPECT_EQ(ui_.Shown().front().caption, QStringLiteral("Save Desktop"));
+  EXPECT_EQ(ui_.Shown().front().caption, "Save Desktop");
   EXPECT_EQ(ui_.Shown().front().type, MsgType::kConfirmation);
-  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Save desktop in  name.dsk"));
-  EXPECT_EQ(ui_.Last().text, QStringLiteral("Name before .dsk:"));
-  EXPECT_EQ(TestEnv::ReadFile(Home(QStringLiteral("work.dsk"))),
-            (files[0] + QStringLiteral("\r\n") + files[1] + QStringLiteral("\r\n") + files[2] +
-             QStringLiteral("\r\n"))
-                .toUtf8());
+  EXPECT_EQ(ui_.Last().caption, "Save desktop in  name.dsk");
+  EXPECT_EQ(ui_.Last().text, "Name before .dsk:");
+  EXPECT_EQ(TestEnv::ReadFile(Home("work.dsk")), (files.join("\r\n") + "\r\n").toUtf8());
 
-  frame_->AppSettings().lastOpen = QStringLiteral("/before/restore.txt");
+  frame_->AppSettings().lastOpen = "/before/restore.txt";
   frame_->AppSettings().lastFilter = 5;
   const QStringList recent = frame_->AppSettings().reopens;
   ui_.Clear();
-  Restore(Home(QStringLiteral("work.dsk")));
+  Restore(Home("work.dsk"));
   const ShownBox& dialog = ui_.Shown()[1];
-  EXPECT_EQ(dialog.caption, QStringLiteral("Open a saved Penwick Desktop"));
-  EXPECT_EQ(dialog.items, QStringList{QStringLiteral("Desktops (*.dsk)|*.dsk")});
+  EXPECT_EQ(dialog.caption, "Open a saved Penwick Desktop");
+  EXPECT_EQ(dialog.items, QStringList{"Desktops (*.dsk)|*.dsk"});
   EXPECT_EQ(dialog.value, env_.ProgramFolder() + QStringLiteral("/*.dsk"));
-  EXPECT_EQ(ui_.MessageLog().last(),
-            QStringLiteral("Restoring Desktop|Restoring ") + Home(QStringLiteral("work.dsk")));
+  EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("Restoring Desktop|Restoring ") + Home("work.dsk"));
   EXPECT_EQ(FileNames(), files);
   QStringList panels;
   for (TEditForm* editor : frame_->EditorWindows()) panels << Panel(editor, 6);
-  EXPECT_EQ(panels, (QStringList{QStringLiteral("Window: 1"), QStringLiteral("Window: 2"),
-                                 QStringLiteral("Window: 3")}));
+  EXPECT_EQ(panels, (QStringList{"Window: 1", "Window: 2", "Window: 3"}));
   // Restored files enter neither the recent files nor the last opened file.
   EXPECT_EQ(frame_->AppSettings().reopens, recent);
-  EXPECT_EQ(frame_->AppSettings().lastOpen, QStringLiteral("/before/restore.txt"));
+  EXPECT_EQ(frame_->AppSettings().lastOpen, "/before/restore.txt");
   EXPECT_EQ(frame_->AppSettings().lastFilter, 5);
 }
 
 TEST_F(DesktopTest, AWindowThatRefusesToCloseKeepsItsPlaceAndIsNotOpenedTwice) {
-  Start();
-  const QString a = File(QStringLiteral("a.txt"));
-  const QString b = File(QStringLiteral("b.txt"));
-  const QString desktop = WriteDesktop(QStringLiteral("two.dsk"), (a + "\r\n" + b + "\r\n").toUtf8());
+  const QString a = File("a.txt");
+  const QString b = File("b.txt");
+  const QString desktop = WriteDesktop("two.dsk", (a + "\r\n" + b + "\r\n").toUtf8());
   TEditForm* kept = Open(b);
-  Type(kept->Editor(), QStringLiteral("unsaved "));
+  Type(kept->Editor(), "unsaved ");
   Flush();
   ui_.AnswerMessage(MsgResult::kOk);  // restore
   ui_.AnswerOpen({desktop});
@@ -98,15 +90,14 @@ TEST_F(DesktopTest, AWindowThatRefusesToCloseKeepsItsPlaceAndIsNotOpenedTwice) {
   Flush();
   EXPECT_EQ(FileNames(), (QStringList{b, a}));
   EXPECT_EQ(ui_.MessageLog().last(), QStringLiteral("File already in Penwick|%1 is already open!").arg(b));
-  EXPECT_EQ(kept->Text().Text(), QStringLiteral("unsaved b.txt"));
-  EXPECT_EQ(Panel(frame_->EditorWindows()[1], 6), QStringLiteral("Window: 2"));
+  EXPECT_EQ(kept->Text().Text(), "unsaved b.txt");
+  EXPECT_EQ(Panel(frame_->EditorWindows()[1], 6), "Window: 2");
 }
 
 TEST_F(DesktopTest, RestoreStopsAtADamagedLineAndSkipsMissingFiles) {
-  Start();
-  const QString a = File(QStringLiteral("a.txt"));
-  const QString b = File(QStringLiteral("b.txt"));
-  const QString c = File(QStringLiteral("c.txt"));
+  const QString a = File("a.txt");
+  const QString b = File("b.txt");
+  const QString c = File("c.txt");
   const QString missing = env_.WorkFolder() + QStringLiteral("/missing.txt");
   const QByteArray longName(100 * 1024, 'n');
   const struct {
@@ -116,20 +107,17 @@ TEST_F(DesktopTest, RestoreStopsAtADamagedLineAndSkipsMissingFiles) {
     QStringList messages;  // after "Restoring"
   } cases[] = {
       {"empty third line", (a + "\r\n" + b + "\r\n\r\n" + c + "\r\n").toUtf8(), {a, b}, {kCorrupted}},
-      {"missing file",
-       (a + "\r\n" + missing + "\r\n" + c).toUtf8(),
-       {a, c},
-       {QStringLiteral("Load Failure")}},
+      {"missing file", (a + "\r\n" + missing + "\r\n" + c).toUtf8(), {a, c}, {"Load Failure"}},
       {"name without folder", ("a.txt\r\n" + b).toUtf8(), {}, {kCorrupted}},
       {"empty file", "", {}, {}},
       {"lone LF lines", (a + "\n" + b + "\n").toUtf8(), {a, b}, {}},
       {"100 KB line", longName + "\r\n" + a.toUtf8(), {}, {kCorrupted}},
-      {"100 KB path", "/" + longName + "\r\n" + a.toUtf8(), {a}, {QStringLiteral("Load Failure")}},
+      {"100 KB path", "/" + longName + "\r\n" + a.toUtf8(), {a}, {"Load Failure"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Open(File(QStringLiteral("open before.txt")));
-    const QString desktop = WriteDesktop(QStringLiteral("test.dsk"), c.bytes);
+    Open(File("open before.txt"));
+    const QString desktop = WriteDesktop("test.dsk", c.bytes);
     ui_.Clear();
     for (qsizetype i = 0; i < c.messages.size(); ++i) ui_.AnswerMessage(MsgResult::kOk);
     Restore(desktop);
@@ -144,8 +132,7 @@ TEST_F(DesktopTest, RestoreStopsAtADamagedLineAndSkipsMissingFiles) {
 }
 
 TEST_F(DesktopTest, UnusableDesktopFilesAreRefusedBeforeAnyWindowCloses) {
-  Start();
-  const QString a = File(QStringLiteral("a.txt"));
+  const QString a = File("a.txt");
   QByteArray binary;
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 37) % 256);
   QByteArray manyLines;
@@ -157,18 +144,15 @@ TEST_F(DesktopTest, UnusableDesktopFilesAreRefusedBeforeAnyWindowCloses) {
     QString caption;
     QString textStart;
   } cases[] = {
-      {"binary.dsk", binary, kCorrupted, QStringLiteral("This file may not be a desktop file.")},
-      {"many.DSK", manyLines, QStringLiteral("Restore Desktop"),
-       Home(QStringLiteral("many.DSK")) +
-           QStringLiteral(" names 10000 files; a desktop restores at most 100.")},
-      {"huge.dsk", huge, QStringLiteral("Restore Desktop"),
-       Home(QStringLiteral("huge.dsk")) + QStringLiteral(" is 2097152 bytes long")},
-      {"notes.txt", a.toUtf8(), QStringLiteral("Load failure!"),
-       QStringLiteral("Can load only an Penwick .dsk file.")},
-      {"pipe.dsk", {}, QStringLiteral("Load Failure"), QStringLiteral("File Doesn't exist!")},
+      {"binary.dsk", binary, kCorrupted, "This file may not be a desktop file."},
+      {"many.DSK", manyLines, "Restore Desktop",
+       Home("many.DSK") + " names 10000 files; a desktop restores at most 100."},
+      {"huge.dsk", huge, "Restore Desktop", Home("huge.dsk") + QStringLiteral(" is 2097152 bytes long")},
+      {"notes.txt", a.toUtf8(), "Load failure!", "Can load only an Penwick .dsk file."},
+      {"pipe.dsk", {}, "Load Failure", "File Doesn't exist!"},
   };
   // A pipe named like a desktop would never finish reading.
-  ASSERT_EQ(mkfifo(QFile::encodeName(Home(QStringLiteral("pipe.dsk"))).constData(), 0600), 0);
+  ASSERT_EQ(mkfifo(QFile::encodeName(Home("pipe.dsk")).constData(), 0600), 0);
   TEditForm* open = Open(a);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
@@ -186,7 +170,6 @@ TEST_F(DesktopTest, UnusableDesktopFilesAreRefusedBeforeAnyWindowCloses) {
 }
 
 TEST_F(DesktopTest, SavingNeedsAWindowAndAPlainName) {
-  Start();
   // With no window open there is nothing to save: Penwick says so and asks nothing.
   ui_.AnswerMessage(MsgResult::kOk);
   SaveDesktop1Click(*frame_);
@@ -196,25 +179,24 @@ TEST_F(DesktopTest, SavingNeedsAWindowAndAPlainName) {
   ASSERT_EQ(ui_.Shown().size(), 1u);
   EXPECT_EQ(ui_.Last().type, MsgType::kInformation);
   EXPECT_EQ(ui_.Last().buttons, MsgButtons::kOk);
-  EXPECT_TRUE(QDir(env_.ProgramFolder()).entryList({QStringLiteral("*.dsk")}).isEmpty());
+  EXPECT_TRUE(QDir(env_.ProgramFolder()).entryList({"*.dsk"}).isEmpty());
 
   // Only unnamed windows: an empty desktop, which restores as no window at all.
   NewWindow();
   ui_.AnswerMessage(MsgResult::kOk);
-  ui_.AnswerInput(QStringLiteral("blank"));
+  ui_.AnswerInput("blank");
   SaveDesktop1Click(*frame_);
-  ASSERT_TRUE(QFile::exists(Home(QStringLiteral("blank.dsk"))));
-  EXPECT_EQ(TestEnv::ReadFile(Home(QStringLiteral("blank.dsk"))), QByteArray());
+  ASSERT_TRUE(QFile::exists(Home("blank.dsk")));
+  EXPECT_EQ(TestEnv::ReadFile(Home("blank.dsk")), QByteArray());
 
   // A name that leads out of Penwick's folder is refused.
   ui_.Clear();
   ui_.AnswerMessage(MsgResult::kOk);
-  ui_.AnswerInput(QStringLiteral("../escape"));
+  ui_.AnswerInput("../escape");
   ui_.AnswerMessage(MsgResult::kOk);
   SaveDesktop1Click(*frame_);
   EXPECT_FALSE(QFile::exists(env_.ProgramFolder() + QStringLiteral("/../escape.dsk")));
-  EXPECT_TRUE(
-      ui_.MessageLog().last().startsWith(QStringLiteral("Save Desktop|\"../escape\" holds a folder.")));
+  EXPECT_TRUE(ui_.MessageLog().last().startsWith("Save Desktop|\"../escape\" holds a folder."));
 
   // Cancel in the first box or the name box writes nothing.
   ui_.AnswerMessage(MsgResult::kCancel);
@@ -222,10 +204,9 @@ TEST_F(DesktopTest, SavingNeedsAWindowAndAPlainName) {
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerInput(std::nullopt);
   SaveDesktop1Click(*frame_);
-  EXPECT_EQ(QDir(env_.ProgramFolder()).entryList({QStringLiteral("*.dsk")}),
-            QStringList{QStringLiteral("blank.dsk")});
+  EXPECT_EQ(QDir(env_.ProgramFolder()).entryList({"*.dsk"}), QStringList{"blank.dsk"});
 
-  Restore(Home(QStringLiteral("blank.dsk")));
+  Restore(Home("blank.dsk"));
   EXPECT_TRUE(frame_->EditorWindows().empty());
   EXPECT_TRUE(ui_.AllAnswered());
 }
@@ -234,8 +215,8 @@ TEST_F(DesktopTest, SavingNeedsAWindowAndAPlainName) {
 TEST(DesktopFileTest, NamesComeBackAsWrittenWhateverTheLineBreaks) {
   const QString feff = QString(QChar(0xFEFF)) + QStringLiteral("/odd/name.txt");
   const QStringList names[] = {
-      {QStringLiteral("/a/one.txt"), QStringLiteral("/b/caf\u00e9.html")},
-      {feff, QStringLiteral("/a/two.txt")},  // a name that starts with what looks like a byte-order mark
+      {"/a/one.txt", "/b/caf\u00e9.html"},
+      {feff, "/a/two.txt"},  // a name that starts with what looks like a byte-order mark
   };
   for (const QStringList& written : names) {
     EXPECT_EQ(ParseDesktop(DesktopBytes(written)).lines, written);

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -18,7 +19,7 @@ namespace {
 
 class WindowCommandsTest : public FrameTest {
  protected:
-  void StartLarge() {
+  void SetUp() override {
     Start();
     frame_->resize(1000, 800);
     QApplication::setActiveWindow(frame_.get());
@@ -30,18 +31,24 @@ class WindowCommandsTest : public FrameTest {
     for (const QString& name : names) editors.push_back(Open(env_.WriteFile(name, name.toUtf8())));
     return editors;
   }
-  QAction* Action(const char* name) const { return frame_->Menus().Find(QString::fromLatin1(name)); }
   QRect Viewport() const { return frame_->MdiArea()->viewport()->rect(); }
+  // Answers the next window list: the row chosen, then OK or Cancel.
+  void ChooseInList(int row, bool ok) {
+    ui_.AnswerModal([row, ok](QDialog& dialog) {
+      auto& list = dynamic_cast<TSwitchWin&>(dialog);
+      list.PathList()->setCurrentRow(row);
+      ok ? list.OKBtnClick() : dialog.reject();
+      return dialog.result();
+    });
+  }
 };
 
 TEST_F(WindowCommandsTest, TileStacksUpToThreeFullWidthFourInQuadrantsMoreInAGrid) {
-  StartLarge();
   const QRect view = Viewport();
   for (int count = 1; count <= 7; ++count) {
     SCOPED_TRACE(count);
     NewWindow();
-    Action("Tile1")->trigger();
-    Flush();
+    Trigger("Tile1");
     const std::vector<TEditForm*> editors = frame_->EditorWindows();
     ASSERT_EQ(static_cast<int>(editors.size()), count);
     // The active window takes the top left place.
@@ -73,7 +80,6 @@ TEST_F(WindowCommandsTest, TileStacksUpToThreeFullWidthFourInQuadrantsMoreInAGri
 }
 
 TEST_F(WindowCommandsTest, MinimisedWindowsStayIconsAndArrangeIconsLinesThemUp) {
-  StartLarge();
   for (int i = 0; i < 5; ++i) NewWindow();
   std::vector<TEditForm*> editors = frame_->EditorWindows();
   // Windows are minimised from the tiled layout (a maximised layout restores the window instead).
@@ -104,11 +110,9 @@ TEST_F(WindowCommandsTest, MinimisedWindowsStayIconsAndArrangeIconsLinesThemUp) 
 }
 
 TEST_F(WindowCommandsTest, TileTopTwoHoldsTheOthersAndReopensThemAsTheNextWindows) {
-  StartLarge();
   // Names that share their ends: each window is held by its own full name.
   const std::vector<TEditForm*> editors =
-      OpenFiles({QStringLiteral("data.htm"), QStringLiteral("x/a.htm"), QStringLiteral("y/a.htm"),
-                 QStringLiteral("four.txt"), QStringLiteral("five.txt")});
+      OpenFiles({"data.htm", "x/a.htm", "y/a.htm", "four.txt", "five.txt"});
   QStringList names;
   for (TEditForm* editor : editors) names << editor->FileName();
   TEditForm* active = editors[4];
@@ -116,23 +120,21 @@ TEST_F(WindowCommandsTest, TileTopTwoHoldsTheOthersAndReopensThemAsTheNextWindow
 
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerMessage(MsgResult::kOk);
-  Action("Tile2ofN1")->trigger();
-  Flush();
+  Trigger("Tile2ofN1");
   ASSERT_EQ(ui_.MessageLog().size(), 2);
-  EXPECT_TRUE(ui_.MessageLog()[0].startsWith(QStringLiteral("Tile Top 2 of N Windows|")));
+  EXPECT_TRUE(ui_.MessageLog()[0].startsWith("Tile Top 2 of N Windows|"));
   EXPECT_EQ(ui_.MessageLog()[1],
             QStringLiteral("Reminder|To Re-open the files closed so the top two could be tiled, click this "
                            "same menu item which is now checked to indicate files are being held."));
   EXPECT_EQ(frame_->HeldFiles(), (QStringList{names[2], names[1], names[0]}));
   EXPECT_TRUE(Action("Tile2ofN1")->isChecked());
-  EXPECT_EQ(Titles(), (QStringList{QStringLiteral("four.txt"), QStringLiteral("five.txt")}));
+  EXPECT_EQ(Titles(), (QStringList{"four.txt", "five.txt"}));
   for (TEditForm* editor : frame_->EditorWindows()) EXPECT_EQ(editor->width(), Viewport().width());
-  EXPECT_EQ(Panel(active, 6), QStringLiteral("Window: 2"));
+  EXPECT_EQ(Panel(active, 6), "Window: 2");
 
   ui_.Clear();
   ui_.AnswerMessage(MsgResult::kOk);
-  Action("Tile2ofN1")->trigger();
-  Flush();
+  Trigger("Tile2ofN1");
   EXPECT_EQ(ui_.MessageLog(),
             QStringList{QStringLiteral(
                 "Re-opening windows closed |When the top two files were tiled to allow you to see both at "
@@ -142,28 +144,36 @@ TEST_F(WindowCommandsTest, TileTopTwoHoldsTheOthersAndReopensThemAsTheNextWindow
   EXPECT_EQ(now[2]->FileName(), names[2]);
   EXPECT_EQ(now[3]->FileName(), names[1]);
   EXPECT_EQ(now[4]->FileName(), names[0]);
-  EXPECT_EQ(Panel(now[4], 6), QStringLiteral("Window: 5"));
+  EXPECT_EQ(Panel(now[4], 6), "Window: 5");
   EXPECT_EQ(frame_->ActiveEditor(), active);
   EXPECT_FALSE(Action("Tile2ofN1")->isChecked());
   EXPECT_TRUE(frame_->HeldFiles().isEmpty());
 }
 
+// With one window Tile Top 2 does nothing, with two it only tiles; unnamed windows and windows that refuse to
+// close stay open and are not held.
 TEST_F(WindowCommandsTest, TileTopTwoLeavesUnnamedAndRefusingWindowsOpenAndUnheld) {
-  StartLarge();
-  TEditForm* modified = OpenFiles({QStringLiteral("keep.txt")}).front();
+  TEditForm* modified = OpenFiles({"keep.txt"}).front();
+  Tile2ofN1Click(*frame_);
+  EXPECT_TRUE(modified->isMaximized());
   TEditForm* unnamed = NewWindow();
-  OpenFiles({QStringLiteral("one.txt"), QStringLiteral("two.txt")});
-  modified->Text().SetSelStart(0);
-  modified->Text().SetSelText(QStringLiteral("changed "));
+  Tile2ofN1Click(*frame_);
   Flush();
+  EXPECT_TRUE(ui_.Shown().empty());
+  EXPECT_FALSE(frame_->Tile2ofNChecked());
+  EXPECT_EQ(modified->width(), Viewport().width());
+  EXPECT_EQ(unnamed->geometry().top(), Viewport().top());
 
+  OpenFiles({"one.txt", "two.txt"});
+  modified->Text().SetSelStart(0);
+  modified->Text().SetSelText("changed ");
+  Flush();
   ui_.AnswerMessage(MsgResult::kOk);      // explanation
   ui_.AnswerMessage(MsgResult::kCancel);  // keep.txt refuses to close
   ui_.AnswerMessage(MsgResult::kOk);      // reminder
   Tile2ofN1Click(*frame_);
   Flush();
-  EXPECT_EQ(ui_.MessageLog()[1].section(QLatin1Char('|'), 0, 0),
-            QStringLiteral("Closing with modified text"));
+  EXPECT_EQ(ui_.MessageLog()[1].section(QLatin1Char('|'), 0, 0), "Closing with modified text");
   EXPECT_EQ(frame_->EditorWindows().size(), 4u);
   EXPECT_FALSE(modified->IsClosed());
   EXPECT_FALSE(unnamed->IsClosed());
@@ -175,27 +185,11 @@ TEST_F(WindowCommandsTest, TileTopTwoLeavesUnnamedAndRefusingWindowsOpenAndUnhel
   EXPECT_EQ(frame_->EditorWindows().size(), 4u);
 }
 
-TEST_F(WindowCommandsTest, TileTopTwoWithTwoWindowsTilesAndWithOneDoesNothing) {
-  StartLarge();
-  TEditForm* first = NewWindow();
-  Tile2ofN1Click(*frame_);
-  EXPECT_TRUE(first->isMaximized());
-  TEditForm* second = NewWindow();
-  Tile2ofN1Click(*frame_);
-  Flush();
-  EXPECT_TRUE(ui_.Shown().empty());
-  EXPECT_FALSE(frame_->Tile2ofNChecked());
-  EXPECT_EQ(first->width(), Viewport().width());
-  EXPECT_EQ(second->geometry().top(), Viewport().top());
-}
-
 TEST_F(WindowCommandsTest, AltDigitBringsThatWindowOrSaysThereIsNone) {
-  StartLarge();
-  OpenFiles(
-      {QStringLiteral("1.txt"), QStringLiteral("2.txt"), QStringLiteral("3.txt"), QStringLiteral("4.txt")});
+  OpenFiles({"1.txt", "2.txt", "3.txt", "4.txt"});
   QTest::keyClick(frame_->ActiveEditor()->Editor(), Qt::Key_2, Qt::AltModifier);
   Flush();
-  EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), QStringLiteral("2.txt"));
+  EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), "2.txt");
   EXPECT_TRUE(frame_->ActiveEditor()->isMaximized());
 
   ui_.AnswerMessage(MsgResult::kOk);
@@ -203,28 +197,43 @@ TEST_F(WindowCommandsTest, AltDigitBringsThatWindowOrSaysThereIsNone) {
   Flush();
   EXPECT_EQ(ui_.Beeps(), 1);
   ASSERT_EQ(ui_.Shown().size(), 1u);
-  EXPECT_EQ(ui_.MessageLog().first(), QStringLiteral("Window call|No Win # 5 Exists."));
+  EXPECT_EQ(ui_.MessageLog().first(), "Window call|No Win # 5 Exists.");
   EXPECT_EQ(ui_.Last().type, MsgType::kWarning);
-  EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), QStringLiteral("2.txt"));
+  EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), "2.txt");
 
-  // Closing window 2 of 4 renumbers the later ones; the keys follow the new numbers.
+  // Closing window 2 of 4 renumbers the later ones and drops its file from the open files; the keys follow
+  // the new numbers, and a new window takes the next free number.
   frame_->ActiveEditor()->Close1Click();
   Flush();
   QStringList panels;
   for (TEditForm* editor : frame_->EditorWindows())
     panels << editor->windowTitle() + QLatin1Char('=') + Panel(editor, 6);
-  EXPECT_EQ(panels, (QStringList{QStringLiteral("1.txt=Window: 1"), QStringLiteral("3.txt=Window: 2"),
-                                 QStringLiteral("4.txt=Window: 3")}));
+  EXPECT_EQ(panels, (QStringList{"1.txt=Window: 1", "3.txt=Window: 2", "4.txt=Window: 3"}));
+  EXPECT_EQ(frame_->Run().openFiles.size(), 3);
+  EXPECT_FALSE(frame_->Run().openFiles.contains(QDir(env_.WorkFolder()).filePath("2.txt")));
   QTest::keyClick(frame_->ActiveEditor()->Editor(), Qt::Key_3, Qt::AltModifier);
   Flush();
-  EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), QStringLiteral("4.txt"));
+  EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), "4.txt");
+  EXPECT_EQ(NewWindow()->Number(), 4);
 }
 
 TEST_F(WindowCommandsTest, WindowListShowsFullNamesWithUnnamedWindowsInPlace) {
-  StartLarge();
-  TEditForm* a = OpenFiles({QStringLiteral("one/a.txt")}).front();
+  // With no window the hint items do nothing; Alt+0 still shows the list, where OK only beeps.
+  Trigger("Altgetswindow2");
+  EXPECT_TRUE(ui_.Shown().empty());
+  ui_.AnswerModal([](QDialog& dialog) {
+    auto& list = dynamic_cast<TSwitchWin&>(dialog);
+    EXPECT_EQ(list.PathList()->count(), 0);
+    list.OKBtnClick();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    return dialog.result();
+  });
+  WinGet_1Click(*frame_, 0);
+  EXPECT_EQ(ui_.Beeps(), 1);
+
+  TEditForm* a = OpenFiles({"one/a.txt"}).front();
   TEditForm* unnamed = NewWindow();
-  TEditForm* b = OpenFiles({QStringLiteral("two/a.txt")}).front();
+  TEditForm* b = OpenFiles({"two/a.txt"}).front();
   QStringList entries;
   QString current;
   ui_.AnswerModal([&](QDialog& dialog) {
@@ -238,32 +247,22 @@ TEST_F(WindowCommandsTest, WindowListShowsFullNamesWithUnnamedWindowsInPlace) {
   });
   QTest::keyClick(b->Editor(), Qt::Key_0, Qt::AltModifier);
   Flush();
-  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Switch Active Editor"));
-  EXPECT_EQ(entries, (QStringList{a->FileName(), QStringLiteral("New File"), b->FileName()}));
+  EXPECT_EQ(ui_.Last().caption, "Switch Active Editor");
+  EXPECT_EQ(entries, (QStringList{a->FileName(), "New File", b->FileName()}));
   EXPECT_EQ(current, b->FileName());
   EXPECT_EQ(frame_->ActiveEditor(), unnamed);
 
   // Of two files with one name, the one chosen comes up; Cancel changes nothing.
-  ui_.AnswerModal([](QDialog& dialog) {
-    auto& list = dynamic_cast<TSwitchWin&>(dialog);
-    list.PathList()->setCurrentRow(2);
-    list.OKBtnClick();
-    return dialog.result();
-  });
+  ChooseInList(2, true);
   Altgetswindow1Click(*frame_);
   EXPECT_EQ(frame_->ActiveEditor(), b);
-  ui_.AnswerModal([](QDialog& dialog) {
-    dynamic_cast<TSwitchWin&>(dialog).PathList()->setCurrentRow(0);
-    dialog.reject();
-    return dialog.result();
-  });
+  ChooseInList(0, false);
   WinGet_1Click(*frame_, 0);
   EXPECT_EQ(frame_->ActiveEditor(), b);
   EXPECT_TRUE(ui_.AllAnswered());
 }
 
 TEST_F(WindowCommandsTest, WindowListShowsTheWholeCurrentPathShortenedInTheMiddleOnlyWhenItMust) {
-  StartLarge();
   TEditForm* editor = NewWindow();
   const QString ellipsis(QChar(0x2026));
   const struct {
@@ -295,7 +294,7 @@ TEST_F(WindowCommandsTest, WindowListShowsTheWholeCurrentPathShortenedInTheMiddl
         EXPECT_GT(cut, 10);
         EXPECT_TRUE(c.path.startsWith(shown.left(cut))) << shown.toStdString();
         EXPECT_TRUE(c.path.endsWith(shown.mid(cut + 1))) << shown.toStdString();
-        EXPECT_TRUE(shown.endsWith(QStringLiteral("/index.html"))) << shown.toStdString();
+        EXPECT_TRUE(shown.endsWith("/index.html")) << shown.toStdString();
       }
       // With the focus it holds the whole path, so that a copy is the real one.
       field->setFocus();
@@ -310,25 +309,6 @@ TEST_F(WindowCommandsTest, WindowListShowsTheWholeCurrentPathShortenedInTheMiddl
     Flush();
   }
   EXPECT_TRUE(ui_.AllAnswered());
-}
-
-TEST_F(WindowCommandsTest, WindowListWithNoWindows) {
-  StartLarge();
-  // The hint items do nothing without a window.
-  Action("Altgetswindow2")->trigger();
-  EXPECT_TRUE(ui_.Shown().empty());
-  // Alt+0 still shows the list; OK on the empty list only beeps and leaves it open.
-  bool stillOpen = false;
-  ui_.AnswerModal([&](QDialog& dialog) {
-    auto& list = dynamic_cast<TSwitchWin&>(dialog);
-    EXPECT_EQ(list.PathList()->count(), 0);
-    list.OKBtnClick();
-    stillOpen = dialog.result() != QDialog::Accepted;
-    return dialog.result();
-  });
-  WinGet_1Click(*frame_, 0);
-  EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(ui_.Beeps(), 1);
 }
 
 }  // namespace

@@ -6,31 +6,28 @@
 namespace penwick::test {
 namespace {
 
-using BoilerplateKeysTest = FrameTest;
+using BoilerplateKeysTest = StartedFrameTest;
 
 TEST_F(BoilerplateKeysTest, AnEmptySlotAsksAndASetSlotTypes) {
-  Start();
   TEditForm* editor = NewWindow();
   ScintillaWidget* widget = editor->Editor();
   std::array<QString, 8>& texts = frame_->AppSettings().boilerplates;
 
   // Empty slot 4: the box comes up instead of typing nothing.
-  ui_.AnswerInput(QStringLiteral("<br clear=all>"));
+  ui_.AnswerInput("<br clear=all>");
   QTest::keyClick(widget, Qt::Key_4, Qt::ControlModifier);
   ASSERT_EQ(ui_.Shown().size(), 1u);
   EXPECT_EQ(ui_.Last().kind, ShownBox::Kind::kTextInput);
-  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Boilerplate"));
-  EXPECT_EQ(ui_.Last().text, QStringLiteral("Use: Ctrl+4 types | Ctrl+Shift+4 changes."));
-  EXPECT_EQ(ui_.Last().value, QString());
-  EXPECT_EQ(texts[3], QStringLiteral("<br clear=all>"));
+  EXPECT_EQ(ui_.Last().Summary(), "Boilerplate|Use: Ctrl+4 types | Ctrl+Shift+4 changes.|");
+  EXPECT_EQ(texts[3], "<br clear=all>");
   EXPECT_EQ(editor->Text().Text(), QString());
 
   // Now set: it replaces the selection, and the key types nothing else.
-  editor->Text().SetText(QStringLiteral("a-b"));
+  editor->Text().SetText("a-b");
   editor->Text().SetSelStart(1);
   editor->Text().SetSelLength(1);
   QTest::keyClick(widget, Qt::Key_4, Qt::ControlModifier);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("a<br clear=all>b"));
+  EXPECT_EQ(editor->Text().Text(), "a<br clear=all>b");
   EXPECT_EQ(editor->Text().SelStart(), 15);
   EXPECT_EQ(ui_.Shown().size(), 1u);
 
@@ -38,8 +35,8 @@ TEST_F(BoilerplateKeysTest, AnEmptySlotAsksAndASetSlotTypes) {
   ui_.AnswerInput(std::nullopt);
   QTest::keyClick(widget, Qt::Key_Dollar, Qt::ControlModifier | Qt::ShiftModifier);
   ASSERT_EQ(ui_.Shown().size(), 2u);
-  EXPECT_EQ(ui_.Last().value, QStringLiteral("<br clear=all>"));
-  EXPECT_EQ(texts[3], QStringLiteral("<br clear=all>"));
+  EXPECT_EQ(ui_.Last().value, "<br clear=all>");
+  EXPECT_EQ(texts[3], "<br clear=all>");
   // An empty answer empties the slot; the next Ctrl+4 asks again.
   ui_.AnswerInput(QString());
   QTest::keyClick(widget, Qt::Key_4, Qt::ControlModifier | Qt::ShiftModifier);
@@ -47,27 +44,26 @@ TEST_F(BoilerplateKeysTest, AnEmptySlotAsksAndASetSlotTypes) {
   ui_.AnswerInput(std::nullopt);
   QTest::keyClick(widget, Qt::Key_4, Qt::ControlModifier);
   EXPECT_EQ(ui_.Shown().size(), 4u);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("a<br clear=all>b"));
+  EXPECT_EQ(editor->Text().Text(), "a<br clear=all>b");
   EXPECT_TRUE(ui_.AllAnswered());
 }
 
 TEST_F(BoilerplateKeysTest, OnlyTopRowDigitsOneToEightAreBoilerplateKeys) {
-  Start();
-  for (QString& slot : frame_->AppSettings().boilerplates) slot = QStringLiteral("#slot#");
+  for (QString& slot : frame_->AppSettings().boilerplates) slot = "#slot#";
   TEditForm* editor = NewWindow();
   // Ctrl+numeric-pad digits (NP8 is Title) and Ctrl+0 are not boilerplate keys; Ctrl+9 is the parentheses
   // pair.
   QTest::keyClick(editor->Editor(), Qt::Key_8, Qt::ControlModifier | Qt::KeypadModifier);
   QTest::keyClick(editor->Editor(), Qt::Key_0, Qt::ControlModifier);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("<title></title>"));
+  EXPECT_EQ(editor->Text().Text(), "<title></title>");
   editor->Text().SetText(QString());
   QTest::keyClick(editor->Editor(), Qt::Key_9, Qt::ControlModifier);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("()"));
+  EXPECT_EQ(editor->Text().Text(), "()");
   for (int digit = 1; digit <= 8; ++digit) {
     frame_->AppSettings().boilerplates[digit - 1] = QString::number(digit);
     QTest::keyClick(editor->Editor(), static_cast<Qt::Key>(Qt::Key_0 + digit), Qt::ControlModifier);
   }
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("(12345678)"));
+  EXPECT_EQ(editor->Text().Text(), "(12345678)");
   EXPECT_TRUE(ui_.Shown().empty());
 }
 

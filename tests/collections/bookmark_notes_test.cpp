@@ -1,8 +1,7 @@
 #include "collections/bookmark_notes.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,7 +12,7 @@
 namespace penwick::test {
 namespace {
 
-class BookmarkNotesTest : public FrameTest {
+class BookmarkNotesTest : public StartedFrameTest {
  protected:
   TBMForm* OpenPad() {
     frame_->Bookmarks1Click();
@@ -23,7 +22,7 @@ class BookmarkNotesTest : public FrameTest {
   TEditForm* OpenLines(int count) {
     QByteArray text;
     for (int i = 1; i <= count; ++i) text += "line " + QByteArray::number(i) + (i < count ? "\r\n" : "");
-    return Open(env_.WriteFile(QStringLiteral("notes.htm"), text));
+    return Open(env_.WriteFile("notes.htm", text));
   }
   static void SelectInMemo(TBMForm* pad, const QString& text) {
     const QTextCursor found = pad->Memo1()->document()->find(text);
@@ -35,43 +34,65 @@ class BookmarkNotesTest : public FrameTest {
   }
 };
 
-const QString kNoSelection = QStringLiteral("No line number selected|");
+const QString kNoSelection = "No line number selected|";
 
-TEST_F(BookmarkNotesTest, SelectedNumberSendsTheEditorThereAndClosesThePad) {
-  Start();
-  frame_->AppSettings().bookmarkNotes = {QStringLiteral("notes.htm 120 table end"),
-                                         QStringLiteral("notes.htm 12a footer")};
+// A selected number sends the editor there and closes the pad, from the button or with Enter.
+TEST_F(BookmarkNotesTest, ASelectedNumberSendsTheEditorThereAndClosesThePad) {
+  const QStringList notes = {"notes.htm 120 table end", "see line 7"};
+  frame_->AppSettings().bookmarkNotes = notes;
   TEditForm* editor = OpenLines(80);
   TBMForm* pad = OpenPad();
   ASSERT_TRUE(pad && pad->isVisible());
-  EXPECT_EQ(pad->windowTitle(), QStringLiteral("Bookmark Notes"));
-  EXPECT_EQ(pad->Memo1()->toPlainText(), QStringLiteral("notes.htm 120 table end\nnotes.htm 12a footer"));
+  EXPECT_EQ(pad->windowTitle(), "Bookmark Notes");
+  EXPECT_EQ(pad->Memo1()->toPlainText(), notes.join(u'\n'));
   // Activating the pad shows the active editor's line count on the button.
-  EXPECT_EQ(pad->GoToSelect()->text(), QStringLiteral("Select Number (<=80) && Press to Go"));
+  EXPECT_EQ(pad->GoToSelect()->text(), "Select Number (<=80) && Press to Go");
 
   // A number beyond the last line goes to the last line, without asking.
-  SelectInMemo(pad, QStringLiteral("120"));
+  SelectInMemo(pad, "120");
   QTest::mouseClick(pad->GoToSelect(), Qt::LeftButton);
   Flush();
-  EXPECT_TRUE(ui_.Shown().empty());
   EXPECT_EQ(CaretLine(editor), 80);
-  EXPECT_EQ(frame_->Run().gotoHistory.value(0), QStringLiteral("120"));
+  EXPECT_EQ(frame_->Run().gotoHistory.value(0), "120");
   EXPECT_TRUE(frame_->Run().bookmarkGoto.isEmpty());
   EXPECT_EQ(frame_->BookmarkPad(), nullptr);
+
+  // Without a selection Enter breaks the line as in any memo; on a selected number it goes there.
+  pad = OpenPad();
+  pad->Memo1()->moveCursor(QTextCursor::End);
+  QTest::keyClick(pad->Memo1(), Qt::Key_Return);
+  EXPECT_EQ(pad->Memo1()->toPlainText(), notes.join(u'\n') + u'\n');
+  SelectInMemo(pad, "7");
+  QTest::keyClick(pad->Memo1(), Qt::Key_Return);
+  Flush();
+  EXPECT_EQ(CaretLine(editor), 7);
+  EXPECT_EQ(frame_->BookmarkPad(), nullptr);
+  EXPECT_EQ(frame_->AppSettings().bookmarkNotes, notes);
 }
 
 TEST_F(BookmarkNotesTest, AnythingButASelectedNumberKeepsThePadOpen) {
-  Start();
-  frame_->AppSettings().bookmarkNotes = {QStringLiteral("page 12a, see 7 or 3")};
+  frame_->AppSettings().bookmarkNotes = {"page 12a, see 7 or 3"};
+  // With no editor window there is nowhere to go.
+  TBMForm* pad = OpenPad();
+  pad->FormActivate();
+  EXPECT_EQ(pad->GoToSelect()->text(), "Select Number && Press to Go");
+  SelectInMemo(pad, "3");
+  ui_.AnswerMessage(MsgResult::kOk);
+  pad->GoToSelectClick();
+  EXPECT_EQ(
+      ui_.MessageLog(),
+      QStringList{"No editor window|Open the file first: there is no editor window to go to line 3 in."});
+  EXPECT_TRUE(pad->isVisible());
+
   TEditForm* editor = OpenLines(20);
   editor->Text().SetSelStart(editor->Text().LineIndex(4));
-  TBMForm* pad = OpenPad();
+  pad = OpenPad();
   struct Case {
     QString selection;  // empty: nothing selected
     QString message;
   } cases[] = {
-      {QStringLiteral("12a"), kNoSelection + QStringLiteral("12a is not a valid line number.")},
-      {QStringLiteral(" 7"), kNoSelection + QStringLiteral(" 7 is not a valid line number.")},
+      {"12a", kNoSelection + QStringLiteral("12a is not a valid line number.")},
+      {" 7", kNoSelection + QStringLiteral(" 7 is not a valid line number.")},
       {QString(),
        kNoSelection + QStringLiteral("You have not selected a valid line\nnumber from your note pad.")},
   };
@@ -95,97 +116,44 @@ TEST_F(BookmarkNotesTest, AnythingButASelectedNumberKeepsThePadOpen) {
   }
 }
 
-TEST_F(BookmarkNotesTest, EnterOnASelectedNumberGoesThere) {
-  Start();
-  frame_->AppSettings().bookmarkNotes = {QStringLiteral("go 12")};
-  TEditForm* editor = OpenLines(30);
-  TBMForm* pad = OpenPad();
-  // Without a selection Enter breaks the line as in any memo.
-  pad->Memo1()->moveCursor(QTextCursor::End);
-  QTest::keyClick(pad->Memo1(), Qt::Key_Return);
-  EXPECT_EQ(pad->Memo1()->toPlainText(), QStringLiteral("go 12\n"));
-  SelectInMemo(pad, QStringLiteral("12"));
-  QTest::keyClick(pad->Memo1(), Qt::Key_Return);
-  Flush();
-  EXPECT_EQ(CaretLine(editor), 12);
-  EXPECT_EQ(frame_->BookmarkPad(), nullptr);
-  EXPECT_EQ(frame_->AppSettings().bookmarkNotes, QStringList{QStringLiteral("go 12")});
-}
-
 TEST_F(BookmarkNotesTest, ReopeningBringsBackThePadWithItsUnsavedEdits) {
-  Start();
-  frame_->AppSettings().bookmarkNotes = {QStringLiteral("old note")};
+  frame_->AppSettings().bookmarkNotes = {"old note"};
   OpenLines(3);
   TBMForm* pad = OpenPad();
   pad->Memo1()->moveCursor(QTextCursor::End);
   QTest::keyClick(pad->Memo1(), Qt::Key_Return);
-  QTest::keyClicks(pad->Memo1(), QStringLiteral("new\tnote"));
+  QTest::keyClicks(pad->Memo1(), "new\tnote");
   EXPECT_EQ(OpenPad(), pad);
-  EXPECT_EQ(pad->Memo1()->toPlainText(), QStringLiteral("old note\nnew\tnote"));
+  EXPECT_EQ(pad->Memo1()->toPlainText(), "old note\nnew\tnote");
   // The notes change only when the pad closes.
-  EXPECT_EQ(frame_->AppSettings().bookmarkNotes, QStringList{QStringLiteral("old note")});
+  EXPECT_EQ(frame_->AppSettings().bookmarkNotes, QStringList{"old note"});
 
   QTest::mouseClick(pad->Button1(), Qt::LeftButton);
   Flush();
   EXPECT_EQ(frame_->BookmarkPad(), nullptr);
-  const QStringList kept = {QStringLiteral("old note"), QStringLiteral("new\tnote")};
+  const QStringList kept = {"old note", "new\tnote"};
   EXPECT_EQ(frame_->AppSettings().bookmarkNotes, kept);
   TBMForm* again = OpenPad();
   EXPECT_EQ(again->Memo1()->toPlainText(), kept.join(QLatin1Char('\n')));
   // Escape closes it too, keeping the notes.
-  again->Memo1()->setPlainText(QStringLiteral("only this\n"));
+  again->Memo1()->setPlainText("only this\n");
   QTest::keyClick(again, Qt::Key_Escape);
   Flush();
-  EXPECT_EQ(frame_->AppSettings().bookmarkNotes, QStringList{QStringLiteral("only this")});
-}
-
-TEST_F(BookmarkNotesTest, NotesOfAPadLeftOpenAreSavedWhenPenwickCloses) {
-  Start();
-  TBMForm* pad = OpenPad();
-  pad->Memo1()->setPlainText(QStringLiteral("x.htm 5 start\ny.htm 9 end"));
-  ui_.AnswerMessage(MsgResult::kYes);  // Saving settings
-  EXPECT_TRUE(frame_->close());
-  const QByteArray ini =
-      TestEnv::ReadFile(QDir(env_.ProgramFolder()).filePath(QStringLiteral("penwick.ini")));
-  EXPECT_TRUE(ini.contains("NumStrings=2")) << ini.toStdString();
-  EXPECT_TRUE(ini.contains("BookmarkNote0=x.htm 5 start"));
-  EXPECT_TRUE(ini.contains("BookmarkNote1=y.htm 9 end"));
-}
-
-TEST_F(BookmarkNotesTest, WithoutAnEditorWindowThePadStaysAndSaysSo) {
-  Start();
-  frame_->AppSettings().bookmarkNotes = {QStringLiteral("5")};
-  TBMForm* pad = OpenPad();
-  pad->FormActivate();
-  EXPECT_EQ(pad->GoToSelect()->text(), QStringLiteral("Select Number && Press to Go"));
-  SelectInMemo(pad, QStringLiteral("5"));
-  ui_.AnswerMessage(MsgResult::kOk);
-  pad->GoToSelectClick();
-  EXPECT_EQ(ui_.MessageLog(),
-            QStringList{QStringLiteral(
-                "No editor window|Open the file first: there is no editor window to go to line 5 in.")});
-  EXPECT_TRUE(pad->isVisible());
-  EXPECT_TRUE(frame_->Run().bookmarkGoto.isEmpty());
+  EXPECT_EQ(frame_->AppSettings().bookmarkNotes, QStringList{"only this"});
 }
 
 TEST_F(BookmarkNotesTest, EditMenuCopiesAndPastesTheNotes) {
-  Start();
-  frame_->AppSettings().bookmarkNotes = {QStringLiteral("a 1"), QStringLiteral("b 2")};
+  frame_->AppSettings().bookmarkNotes = {"a 1", "b 2"};
   TBMForm* pad = OpenPad();
-  QAction* copyAll = nullptr;
-  for (QAction* action : pad->actions()) {
-    if (action->text() == QLatin1String("Cop&y whole set")) copyAll = action;
-  }
-  ASSERT_TRUE(copyAll);
-  EXPECT_EQ(copyAll->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Ins")));
-  copyAll->trigger();
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("a 1\nb 2"));
+  QApplication::setActiveWindow(pad);
+  QTest::keyClick(pad->Memo1(), Qt::Key_Insert, Qt::ControlModifier | Qt::ShiftModifier);  // Copy whole set
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "a 1\nb 2");
   EXPECT_FALSE(pad->Memo1()->textCursor().hasSelection());
 
-  QGuiApplication::clipboard()->setText(QStringLiteral(" c 3"));
+  QGuiApplication::clipboard()->setText(" c 3");
   pad->Memo1()->moveCursor(QTextCursor::End);
   pad->Paste1Click();
-  EXPECT_EQ(pad->Memo1()->toPlainText(), QStringLiteral("a 1\nb 2 c 3"));
+  EXPECT_EQ(pad->Memo1()->toPlainText(), "a 1\nb 2 c 3");
 }
 
 }  // namespace

@@ -4,18 +4,16 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/frame_menus.h"
 #include "editor/frame_link.h"
 #include "tests/support/frame_fixture.h"
 
 namespace penwick::test {
 namespace {
 
-class SuperBoilerplatesTest : public FrameTest {
+class SuperBoilerplatesTest : public StartedFrameTest {
  protected:
   SuperBoilerplates& Plates() { return frame_->AppSettings().superBPlates; }
   // Queues a script for the next superboilerplate dialog.
@@ -43,12 +41,9 @@ const QString kToolsBox = QStringLiteral(
     "but not type them.\n\nIf anything goes wrong, superbp.ini can be edited by hand: close Penwick without "
     "saving settings, then reopen it.");
 
-TEST_F(SuperBoilerplatesTest, CtrlAltDigitShowsThatSuperboilerplateAndTypesItsLines) {
-  Start();
-  Plates()[1] = QStringList{QStringLiteral("<table>"), QStringLiteral("</table>")};
-  TEditForm* editor = NewWindow();
-  editor->Text().SetText(QStringLiteral("ab"));
-  editor->Text().SetSelStart(1);
+TEST_F(SuperBoilerplatesTest, CtrlAltDigitAndThePopUpItemShowTheSuperboilerplateAndTypeItsLines) {
+  Plates()[1] = QStringList{"<table>", "</table>"};
+  TEditForm* editor = MarkedWindow("a|b");
   QString memo;
   QString current;
   bool typeEnabled = false;
@@ -60,24 +55,41 @@ TEST_F(SuperBoilerplatesTest, CtrlAltDigitShowsThatSuperboilerplateAndTypesItsLi
     d.TypeBtn()->click();
   });
   CtrlAlt(editor, 2);
-  EXPECT_EQ(ui_.Last().caption, QStringLiteral("SuperBoilerplate"));
-  EXPECT_EQ(memo, QStringLiteral("<table>\n</table>\n"));
-  EXPECT_EQ(current, QStringLiteral("Current BP: 2"));
+  EXPECT_EQ(ui_.Last().caption, "SuperBoilerplate");
+  EXPECT_EQ(memo, "<table>\n</table>\n");
+  EXPECT_EQ(current, "Current BP: 2");
   EXPECT_TRUE(typeEnabled);
   // Each line ends with a line break; the chord itself types nothing.
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("a<table>\r\n</table>\r\nb"));
+  EXPECT_EQ(Shown(editor), "a<table>\r\n</table>\r\n|b");
 
-  // Exit types nothing.
+  // Exit types nothing; an empty superboilerplate deletes the selection.
   WithDialog([](TsupBPEd& d) { d.ExitBtn()->click(); });
   CtrlAlt(editor, 2);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("a<table>\r\n</table>\r\nb"));
+  EXPECT_EQ(Shown(editor), "a<table>\r\n</table>\r\n|b");
+  Select(editor, 0, 8);
+  WithDialog([](TsupBPEd& d) { d.TypeBtn()->click(); });
+  CtrlAlt(editor, 7);
+  EXPECT_EQ(Shown(editor), "|\r\n</table>\r\nb");
+
+  // The pop-up item opens the first; in a viewing copy the dialog only edits.
+  Plates()[0] = QStringList{"one"};
+  WithDialog([](TsupBPEd& d) { d.TypeBtn()->click(); });
+  Trigger("Superboilerplate1");
+  EXPECT_EQ(Shown(editor), "one\r\n|\r\n</table>\r\nb");
+  editor->SetNumber(101);
+  WithDialog([&](TsupBPEd& d) {
+    typeEnabled = d.TypeBtn()->isEnabled();
+    d.TypeBtn()->click();
+  });
+  Trigger("Superboilerplate1");
+  EXPECT_FALSE(typeEnabled);
+  EXPECT_EQ(editor->Text().Text(), "one\r\n\r\n</table>\r\nb");
   EXPECT_TRUE(ui_.AllAnswered());
 }
 
 TEST_F(SuperBoilerplatesTest, TypingUsesTheSuperboilerplateChosenLastAndOnlyItsKeptText) {
-  Start();
-  Plates()[1] = QStringList{QStringLiteral("two")};
-  Plates()[4] = QStringList{QStringLiteral("five")};
+  Plates()[1] = QStringList{"two"};
+  Plates()[4] = QStringList{"five"};
   TEditForm* editor = NewWindow();
   // Button 5 in a dialog opened on 2: 5 is typed.
   QString current;
@@ -87,78 +99,40 @@ TEST_F(SuperBoilerplatesTest, TypingUsesTheSuperboilerplateChosenLastAndOnlyItsK
     d.TypeBtn()->click();
   });
   CtrlAlt(editor, 2);
-  EXPECT_EQ(current, QStringLiteral("Current BP: 5"));
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("five\r\n"));
+  EXPECT_EQ(current, "Current BP: 5");
+  EXPECT_EQ(editor->Text().Text(), "five\r\n");
 
   // Edits not kept are not typed, and are gone.
   WithDialog([](TsupBPEd& d) {
-    d.Memo1()->setPlainText(QStringLiteral("edited"));
+    d.Memo1()->setPlainText("edited");
     d.TypeBtn()->click();
   });
   CtrlAlt(editor, 5);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("five\r\nfive\r\n"));
-  EXPECT_EQ(Plates()[4], QStringList{QStringLiteral("five")});
+  EXPECT_EQ(editor->Text().Text(), "five\r\nfive\r\n");
+  EXPECT_EQ(Plates()[4], QStringList{"five"});
 
   // Kept edits are typed; Cancel Edit Changes drops later ones.
   QString afterCancel;
   WithDialog([&](TsupBPEd& d) {
-    d.Memo1()->setPlainText(QStringLiteral("first\n\nthird"));
+    d.Memo1()->setPlainText("first\n\nthird");
     d.keepchanges()->click();
-    d.Memo1()->setPlainText(QStringLiteral("dropped"));
+    d.Memo1()->setPlainText("dropped");
     d.cancelChanges()->click();
     afterCancel = d.Memo1()->toPlainText();
     d.TypeBtn()->click();
   });
   editor->Text().SetText(QString());
   CtrlAlt(editor, 5);
-  EXPECT_EQ(afterCancel, QStringLiteral("first\n\nthird\n"));
-  EXPECT_EQ(Plates()[4], (QStringList{QStringLiteral("first"), QString(), QStringLiteral("third")}));
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("first\r\n\r\nthird\r\n"));
-}
-
-TEST_F(SuperBoilerplatesTest, AnEmptySuperboilerplateDeletesTheSelection) {
-  Start();
-  TEditForm* editor = NewWindow();
-  editor->Text().SetText(QStringLiteral("keep DROP keep"));
-  editor->Text().SetSelStart(5);
-  editor->Text().SetSelLength(4);
-  WithDialog([](TsupBPEd& d) { d.TypeBtn()->click(); });
-  CtrlAlt(editor, 7);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("keep  keep"));
-}
-
-TEST_F(SuperBoilerplatesTest, ThePopUpItemOpensTheFirstSuperboilerplate) {
-  Start();
-  Plates()[0] = QStringList{QStringLiteral("one")};
-  TEditForm* editor = NewWindow();
-  QAction* item = frame_->Menus().Find(QStringLiteral("Superboilerplate1"));
-  ASSERT_NE(item, nullptr);
-  EXPECT_EQ(item->text(), QStringLiteral("&Superboilerplates"));
-  EXPECT_TRUE(frame_->Menus().Menu(MenuId::kPopup)->actions().contains(item));
-  WithDialog([](TsupBPEd& d) { d.TypeBtn()->click(); });
-  item->trigger();
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("one\r\n"));
-
-  // In a viewing copy the dialog only edits.
-  editor->SetNumber(101);
-  bool typeEnabled = true;
-  WithDialog([&](TsupBPEd& d) {
-    typeEnabled = d.TypeBtn()->isEnabled();
-    d.TypeBtn()->click();
-  });
-  item->trigger();
-  EXPECT_FALSE(typeEnabled);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("one\r\n"));
+  EXPECT_EQ(afterCancel, "first\n\nthird\n");
+  EXPECT_EQ(Plates()[4], (QStringList{"first", QString(), "third"}));
+  EXPECT_EQ(editor->Text().Text(), "first\r\n\r\nthird\r\n");
 }
 
 TEST_F(SuperBoilerplatesTest, TheToolsMenuEditsButNeverTypes) {
-  Start();
-  Plates()[2] = QStringList{QStringLiteral("three")};
+  Plates()[2] = QStringList{"three"};
   TEditForm* editor = NewWindow();
-  QAction* item = frame_->Menus().Find(QStringLiteral("sbplate"));
+  QAction* item = Action("sbplate");
   ASSERT_NE(item, nullptr);
-  EXPECT_EQ(item->text(), QStringLiteral("S&uperBoilerplate(s)"));
-  EXPECT_TRUE(frame_->Menus().Menu(MenuId::kTools)->actions().contains(item));
 
   // Closing the explanation without OK goes no further.
   ui_.AnswerMessage(MsgResult::kCancel);
@@ -175,29 +149,27 @@ TEST_F(SuperBoilerplatesTest, TheToolsMenuEditsButNeverTypes) {
     EXPECT_TRUE(d.ExitBtn()->isDefault());
     before = d.CurrentSBP()->text();
     // Keep with nothing chosen changes nothing.
-    d.Memo1()->setPlainText(QStringLiteral("lost"));
+    d.Memo1()->setPlainText("lost");
     d.keepchanges()->click();
     d.Btn(3)->click();
     chosen = d.CurrentSBP()->text();
-    d.Memo1()->setPlainText(QStringLiteral("3a\n3b"));
+    d.Memo1()->setPlainText("3a\n3b");
     d.keepchanges()->click();
     d.TypeBtn()->click();  // disabled: nothing happens
     d.ExitBtn()->click();
   });
   item->trigger();
-  EXPECT_EQ(before, QStringLiteral("CurrentBP: None"));
-  EXPECT_EQ(chosen, QStringLiteral("Current BP: 3"));
+  EXPECT_EQ(before, "CurrentBP: None");
+  EXPECT_EQ(chosen, "Current BP: 3");
   for (int n = 0; n < 8; ++n) {
-    EXPECT_EQ(Plates()[n],
-              n == 2 ? (QStringList{QStringLiteral("3a"), QStringLiteral("3b")}) : QStringList());
+    EXPECT_EQ(Plates()[n], n == 2 ? (QStringList{"3a", "3b"}) : QStringList());
   }
   EXPECT_EQ(editor->Text().Text(), QString());
 }
 
 TEST_F(SuperBoilerplatesTest, FocusNeverRestsOnTheNumberFieldOrOnAnUnchosenMemo) {
-  Start();
   SuperBoilerplates plates;
-  plates[0] = QStringList{QStringLiteral("x")};
+  plates[0] = QStringList{"x"};
   TsupBPEd dialog(plates);
   dialog.SetEditOnly();
   dialog.show();
@@ -215,45 +187,13 @@ TEST_F(SuperBoilerplatesTest, FocusNeverRestsOnTheNumberFieldOrOnAnUnchosenMemo)
   EXPECT_EQ(dialog.Memo1()->textCursor().position(), 0);
 }
 
-TEST_F(SuperBoilerplatesTest, AKeptSuperboilerplateIsSavedAtCloseAndTypedAfterARestart) {
-  Start();
-  NewWindow();
-  WithDialog([](TsupBPEd& d) {
-    d.Memo1()->setPlainText(QStringLiteral("<head>\n  <title></title>\n</head>"));
-    d.keepchanges()->click();
-    d.ExitBtn()->click();
-  });
-  CtrlAlt(frame_->ActiveEditor(), 6);
-  ui_.AnswerMessage(MsgResult::kYes);  // Saving settings
-  ASSERT_TRUE(frame_->close());
-  frame_.reset();
-  Flush();
-
-  ui_.Clear();
-  frame_ = std::make_unique<TFrameForm>(ui_, env_.ProgramFolder(), QStringList());
-  frame_->show();
-  frame_->FormActivate();
-  Flush();
-  const QStringList lines = {QStringLiteral("<head>"), QStringLiteral("  <title></title>"),
-                             QStringLiteral("</head>")};
-  EXPECT_EQ(Plates()[5], lines);
-  TEditForm* editor = NewWindow();
-  WithDialog([](TsupBPEd& d) { d.TypeBtn()->click(); });
-  CtrlAlt(editor, 6);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("<head>\r\n  <title></title>\r\n</head>\r\n"));
-}
-
 TEST(SuperBoilerplateLinesTest, TheMemoTextSplitsIntoLinesAsTyped) {
   struct Case {
     QString memo;
     QStringList lines;
   } cases[] = {
-      {QString(), {}},
-      {QStringLiteral("one"), {QStringLiteral("one")}},
-      {QStringLiteral("one\n"), {QStringLiteral("one")}},
-      {QStringLiteral("one\n\n"), {QStringLiteral("one"), QString()}},
-      {QStringLiteral("a\r\nb"), {QStringLiteral("a"), QStringLiteral("b")}},
-      {QStringLiteral("\n"), {QString()}},
+      {QString(), {}},        {"one", {"one"}},    {"one\n", {"one"}}, {"one\n\n", {"one", QString()}},
+      {"a\r\nb", {"a", "b"}}, {"\n", {QString()}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(SplitSuperBoilerplate(c.memo), c.lines) << c.memo.toStdString();

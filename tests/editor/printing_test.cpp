@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,7 +13,7 @@
 namespace penwick::test {
 namespace {
 
-const QString kM = QStringLiteral("       ");
+const QString kM = "       ";
 
 // Takes the pages a printout sends, as the lines each print job receives.
 class CapturePrinter : public LinePrinter {
@@ -47,7 +46,7 @@ class CapturePrinter : public LinePrinter {
   QPrinter setupPrinter_;
 };
 
-QStringList Lines(int count, const QString& prefix = QStringLiteral("line ")) {
+QStringList Lines(int count, const QString& prefix = "line ") {
   QStringList lines;
   for (int i = 1; i <= count; ++i) lines << prefix + QString::number(i);
   return lines;
@@ -67,8 +66,8 @@ class PrintingTest : public FrameTest {
     printer_ = printer.get();
     frame_->SetPrinter(std::move(printer));
   }
-  TEditForm* Document(const QStringList& lines, const QString& name = QStringLiteral("doc.txt")) {
-    return Open(env_.WriteFile(name, lines.join(QStringLiteral("\r\n")).toUtf8()));
+  TEditForm* Document(const QStringList& lines, const QString& name = "doc.txt") {
+    return Open(env_.WriteFile(name, lines.join("\r\n").toUtf8()));
   }
   QStringList Boxes() const {
     QStringList captions;
@@ -79,56 +78,57 @@ class PrintingTest : public FrameTest {
   CapturePrinter* printer_ = nullptr;
 };
 
-TEST_F(PrintingTest, TenLinesPrintOnOnePageWithTheFileNameAndMargin) {
-  TEditForm* editor = Document(Lines(10));
+// Paper gets black text at size 10 whatever the screen shows; every page is a print job of its own.
+TEST_F(PrintingTest, EveryPageIsAJobWithItsNumberInBlackAtSizeTen) {
+  frame_->Switches().whiteOnBlack = true;
+  frame_->Switches().largerPrint = true;
+  frame_->Switches().printSize = 14;
+  printer_->pageHeight = 240;  // 240 / 20 - 9 = 3 lines a page
+  TEditForm* editor = Document(Lines(7));
+  ASSERT_EQ(editor->Editor()->font().pointSize(), 14);
   ui_.AnswerMessage(MsgResult::kOk);
   QTest::keyClick(editor->Editor(), Qt::Key_F2, Qt::ControlModifier);
   Flush();
-  ASSERT_EQ(printer_->jobs.size(), 1u);
-  EXPECT_EQ(printer_->jobs[0], Job(editor->FileName(), Lines(10)));
-  EXPECT_EQ(Boxes(), QStringList{"Smart but Rough Printer Dump"});
-  EXPECT_EQ(ui_.Last().buttons, MsgButtons::kOkCancel);
-  EXPECT_EQ(printer_->fonts[0].family(), editor->Editor()->font().family());
-  EXPECT_EQ(printer_->fonts[0].pointSize(), 10);
-  EXPECT_EQ(printer_->colors[0], QColor(Qt::black));
-  EXPECT_EQ(printer_->printouts, 1);
-  EXPECT_FALSE(editor->Text().Modified());
-}
-
-TEST_F(PrintingTest, EveryPageIsAJobOfItsOwnWithItsNumber) {
-  printer_->pageHeight = 240;  // 240 / 20 - 9 = 3 lines a page
-  TEditForm* editor = Document(Lines(7));
-  ui_.AnswerMessage(MsgResult::kOk);
-  Print1Click(*editor);
   const QString name = editor->FileName();
   ASSERT_EQ(printer_->jobs.size(), 3u);
   EXPECT_EQ(printer_->jobs[0], Job(QStringLiteral("1  ") + name, Lines(7).mid(0, 3)));
   EXPECT_EQ(printer_->jobs[1], Job(QStringLiteral("2  ") + name, Lines(7).mid(3, 3)));
   EXPECT_EQ(printer_->jobs[2], Job(QStringLiteral("3  ") + name, Lines(7).mid(6)));
+  EXPECT_EQ(printer_->printouts, 1);
+  EXPECT_EQ(Boxes(), QStringList{"Smart but Rough Printer Dump"});
+  EXPECT_EQ(ui_.Last().buttons, MsgButtons::kOkCancel);
+  EXPECT_EQ(printer_->fonts[0].family(), editor->Editor()->font().family());
+  EXPECT_EQ(printer_->fonts[0].pointSize(), 10);
+  EXPECT_EQ(printer_->colors[0], QColor(Qt::black));
+  EXPECT_EQ(editor->Editor()->font().pointSize(), 14);
+  EXPECT_FALSE(editor->Text().Modified());
 }
 
+// Yes breaks a long line in the text too (but never in a viewing copy), No prints a note in its place.
 TEST_F(PrintingTest, ALongLineIsBrokenInTheTextOrSkippedAsAnswered) {
   const QString a84(84, QLatin1Char('a'));
   const QString ninety = a84 + QStringLiteral("bcdefg");
+  const QString original = "first\r\n" + ninety + "\r\nlast";
   // clang-format off
   struct Case {
     const char* name;
     MsgResult answer;
+    bool viewingCopy;
     QString textAfter;
     QStringList printed;
-    bool modified;
   } cases[] = {
-      {"Yes", MsgResult::kYes, "first\r\n" + a84 + "\r\n--bcdefg\r\nlast", {"first", a84, "--bcdefg", "last"}, true},
-      {"No", MsgResult::kNo, "first\r\n" + ninety + "\r\nlast", {"first", "skipped long line, length 90 bytes", "last"},
-       false},
+      {"Yes", MsgResult::kYes, false, "first\r\n" + a84 + "\r\n--bcdefg\r\nlast", {"first", a84, "--bcdefg", "last"}},
+      {"No", MsgResult::kNo, false, original, {"first", "skipped long line, length 90 bytes", "last"}},
+      {"Yes in a viewing copy", MsgResult::kYes, true, original, {"first", a84, "--bcdefg", "last"}},
   };
   // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     printer_->jobs.clear();
     ui_.Clear();
-    TEditForm* editor = Document({QStringLiteral("first"), ninety, QStringLiteral("last")},
-                                 QString::fromLatin1(c.name) + QStringLiteral(".txt"));
+    TEditForm* editor =
+        Document({"first", ninety, "last"}, QString::fromLatin1(c.name) + QStringLiteral(".txt"));
+    if (c.viewingCopy) editor->SetNumber(101);
     ui_.AnswerMessage(MsgResult::kOk);
     ui_.AnswerMessage(c.answer);
     Print1Click(*editor);
@@ -136,11 +136,12 @@ TEST_F(PrintingTest, ALongLineIsBrokenInTheTextOrSkippedAsAnswered) {
     ASSERT_EQ(printer_->jobs.size(), 1u);
     EXPECT_EQ(printer_->jobs[0], Job(editor->FileName(), c.printed));
     EXPECT_EQ(editor->Text().Text(), c.textAfter);
-    EXPECT_EQ(editor->Text().Modified(), c.modified);
-    EXPECT_EQ(Panel(editor, 1), c.modified ? QStringLiteral("Modified") : QString());
+    const bool modified = c.textAfter != original;
+    EXPECT_EQ(editor->Text().Modified(), modified);
+    EXPECT_EQ(Panel(editor, 1), modified ? "Modified" : QString());
     ASSERT_EQ(ui_.Shown().size(), 2u);
     const ShownBox& question = ui_.Shown()[1];
-    EXPECT_EQ(question.caption, QStringLiteral("Line over 84 chars! BREAK IT?"));
+    EXPECT_EQ(question.caption, "Line over 84 chars! BREAK IT?");
     EXPECT_EQ(question.type, MsgType::kWarning);
     EXPECT_EQ(question.buttons, MsgButtons::kYesNo);
     EXPECT_EQ(ui_.Beeps(), 1);
@@ -165,7 +166,7 @@ TEST_F(PrintingTest, ASelectionPrintsFromItsStartToItsEnd) {
     printer_->jobs.clear();
     ui_.Clear();
     QStringList lines = Lines(6);
-    for (QString& line : lines) line += QStringLiteral(" abcdef");
+    for (QString& line : lines) line += " abcdef";
     TEditForm* editor = Document(lines);
     TextControl& text = editor->Text();
     const int start = text.LineIndex(c.startLine) + c.startColumn;
@@ -177,58 +178,24 @@ TEST_F(PrintingTest, ASelectionPrintsFromItsStartToItsEnd) {
     ASSERT_EQ(printer_->jobs.size(), 1u);
     EXPECT_EQ(printer_->jobs[0], Job(editor->FileName(), c.printed));
     EXPECT_EQ(Boxes(), (QStringList{"Smart but Rough Printer Dump", "Print Selected Text?"}));
-    EXPECT_EQ(
-        ui_.Shown()[1].text,
-        QStringLiteral("If any line in the selected passage\r\n> 84 Chars printing may be inaccurate."));
+    EXPECT_EQ(ui_.Shown()[1].text,
+              "If any line in the selected passage\r\n> 84 Chars printing may be inaccurate.");
+    // Cancel at either question prints nothing.
+    printer_->jobs.clear();
+    ui_.AnswerMessage(MsgResult::kOk);
+    ui_.AnswerMessage(MsgResult::kCancel);
+    Print1Click(*editor);
+    ui_.AnswerMessage(MsgResult::kCancel);
+    Print1Click(*editor);
+    EXPECT_TRUE(printer_->jobs.empty());
     editor->CloseApproved();
     Flush();
   }
 }
 
-TEST_F(PrintingTest, CancelPrintsNothing) {
-  TEditForm* editor = Document(Lines(3));
-  ui_.AnswerMessage(MsgResult::kCancel);
-  Print1Click(*editor);
-  editor->Text().SetSelLength(3);
-  ui_.AnswerMessage(MsgResult::kOk);
-  ui_.AnswerMessage(MsgResult::kCancel);
-  Print1Click(*editor);
-  EXPECT_TRUE(printer_->jobs.empty());
-  EXPECT_EQ(Boxes(), (QStringList{"Smart but Rough Printer Dump", "Smart but Rough Printer Dump",
-                                  "Print Selected Text?"}));
-}
-
-TEST_F(PrintingTest, PaperGetsBlackTextAtSizeTenWhateverTheScreenShows) {
-  frame_->Switches().whiteOnBlack = true;
-  frame_->Switches().largerPrint = true;
-  frame_->Switches().printSize = 14;
-  TEditForm* editor = Document(Lines(2));
-  ASSERT_EQ(editor->Editor()->font().pointSize(), 14);
-  ui_.AnswerMessage(MsgResult::kOk);
-  Print1Click(*editor);
-  ASSERT_EQ(printer_->jobs.size(), 1u);
-  EXPECT_EQ(printer_->fonts[0].pointSize(), 10);
-  EXPECT_EQ(printer_->colors[0], QColor(Qt::black));
-  EXPECT_EQ(editor->Editor()->font().pointSize(), 14);
-}
-
-TEST_F(PrintingTest, ViewingCopiesPrintButKeepTheirText) {
-  const QString ninety(90, QLatin1Char('v'));
-  TEditForm* editor = Document({ninety});
-  editor->SetNumber(101);
-  ui_.AnswerMessage(MsgResult::kOk);
-  ui_.AnswerMessage(MsgResult::kYes);
-  Print1Click(*editor);
-  Flush();
-  ASSERT_EQ(printer_->jobs.size(), 1u);
-  EXPECT_EQ(printer_->jobs[0], Job(editor->FileName(), {QString(84, QLatin1Char('v')), "--vvvvvv"}));
-  EXPECT_EQ(editor->Text().Text(), ninety);
-  EXPECT_FALSE(editor->Text().Modified());
-}
-
 TEST_F(PrintingTest, WithoutAPrinterSetupOffersAPdfFileThatPrintThenUses) {
   printer_->installed = false;
-  TEditForm* editor = Document(Lines(2), QStringLiteral("report.txt"));
+  TEditForm* editor = Document(Lines(2), "report.txt");
   ui_.AnswerMessage(MsgResult::kOk);
   Print1Click(*editor);
   EXPECT_TRUE(printer_->jobs.empty());
@@ -241,27 +208,25 @@ TEST_F(PrintingTest, WithoutAPrinterSetupOffersAPdfFileThatPrintThenUses) {
   ui_.AnswerMessage(MsgResult::kNo);
   Printersetup1Click(*editor);
   EXPECT_TRUE(printer_->pdf.isEmpty());
-  const QString pdf = QDir(env_.WorkFolder()).filePath(QStringLiteral("out"));
+  const QString pdf = QDir(env_.WorkFolder()).filePath("out");
   ui_.AnswerMessage(MsgResult::kYes);
   ui_.AnswerSave(pdf);
-  frame_->Menus().Find(QStringLiteral("Printersetup1"))->trigger();
+  Trigger("Printersetup1");
   EXPECT_EQ(ui_.Last().kind, ShownBox::Kind::kSaveFile);
-  EXPECT_EQ(ui_.Last().value, QDir(env_.WorkFolder()).filePath(QStringLiteral("report.pdf")));
+  EXPECT_EQ(ui_.Last().value, QDir(env_.WorkFolder()).filePath("report.pdf"));
   EXPECT_EQ(ui_.Last().items, QStringList{"PDF files (*.pdf)|*.pdf"});
   EXPECT_EQ(printer_->pdf, pdf + QStringLiteral(".pdf"));
 
   ui_.AnswerMessage(MsgResult::kOk);
   Print1Click(*editor);
   EXPECT_EQ(printer_->jobs.size(), 1u);
-  EXPECT_TRUE(ui_.AllAnswered());
-}
 
-TEST_F(PrintingTest, WithAPrinterSetupShowsThePrinterDialog) {
-  TEditForm* editor = Document(Lines(1));
+  // With a printer, Printer setup is the printer dialog.
+  printer_->installed = true;
   ui_.AnswerPrinterSetup(true);
   Printersetup1Click(*editor);
-  ASSERT_EQ(ui_.Shown().size(), 1u);
   EXPECT_EQ(ui_.Last().kind, ShownBox::Kind::kPrinterSetup);
+  EXPECT_TRUE(ui_.AllAnswered());
 }
 
 // The words of each page of a PDF, with where they start, in points from the page's top left corner.
@@ -272,13 +237,13 @@ struct PdfWord {
 
 std::vector<std::vector<PdfWord>> PdfWords(const QString& pdftotext, const QString& pdf) {
   QProcess process;
-  process.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  process.start(pdftotext, {"-bbox", pdf, "-"});
   if (!process.waitForFinished(30000)) return {};
   const QString html = QString::fromUtf8(process.readAllStandardOutput());
   static const QRegularExpression kWord(QStringLiteral(
       "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
   std::vector<std::vector<PdfWord>> pages;
-  for (const QString& page : html.split(QStringLiteral("<page ")).mid(1)) {
+  for (const QString& page : html.split("<page ").mid(1)) {
     pages.emplace_back();
     for (const QRegularExpressionMatch& m : kWord.globalMatch(page)) {
       const double left = m.captured(1).toDouble();
@@ -290,10 +255,10 @@ std::vector<std::vector<PdfWord>> PdfWords(const QString& pdftotext, const QStri
 }
 
 TEST_F(PrintingTest, APdfPrintedThroughQtHoldsEveryPageWithHeaderAndMargin) {
-  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
   if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
   auto qtPrinter = std::make_unique<QtLinePrinter>();
-  const QString pdf = QDir(env_.WorkFolder()).filePath(QStringLiteral("printed.pdf"));
+  const QString pdf = QDir(env_.WorkFolder()).filePath("printed.pdf");
   qtPrinter->SetPdfFile(pdf);
   frame_->SetPrinter(std::move(qtPrinter));
   // Where the printable area of a PDF page starts.
@@ -301,7 +266,7 @@ TEST_F(PrintingTest, APdfPrintedThroughQtHoldsEveryPageWithHeaderAndMargin) {
   reference.setOutputFormat(QPrinter::PdfFormat);
   const QRectF area = reference.pageLayout().paintRect(QPageLayout::Point);
 
-  const QStringList lines = Lines(150, QStringLiteral("text of line "));
+  const QStringList lines = Lines(150, "text of line ");
   TEditForm* editor = Document(lines);
   ui_.AnswerMessage(MsgResult::kOk);
   Print1Click(*editor);

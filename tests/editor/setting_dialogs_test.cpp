@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/frame_menus.h"
 #include "editor/frame_link.h"
 #include "editor/number_set_forms.h"
 #include "tests/support/frame_fixture.h"
@@ -13,13 +12,13 @@
 namespace penwick::test {
 namespace {
 
-using SettingDialogsTest = FrameTest;
+using SettingDialogsTest = StartedFrameTest;
 
 // Types entry into the dialog's field and presses Enter in it, as the user would.
 std::function<int(QDialog&)> Enter(const QString& entry, QString* label = nullptr, QString* shown = nullptr) {
   return [=](QDialog& dialog) {
     auto& form = dynamic_cast<TNumberSetForm&>(dialog);
-    if (label) *label = dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    if (label) *label = dialog.findChild<QLabel*>("Label1")->text();
     if (shown) *shown = form.Edit1()->text();
     dialog.show();
     form.Edit1()->setText(entry);
@@ -29,11 +28,9 @@ std::function<int(QDialog&)> Enter(const QString& entry, QString* label = nullpt
 }
 
 TEST_F(SettingDialogsTest, TabIntervalAndWrapColumnTakeOnlyOneToNinetyNine) {
-  Start();
   TEditForm* editor = NewWindow();
   struct Item {
     const char* action;
-    const char* shortcut;
     const char* caption;
     const char* label;
     const char* what;
@@ -41,27 +38,26 @@ TEST_F(SettingDialogsTest, TabIntervalAndWrapColumnTakeOnlyOneToNinetyNine) {
     int panel;
     const char* panelText;  // with %1 for the value
   } items[] = {
-      {"SetTabInterval1", "F9", "Tab Stop Interval", "Tab stops at multiples of", "tab interval",
+      {"SetTabInterval1", "Tab Stop Interval", "Tab stops at multiples of", "tab interval",
        &EditorSwitches::tabInterval, 2, "Tab Intvl: %1"},
-      {"SetWWcolumn1", "Shift+F9", "Word-wrap Column", "Word-wrapped at column", "wrap column",
+      {"SetWWcolumn1", "Word-wrap Column", "Word-wrapped at column", "wrap column",
        &EditorSwitches::wrapColumn, 3, "WrdWrp: Col %1"},
   };
   for (const Item& item : items) {
     SCOPED_TRACE(item.caption);
-    QAction* action = frame_->Menus().Find(QString::fromLatin1(item.action));
+    QAction* action = Action(item.action);
     ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
     int& value = frame_->Switches().*item.value;
     value = 20;
 
     QString label;
     QString shown;
     ui_.Clear();
-    ui_.AnswerModal(Enter(QStringLiteral("4"), &label, &shown));
+    ui_.AnswerModal(Enter("4", &label, &shown));
     action->trigger();
     EXPECT_EQ(ui_.Last().caption, QString::fromLatin1(item.caption));
     EXPECT_EQ(label, QString::fromLatin1(item.label));
-    EXPECT_EQ(shown, QStringLiteral("20"));
+    EXPECT_EQ(shown, "20");
     EXPECT_EQ(value, 4);
     EXPECT_EQ(Panel(editor, item.panel), QString::fromLatin1(item.panelText).arg(4));
 
@@ -78,13 +74,13 @@ TEST_F(SettingDialogsTest, TabIntervalAndWrapColumnTakeOnlyOneToNinetyNine) {
                                 .arg(QString::fromLatin1(item.caption), QString::fromLatin1(item.what))});
     }
     ui_.Clear();
-    ui_.AnswerModal(Enter(QStringLiteral("99")));
+    ui_.AnswerModal(Enter("99"));
     action->trigger();
     EXPECT_EQ(value, 99);
     // Cancel (or Esc) changes nothing.
     ui_.AnswerModal([](QDialog& dialog) {
       auto& form = dynamic_cast<TNumberSetForm&>(dialog);
-      form.Edit1()->setText(QStringLiteral("7"));
+      form.Edit1()->setText("7");
       form.CancelBtn()->click();
       return dialog.result();
     });
@@ -95,14 +91,13 @@ TEST_F(SettingDialogsTest, TabIntervalAndWrapColumnTakeOnlyOneToNinetyNine) {
 }
 
 TEST_F(SettingDialogsTest, AViewingCopySetsTheTabIntervalButNotTheWrapColumn) {
-  Start();
   TEditForm* editor = NewWindow();
   editor->SetNumber(101);
-  ui_.AnswerModal(Enter(QStringLiteral("3")));
-  frame_->Menus().Find(QStringLiteral("SetTabInterval1"))->trigger();
+  ui_.AnswerModal(Enter("3"));
+  Trigger("SetTabInterval1");
   EXPECT_EQ(frame_->Switches().tabInterval, 3);
-  EXPECT_EQ(Panel(editor, 2), QStringLiteral("Tab Intvl: 3"));
-  frame_->Menus().Find(QStringLiteral("SetWWcolumn1"))->trigger();
+  EXPECT_EQ(Panel(editor, 2), "Tab Intvl: 3");
+  Trigger("SetWWcolumn1");
   EXPECT_EQ(ui_.Shown().size(), 1u);  // no dialog for the wrap column
   EXPECT_EQ(frame_->Switches().wrapColumn, 68);
 }

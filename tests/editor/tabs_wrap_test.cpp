@@ -1,10 +1,8 @@
 // Tab stops, typing word-wrap and trailing blanks on a real editor window with real key presses.
 
 #include <QAction>
-#include <QMenu>
 #include <QRegularExpression>
 
-#include "app/frame_menus.h"
 #include "editor/frame_link.h"
 #include "editor/word_wrap.h"
 #include "tests/support/frame_fixture.h"
@@ -12,12 +10,8 @@
 namespace penwick::test {
 namespace {
 
-class TabsWrapTest : public FrameTest {
+class TabsWrapTest : public StartedFrameTest {
  protected:
-  static int Column(TEditForm* editor) {
-    const int pos = editor->Text().SelStart();
-    return pos - editor->Text().LineIndex(editor->Text().LineFromPosition(pos));
-  }
   // Ctrl+Tab as the user presses it: through the frame's key filter.
   void CtrlTab(TEditForm* editor) {
     QApplication::setActiveWindow(frame_.get());
@@ -27,59 +21,52 @@ class TabsWrapTest : public FrameTest {
 };
 
 TEST_F(TabsWrapTest, TabInsertsBlanksToTheNextStopOnlyAtALineEnd) {
-  Start();
   frame_->Switches().tabInterval = 4;
-  TEditForm* editor = Window(QString());
+  TEditForm* editor = MarkedWindow("|");
   Key(editor, Qt::Key_Tab);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("   "));  // display column 1 -> 4
+  EXPECT_EQ(Shown(editor), "   |");  // display column 1 -> 4
   Key(editor, Qt::Key_Tab);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("       "));  // display column 4 -> 8
+  EXPECT_EQ(Shown(editor), "       |");  // display column 4 -> 8
   Flush();
-  EXPECT_EQ(Panel(editor, 0), QStringLiteral("Line:   1   Col:   8"));
+  EXPECT_EQ(Panel(editor, 0), "Line:   1   Col:   8");
 
-  // Inside a ten-letter line Tab only moves the caret; Ctrl+Tab inserts, after the warning.
-  editor = Window(QStringLiteral("abcdefghij\r\nnext"), 1);
+  // Inside a ten-letter line Tab only moves the caret, from past the line's end to the next line's start.
+  editor = MarkedWindow("a|bcdefghij\r\nnext");
   Key(editor, Qt::Key_Tab);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("abcdefghij\r\nnext"));
-  EXPECT_EQ(Column(editor), 3);
-  // A stop past the line's end takes the caret to the start of the next line.
+  EXPECT_EQ(Shown(editor), "abc|defghij\r\nnext");
   editor->Text().SetSelStart(9);
   Key(editor, Qt::Key_Tab);
-  EXPECT_EQ(editor->Text().SelStart(), 12);
+  EXPECT_EQ(Shown(editor), "abcdefghij\r\n|next");
 
+  // Ctrl+Tab inserts, after the warning.
   editor->Text().SetSelStart(1);
   ui_.AnswerMessage(MsgResult::kCancel);
   CtrlTab(editor);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("abcdefghij\r\nnext"));
+  EXPECT_EQ(Shown(editor), "a|bcdefghij\r\nnext");
   ASSERT_EQ(ui_.MessageLog().size(), 1);
   EXPECT_EQ(
       ui_.MessageLog().first(),
-      QStringLiteral("Inserting tab spaces.|If inserting these spaces pushes text forward, cancel and turn "
-                     "off wordwrap to avoid words being pushed beyond wrap column so next INS char causes "
-                     "wrap."));
+      "Inserting tab spaces.|If inserting these spaces pushes text forward, cancel and turn off wordwrap "
+      "to avoid words being pushed beyond wrap column so next INS char causes wrap.");
   EXPECT_EQ(ui_.Last().buttons, MsgButtons::kOkCancel);
   EXPECT_FALSE(frame_->Run().tabInsertRequest);
   ui_.AnswerMessage(MsgResult::kOk);
   CtrlTab(editor);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("a  bcdefghij\r\nnext"));
-  EXPECT_EQ(Column(editor), 3);
+  EXPECT_EQ(Shown(editor), "a  |bcdefghij\r\nnext");
 
   // With the warning off Ctrl+Tab inserts at once.
-  QAction* warning = frame_->Menus().Find(QStringLiteral("ToggleInsertWarning1"));
-  ASSERT_NE(warning, nullptr);
-  warning->trigger();
+  Trigger("ToggleInsertWarning1");
   EXPECT_FALSE(frame_->Switches().insertWarning);
   ui_.Clear();
   editor->Text().SetSelStart(1);
   CtrlTab(editor);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("a    bcdefghij\r\nnext"));
+  EXPECT_EQ(editor->Text().Text(), "a    bcdefghij\r\nnext");
   EXPECT_TRUE(ui_.Shown().empty());
 }
 
 TEST_F(TabsWrapTest, ShiftTabGoesBackToThePreviousStopWithoutDeleting) {
-  Start();
   frame_->Switches().tabInterval = 4;
-  const QString text = QStringLiteral("l1\r\nl2\r\nl3\r\nfourth line here\r\nfifth line");
+  const QString text = "l1\r\nl2\r\nl3\r\nfourth line here\r\nfifth line";
   TEditForm* editor = Window(text);
   const int line4 = editor->Text().LineIndex(3);
   const int line5 = editor->Text().LineIndex(4);
@@ -103,7 +90,6 @@ TEST_F(TabsWrapTest, ShiftTabGoesBackToThePreviousStopWithoutDeleting) {
 
 // Each line both ways: the break rule on its own (column 10), and the same line typed key by key.
 TEST_F(TabsWrapTest, WordWrapBreaksAtTheLastPlaceThatFitsOrNotAtAll) {
-  Start();
   frame_->Switches().wrapColumn = 10;
   struct Case {
     const char32_t* line;
@@ -147,25 +133,23 @@ TEST_F(TabsWrapTest, WordWrapBreaksAtTheLastPlaceThatFitsOrNotAtAll) {
 }
 
 TEST_F(TabsWrapTest, WordWrapInsideALineKeepsTheCaretWithItsText) {
-  Start();
   frame_->Switches().wrapColumn = 10;
-  TEditForm* editor = Window(QStringLiteral("abc defghi\r\nnext"), 3);
-  Type(editor->Editor(), QStringLiteral("X"));
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("abcX\r\ndefghi\r\nnext"));
+  TEditForm* editor = Window("abc defghi\r\nnext", 3);
+  Type(editor->Editor(), "X");
+  EXPECT_EQ(editor->Text().Text(), "abcX\r\ndefghi\r\nnext");
   EXPECT_EQ(editor->Text().SelStart(), 4);
-  editor = Window(QStringLiteral("abc defghi"), 6);
-  Type(editor->Editor(), QStringLiteral("Y"));
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("abc\r\ndeYfghi"));
+  editor = Window("abc defghi", 6);
+  Type(editor->Editor(), "Y");
+  EXPECT_EQ(editor->Text().Text(), "abc\r\ndeYfghi");
   EXPECT_EQ(editor->Text().SelStart(), 8);
   // Word-wrap off, or overwrite mode: the line simply grows.
   frame_->Switches().wordWrap = false;
-  editor = Window(QStringLiteral("abc defghi"), 10);
-  Type(editor->Editor(), QStringLiteral("jk"));
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("abc defghijk"));
+  editor = Window("abc defghi", 10);
+  Type(editor->Editor(), "jk");
+  EXPECT_EQ(editor->Text().Text(), "abc defghijk");
 }
 
 TEST_F(TabsWrapTest, TypingALongParagraphKeepsEveryLineWithinTheColumn) {
-  Start();
   frame_->Switches().wrapColumn = 68;
   frame_->Switches().wordWrap = true;
   const QString longWord = QStringLiteral("https://example.org/") + QString(70, QLatin1Char('z'));
@@ -183,7 +167,7 @@ TEST_F(TabsWrapTest, TypingALongParagraphKeepsEveryLineWithinTheColumn) {
   TEditForm* editor = Window(QString());
   Type(editor->Editor(), words.join(QLatin1Char(' ')));
   const QString text = editor->Text().Text();
-  const QStringList lines = text.split(QStringLiteral("\r\n"));
+  const QStringList lines = text.split("\r\n");
   EXPECT_GT(lines.size(), 20);
   for (const QString& line : lines) {
     SCOPED_TRACE(line.toStdString());
@@ -193,69 +177,66 @@ TEST_F(TabsWrapTest, TypingALongParagraphKeepsEveryLineWithinTheColumn) {
       EXPECT_EQ(line, longWord);
     }
   }
-  EXPECT_EQ(text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts), words);
+  EXPECT_EQ(text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts), words);
   EXPECT_EQ(editor->Text().SelStart(), editor->Text().TextLength());
 }
 
 TEST_F(TabsWrapTest, TrailingBlanksGoWhenTheCaretLeavesTheLine) {
-  Start();
-  struct Case {
-    int key;
-    const char* expected;
-    int caret;
-  } cases[] = {
-      {Qt::Key_Home, "one\r\ntwo\r\nthree", 5},        {Qt::Key_End, "one\r\ntwo\r\nthree", 8},
-      {Qt::Key_Up, "one\r\ntwo\r\nthree", 3},          {Qt::Key_Down, "one\r\ntwo\r\nthree", 15},
-      {Qt::Key_Return, "one\r\ntwo\r\n\r\nthree", 10},
+  const std::pair<int, const char*> cases[] = {
+      {Qt::Key_Home, "one\r\n|two\r\nthree"},       {Qt::Key_End, "one\r\ntwo|\r\nthree"},
+      {Qt::Key_Up, "one|\r\ntwo\r\nthree"},         {Qt::Key_Down, "one\r\ntwo\r\nthree|"},
+      {Qt::Key_Return, "one\r\ntwo\r\n|\r\nthree"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.expected);
-    TEditForm* editor = Window(QStringLiteral("one\r\ntwo\r\nthree"), 8);
-    Type(editor->Editor(), QStringLiteral("  "));
-    Key(editor, c.key);
-    EXPECT_EQ(editor->Text().Text(), QString::fromLatin1(c.expected));
-    EXPECT_EQ(editor->Text().SelStart(), c.caret);
+  for (const auto& [key, expected] : cases) {
+    SCOPED_TRACE(expected);
+    TEditForm* editor = MarkedWindow("one\r\ntwo|\r\nthree");
+    Type(editor->Editor(), "  ");
+    Key(editor, key);
+    EXPECT_EQ(Shown(editor), QString::fromLatin1(expected));
     editor->CloseApproved();
     Flush();
   }
 }
 
 TEST_F(TabsWrapTest, DirtySpacesAndUnchangedTextKeepTrailingBlanks) {
-  Start();
   // A document nobody has changed keeps its blanks.
-  TEditForm* loaded = Open(env_.WriteFile(QStringLiteral("a.txt"), "one  \r\ntwo"));
+  TEditForm* loaded = Open(env_.WriteFile("a.txt", "one  \r\ntwo"));
   loaded->Text().SetSelStart(5);
   Key(loaded, Qt::Key_Down);
-  EXPECT_EQ(loaded->Text().Text(), QStringLiteral("one  \r\ntwo"));
+  EXPECT_EQ(loaded->Text().Text(), "one  \r\ntwo");
 
-  QAction* dirty = frame_->Menus().Find(QStringLiteral("Dirtyspaces1"));
+  QAction* dirty = Action("Dirtyspaces1");
   ASSERT_NE(dirty, nullptr);
-  EXPECT_EQ(dirty->text(), QStringLiteral("Dirty spaces (leave spaces at EOL)"));
-  TEditForm* editor = Window(QStringLiteral("one\r\ntwo"), 3);
+  TEditForm* editor = Window("one\r\ntwo", 3);
   dirty->trigger();
   EXPECT_TRUE(frame_->Switches().dirtySpaces);
   EXPECT_TRUE(dirty->isChecked());
-  EXPECT_EQ(Panel(editor, 5), QStringLiteral("Dirty Sp: ON"));
-  Type(editor->Editor(), QStringLiteral("  "));
+  EXPECT_EQ(Panel(editor, 5), "Dirty Sp: ON");
+  Type(editor->Editor(), "  ");
   Key(editor, Qt::Key_Down);
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("one  \r\ntwo"));
+  EXPECT_EQ(editor->Text().Text(), "one  \r\ntwo");
   dirty->trigger();
-  EXPECT_EQ(Panel(editor, 5), QStringLiteral("Dirty Sp: OFF"));
+  EXPECT_EQ(Panel(editor, 5), "Dirty Sp: OFF");
 }
 
-TEST_F(TabsWrapTest, RtfSetupTurnsWordWrapOffAndBringsItBackOnlyIfItWasOn) {
-  Start();
-  const QString setupBox = QStringLiteral(
+// Word-wrap toggles; RTF setup turns it off and brings it back only if it was on; a viewing copy refuses all
+// three switches.
+TEST_F(TabsWrapTest, WordWrapAndRtfSetupSwitchesAndTheirRefusalInAViewingCopy) {
+  QAction* setup = Action("RTFSetup1");
+  QAction* wordWrap = Action("Wordwrap1");
+  ASSERT_TRUE(setup && wordWrap);
+  TEditForm* editor = Window(QString());
+  wordWrap->trigger();
+  EXPECT_FALSE(frame_->Switches().wordWrap);
+  EXPECT_EQ(Panel(editor, 3), "WrdWrp: OFF");
+  wordWrap->trigger();
+  EXPECT_EQ(Panel(editor, 3), "WrdWrp: Col 68");
+
+  const QString setupBox =
       "Setting up for RTF files|Dirty spaces is turned on, so the blanks at the ends of lines stay where "
       "they "
       "are: RTF needs them.\n\nWord-wrap is turned off, because the blank a line is wrapped at is erased.\n\n"
-      "Neither setting holds across program runs.");
-  QAction* setup = frame_->Menus().Find(QStringLiteral("RTFSetup1"));
-  QAction* wordWrap = frame_->Menus().Find(QStringLiteral("Wordwrap1"));
-  ASSERT_NE(setup, nullptr);
-  ASSERT_NE(wordWrap, nullptr);
-  EXPECT_EQ(setup->text(), QStringLiteral("&Setup: WrdWrp OFF, DrtySp ON"));
-  TEditForm* editor = Window(QString());
+      "Neither setting holds across program runs.";
   for (bool wrapBefore : {true, false}) {
     SCOPED_TRACE(wrapBefore);
     frame_->Switches().wordWrap = wrapBefore;
@@ -265,72 +246,41 @@ TEST_F(TabsWrapTest, RtfSetupTurnsWordWrapOffAndBringsItBackOnlyIfItWasOn) {
     EXPECT_EQ(ui_.MessageLog(), QStringList{setupBox});
     EXPECT_TRUE(setup->isChecked());
     EXPECT_FALSE(wordWrap->isChecked());
-    EXPECT_EQ(Panel(editor, 3), QStringLiteral("WrdWrp: OFF"));
-    EXPECT_EQ(Panel(editor, 5), QStringLiteral("Dirty Sp: ON"));
+    EXPECT_EQ(Panel(editor, 3), "WrdWrp: OFF");
+    EXPECT_EQ(Panel(editor, 5), "Dirty Sp: ON");
     setup->trigger();  // off again: no box
     EXPECT_EQ(ui_.MessageLog().size(), 1);
     EXPECT_EQ(ui_.Beeps(), 2);
     EXPECT_FALSE(setup->isChecked());
     EXPECT_EQ(frame_->Switches().wordWrap, wrapBefore);
     EXPECT_EQ(wordWrap->isChecked(), wrapBefore);
-    EXPECT_EQ(Panel(editor, 3),
-              wrapBefore ? QStringLiteral("WrdWrp: Col 68") : QStringLiteral("WrdWrp: OFF"));
-    EXPECT_EQ(Panel(editor, 5), QStringLiteral("Dirty Sp: OFF"));
+    EXPECT_EQ(Panel(editor, 3), wrapBefore ? "WrdWrp: Col 68" : "WrdWrp: OFF");
+    EXPECT_EQ(Panel(editor, 5), "Dirty Sp: OFF");
   }
-}
 
-TEST_F(TabsWrapTest, WordWrapCommandAndItsRefusalInAViewingCopy) {
-  Start();
-  QAction* wordWrap = frame_->Menus().Find(QStringLiteral("Wordwrap1"));
-  ASSERT_NE(wordWrap, nullptr);
-  EXPECT_EQ(wordWrap->shortcut(), QKeySequence(QStringLiteral("Ctrl+F9")));
-  EXPECT_TRUE(frame_->Menus().Menu(MenuId::kPopup)->actions().contains(wordWrap));
-  TEditForm* editor = Window(QString());
-  wordWrap->trigger();
-  EXPECT_FALSE(frame_->Switches().wordWrap);
-  EXPECT_EQ(Panel(editor, 3), QStringLiteral("WrdWrp: OFF"));
-  wordWrap->trigger();
-  EXPECT_EQ(Panel(editor, 3), QStringLiteral("WrdWrp: Col 68"));
-
-  const QString viewer = QStringLiteral(
+  const QString viewer =
       "This setting is for the working text copy of the RTF file. This is a viewing copy, You can print text "
-      "wo attributes. No clipboard use. And you cannot Save, Save As, or write text in this viewer.");
+      "wo attributes. No clipboard use. And you cannot Save, Save As, or write text in this viewer.";
+  frame_->Switches().wordWrap = true;
   editor->SetNumber(101);
+  ui_.Clear();
   for (int i = 0; i < 3; ++i) ui_.AnswerMessage(MsgResult::kOk);
   wordWrap->trigger();
-  frame_->Menus().Find(QStringLiteral("RTFSetup1"))->trigger();
-  frame_->Menus().Find(QStringLiteral("Dirtyspaces1"))->trigger();
-  EXPECT_EQ(
-      ui_.MessageLog(),
-      (QStringList{QStringLiteral("Setting Wordwrap|") + viewer, QStringLiteral("RTF Setup|") + viewer,
-                   QStringLiteral("Setting Dirty Spaces|This setting is for the working text copy of the "
-                                  "RTF file.\nThis is a viewing copy, You can print text wo "
-                                  "attributes.\nNo clipboard use.\nAnd you cannot Save, Save As, or "
-                                  "write text in this viewer.")}));
+  Trigger("RTFSetup1");
+  Trigger("Dirtyspaces1");
+  EXPECT_EQ(ui_.MessageLog(), (QStringList{"Setting Wordwrap|" + viewer, "RTF Setup|" + viewer,
+                                           // The same text, a sentence to a line.
+                                           "Setting Dirty Spaces|" + QString(viewer).replace(". ", ".\n")}));
   EXPECT_TRUE(frame_->Switches().wordWrap);
   EXPECT_FALSE(frame_->Switches().rtfSetup);
   EXPECT_FALSE(frame_->Switches().dirtySpaces);
 }
 
 TEST_F(TabsWrapTest, DoubleSpacedReflowPutsAnEmptyLineAfterEveryLine) {
-  Start();
-  TEditForm* editor = Window(QStringLiteral("one\r\ntwo\r\nthree"));
-  editor->Text().SetModified(false);
-  frame_->Menus().Find(QStringLiteral("DblSpace1"))->trigger();
-  Flush();
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral("one\r\n\r\ntwo\r\n\r\nthree"));
-  EXPECT_TRUE(editor->Text().Modified());
-  EXPECT_EQ(Panel(editor, 1), QStringLiteral("Modified"));
-}
-
-TEST_F(TabsWrapTest, AHostileTabIntervalOrWrapColumnFromTheSettingsStillWorks) {
-  Start();
-  frame_->Switches().tabInterval = 0;
-  frame_->Switches().wrapColumn = -3;
-  TEditForm* editor = Window(QString());
-  Key(editor, Qt::Key_Tab);
-  Type(editor->Editor(), QStringLiteral("ab c"));
-  EXPECT_EQ(editor->Text().Text(), QStringLiteral(" ab\r\nc"));
+  TEditForm* editor = MarkedWindow("one\r\ntwo\r\nthree");
+  Trigger("DblSpace1");
+  EXPECT_EQ(editor->Text().Text(), "one\r\n\r\ntwo\r\n\r\nthree");
+  EXPECT_EQ(Panel(editor, 1), "Modified");
 }
 
 }  // namespace

@@ -58,14 +58,6 @@ TEST_F(TextControlTest, PositionsCountCharactersAndLineBreaksCountTwo) {
   EXPECT_EQ(text_.SelStart(), text_.TextLength());
 }
 
-TEST_F(TextControlTest, LoadKeepsNulBytesAndLeavesNoUndo) {
-  const QByteArray bytes("a\0b\r\n\0", 6);
-  Load(bytes);
-  EXPECT_EQ(QByteArray(text_.Utf8().data(), text_.Utf8().size()), bytes);
-  EXPECT_EQ(text_.TextLength(), 6);
-  EXPECT_FALSE(text_.CanUndo());
-}
-
 TEST_F(TextControlTest, ALeadingZeroWidthNoBreakSpaceIsPartOfTheText) {
   Load("\xEF\xBB\xBFx\r\ny");
   EXPECT_EQ(text_.Text(), QString(QChar(0xFEFF)) + QStringLiteral("x\r\ny"));
@@ -86,20 +78,6 @@ TEST_F(TextControlTest, CommandTextTakesTheDocumentsLineBreak) {
   EXPECT_EQ(QByteArray(text_.Utf8().data(), text_.Utf8().size()), "1\n2\na\nB\n\r\nc\nlast");
 }
 
-TEST_F(TextControlTest, ReplaceSelectionIsNotUndoableButSetsModified) {
-  Load("hello");
-  text_.SetSelStart(5);
-  text_.SetSelText(QStringLiteral("!"));
-  EXPECT_TRUE(text_.CanUndo());
-  text_.SetModified(false);
-  text_.SetSelStart(0);
-  text_.SetSelLength(5);
-  text_.ReplaceSelection(QStringLiteral("<i>hello</i>"));
-  EXPECT_EQ(text_.Text(), QStringLiteral("<i>hello</i>!"));
-  EXPECT_FALSE(text_.CanUndo());
-  EXPECT_TRUE(text_.Modified());
-}
-
 TEST_F(TextControlTest, ChangesAreReportedOnceAfterTheyAreComplete) {
   Load("x");
   QSignalSpy changed(&text_, &TextControl::Changed);
@@ -111,17 +89,6 @@ TEST_F(TextControlTest, ChangesAreReportedOnceAfterTheyAreComplete) {
   QCoreApplication::processEvents();
   EXPECT_EQ(changed.count(), 1);
   EXPECT_TRUE(text_.Modified());
-}
-
-TEST_F(TextControlTest, InsertAndDeleteLines) {
-  Load("one\r\ntwo\r\nthree");
-  text_.InsertLine(1, QStringLiteral("new"));
-  EXPECT_EQ(text_.Text(), QStringLiteral("one\r\nnew\r\ntwo\r\nthree"));
-  text_.InsertLine(4, QStringLiteral("end"));
-  EXPECT_EQ(text_.Text(), QStringLiteral("one\r\nnew\r\ntwo\r\nthree\r\nend"));
-  text_.DeleteLine(4);
-  text_.DeleteLine(0);
-  EXPECT_EQ(text_.Text(), QStringLiteral("new\r\ntwo\r\nthree"));
 }
 
 TEST_F(TextControlTest, OnlyMovementAndEditingKeysKeepTheirDefaultBindings) {

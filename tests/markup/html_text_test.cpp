@@ -21,23 +21,14 @@ TEST(HtmlTextTest, HeadingLevelIsComparedAsText) {
 
 TEST(HtmlTextTest, CountsAreReadLeniently) {
   const int big = std::numeric_limits<int>::max();
+  // clang-format off
   const std::pair<const char*, int> cases[] = {
-      {"3", 3},
-      {"  12", 12},
-      {"\t4", 4},
-      {"+2", 2},
-      {"-1", -1},
-      {"2x", 2},
-      {"abc", 0},
-      {"", 0},
-      {"+", 0},
-      {"- 3", 0},
-      {"3 4", 3},
-      {"007", 7},
-      {"1e3", 1},
-      {"99999999999999999999", big},
+      {"3", 3}, {"  12", 12}, {"\t4", 4}, {"+2", 2}, {"-1", -1},
+      {"2x", 2}, {"abc", 0}, {"", 0}, {"+", 0}, {"- 3", 0},
+      {"3 4", 3}, {"007", 7}, {"1e3", 1}, {"99999999999999999999", big},
       {"-99999999999999999999", std::numeric_limits<int>::min()},
   };
+  // clang-format on
   for (const auto& [answer, count] : cases) {
     EXPECT_EQ(ReadCount(QString::fromLatin1(answer)), count) << "answer \"" << answer << "\"";
   }

@@ -50,11 +50,5 @@ TEST(ComposeTagsTest, TextAndCaretForEveryFlagCombination) {
   }
 }
 
-TEST(ComposeTagsTest, MoreTextTypedAtTheCaretOfAnInsertion) {
-  const Insertion frame = ComposeTags({"<ul>", "</ul>", kOpenLine, 0}, QString());
-  EXPECT_EQ(Shown(InsertAtCaret(frame, QStringLiteral("<li></li>"))),
-            QStringLiteral("<ul>\r\n<li></li>|\r\n</ul>"));
-}
-
 }  // namespace
 }  // namespace penwick

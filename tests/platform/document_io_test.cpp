@@ -74,14 +74,6 @@ TEST(DocumentIoTest, DecodesToUtf8WithCrLf) {
   }
 }
 
-TEST(DocumentIoTest, PlainCrLfTextIsNotCopied) {
-  for (const QByteArray& file :
-       {QByteArray("<p>ascii</p>\r\n<p>text</p>\r\n"), QByteArray("caf\xC3\xA9\r\n")}) {
-    const DecodedDocument document = DecodeDocument(file);
-    EXPECT_EQ(document.utf8.constData(), file.constData());
-  }
-}
-
 TEST(DocumentIoTest, EncodesForTheFileFormat) {
   const QByteArray text = "a\r\nb\rc\nd\r\n";
   const struct {

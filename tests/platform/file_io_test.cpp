@@ -292,22 +292,5 @@ TEST(FileIoTest, StagedFilesReplaceTheirTargetsOnlyWhenCommitted) {
   EXPECT_EQ(FilesIn(dir.path()), QStringList{"penwick.ini"});
 }
 
-TEST(FileIoTest, StampsTellAChangedFile) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QString path = dir.filePath("page.html");
-  EXPECT_FALSE(StampOf(path).exists);
-  WriteFile(path, "one");
-  const FileStamp first = StampOf(path);
-  EXPECT_TRUE(first.exists);
-  EXPECT_EQ(StampOf(path), first);
-  {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("two");
-  }
-  EXPECT_NE(StampOf(path), first);
-}
-
 }  // namespace
 }  // namespace penwick

@@ -70,31 +70,17 @@ TEST(ProfileTest, CutsLongValues) {
 }
 
 TEST(ProfileTest, ReadsIntegersAndBooleans) {
+  // clang-format off
   const struct {
     const char* value;
     int expected;  // with default 7
   } cases[] = {
-      {"12", 12},
-      {"  -5 ", -5},
-      {"+3", 3},
-      {"0x1F", 31},
-      {"0X1f", 31},
-      {"-0x10", -16},
-      {"\"42\"", 42},
-      {"2147483647", INT_MAX},
-      {"-2147483648", INT_MIN},
-      {"0xFFFFFFFF", -1},
-      {"12abc", 7},
-      {"", 7},
-      {"abc", 7},
-      {"0x", 7},
-      {"0xG1", 7},
-      {"1.5", 7},
-      {"- 5", 7},
-      {"2147483648", 7},
-      {"0x100000000", 7},
-      {"99999999999999999999", 7},
+      {"12", 12}, {"  -5 ", -5}, {"+3", 3}, {"0x1F", 31}, {"0X1f", 31},
+      {"-0x10", -16}, {"\"42\"", 42}, {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"0xFFFFFFFF", -1},
+      {"12abc", 7}, {"", 7}, {"abc", 7}, {"0x", 7}, {"0xG1", 7},
+      {"1.5", 7}, {"- 5", 7}, {"2147483648", 7}, {"0x100000000", 7}, {"99999999999999999999", 7},
   };
+  // clang-format on
   for (const auto& c : cases) {
     Profile profile;
     profile.WriteString("s", "k", c.value);
@@ -189,28 +175,17 @@ TEST(ProfileTest, BinaryRubbishAndLongListsAreReadAndRewritten) {
 }
 
 TEST(ProfileTest, StrToIntIsStrict) {
+  // clang-format off
   const struct {
     const char* text;
     std::optional<int> expected;
   } cases[] = {
-      {"42", 42},
-      {"  42\t", 42},
-      {"-7", -7},
-      {"+7", 7},
-      {"0", 0},
-      {"2147483647", INT_MAX},
-      {"-2147483648", INT_MIN},
-      {"", std::nullopt},
-      {"  ", std::nullopt},
-      {"-", std::nullopt},
-      {"4 2", std::nullopt},
-      {"0x10", std::nullopt},
-      {"12abc", std::nullopt},
-      {"1.0", std::nullopt},
-      {"2147483648", std::nullopt},
-      {"-2147483649", std::nullopt},
-      {"99999999999999999999", std::nullopt},
+      {"42", 42}, {"  42\t", 42}, {"-7", -7}, {"+7", 7}, {"0", 0}, {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN}, {"", std::nullopt}, {"  ", std::nullopt}, {"-", std::nullopt},
+      {"4 2", std::nullopt}, {"0x10", std::nullopt}, {"12abc", std::nullopt}, {"1.0", std::nullopt},
+      {"2147483648", std::nullopt}, {"-2147483649", std::nullopt}, {"99999999999999999999", std::nullopt},
   };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(StrToInt(c.text), c.expected) << '"' << c.text << '"';
 }
 

@@ -14,36 +14,8 @@ namespace {
 
 using test::ScopedEnv;
 
-TEST(ProgramFolderTest, PenwickHomeIsCreatedAndCleaned) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QString base = QDir(dir.path()).canonicalPath();
-  const struct {
-    QString home;
-    QString expected;
-  } cases[] = {
-      {base + "/settings", base + "/settings"},
-      {base + "/a/b/../c/", base + "/a/c"},
-      {base + "//double//slashes///", base + "/double/slashes"},
-  };
-  for (const auto& c : cases) {
-    const ScopedEnv env("PENWICK_HOME", c.home.toLocal8Bit());
-    EXPECT_EQ(ProgramFolder(), c.expected) << c.home.toStdString();
-    EXPECT_TRUE(QFileInfo(c.expected).isDir()) << c.expected.toStdString();
-  }
-
-  // A relative setting is taken from the current folder, never returned as it is.
-  const QString savedCurrent = QDir::currentPath();
-  ASSERT_TRUE(QDir::setCurrent(base));
-  {
-    const ScopedEnv env("PENWICK_HOME", QByteArray("relative/home/"));
-    const QString folder = ProgramFolder();
-    EXPECT_EQ(folder, base + "/relative/home");
-  }
-  QDir::setCurrent(savedCurrent);
-}
-
-TEST(ProgramFolderTest, AFolderThatCannotBeCreatedIsReportedWithTheReason) {
+// PENWICK_HOME is cleaned and created; a folder that cannot be created is reported with the reason.
+TEST(ProgramFolderTest, PenwickHomeIsCleanedAndCreatedOrTheReasonGiven) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString base = QDir(dir.path()).canonicalPath();
@@ -58,11 +30,14 @@ TEST(ProgramFolderTest, AFolderThatCannotBeCreatedIsReportedWithTheReason) {
     QString home;
     QString error;  // empty: created
   } cases[] = {
+      {base + "/settings", ""},
+      {base + "/a/b/../c/", ""},
+      {base + "//double//slashes///", ""},
+      {base + "/new/nested", ""},
+      {base + "/new/nested", ""},  // already there
       {base + "/plain-file/penwick", unable(base + "/plain-file/penwick")},
       {base + "/plain-file/a/b/", unable(base + "/plain-file/a/b")},
       {base + "/plain-file", unable(base + "/plain-file")},
-      {base + "/new/nested", ""},
-      {base + "/new/nested", ""},  // already there
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.home.toStdString());
@@ -73,6 +48,15 @@ TEST(ProgramFolderTest, AFolderThatCannotBeCreatedIsReportedWithTheReason) {
     EXPECT_EQ(error.toStdString(), c.error.toStdString());
     EXPECT_EQ(QFileInfo(folder).isDir(), c.error.isEmpty());
   }
+
+  // A relative setting is taken from the current folder, never returned as it is.
+  const QString savedCurrent = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(base));
+  {
+    const ScopedEnv env("PENWICK_HOME", QByteArray("relative/home/"));
+    EXPECT_EQ(ProgramFolder(), base + "/relative/home");
+  }
+  QDir::setCurrent(savedCurrent);
 }
 
 TEST(ProgramFolderTest, WithoutPenwickHomeTheWritableExecutableFolderIsUsed) {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 
 #include "tests/support/scoped_env.h"
@@ -15,24 +16,12 @@ using test::ScopedEnv;
 
 // Reads a desktop entry string value back: the escapes \s \n \t \r and \\.
 QString UnescapeStringValue(const QString& value) {
+  const QHash<QChar, QChar> escapes = {{u's', u' '}, {u'n', u'\n'}, {u't', u'\t'}, {u'r', u'\r'}};
   QString text;
   for (qsizetype i = 0; i < value.size(); ++i) {
-    if (value[i] != u'\\' || i + 1 == value.size()) {
-      text += value[i];
-      continue;
-    }
-    const QChar next = value[++i];
-    if (next == u's') {
-      text += u' ';
-    } else if (next == u'n') {
-      text += u'\n';
-    } else if (next == u't') {
-      text += u'\t';
-    } else if (next == u'r') {
-      text += u'\r';
-    } else {
-      text += next;
-    }
+    const bool escape = value[i] == u'\\' && i + 1 < value.size();
+    text += escape ? escapes.value(value[i + 1], value[i + 1]) : value[i];
+    i += escape;
   }
   return text;
 }

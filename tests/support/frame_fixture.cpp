@@ -1,8 +1,11 @@
 #include "tests/support/frame_fixture.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+
+#include "app/frame_menus.h"
 
 namespace penwick::test {
 
@@ -44,6 +47,24 @@ TEditForm* FrameTest::Window(const QString& text, int caret) {
   editor->Text().SetSelStart(caret);
   Flush();
   return editor;
+}
+
+TEditForm* FrameTest::MarkedWindow(const QString& marked) {
+  TEditForm* editor = NewWindow();
+  SetMarked(editor->Text(), marked);
+  Flush();
+  return editor;
+}
+
+QAction* FrameTest::Action(const char* name) const {
+  QAction* action = frame_->Menus().Find(QString::fromLatin1(name));
+  EXPECT_NE(action, nullptr) << name;
+  return action;
+}
+
+void FrameTest::Trigger(const char* name) {
+  if (QAction* action = Action(name)) action->trigger();
+  Flush();
 }
 
 void FrameTest::Select(TEditForm* editor, int start, int length) {

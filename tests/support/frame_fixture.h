@@ -11,6 +11,7 @@
 #include "editor/edit_form.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
+#include "tests/support/marked_text.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/test_env.h"
 
@@ -28,7 +29,14 @@ class FrameTest : public ::testing::Test {
   TEditForm* NewWindow();
   // A new window holding text, the caret at caret.
   TEditForm* Window(const QString& text, int caret = 0);
+  // A new window holding marked text: "|" the caret, "[...]" the selection (see marked_text.h).
+  TEditForm* MarkedWindow(const QString& marked);
+  // The window's text with its caret or selection marked.
+  static QString Shown(TEditForm* editor) { return Marked(editor->Text()); }
   static void Select(TEditForm* editor, int start, int length);
+  // A menu item by its name (fails the test when there is none), and running it.
+  QAction* Action(const char* name) const;
+  void Trigger(const char* name);
   // A key pressed on the text control.
   static void Key(TEditForm* editor, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   // Types text key by key, any characters (QTest's key clicks take ASCII only).
@@ -42,6 +50,12 @@ class FrameTest : public ::testing::Test {
   TestEnv env_;
   ScriptedUi ui_;
   std::unique_ptr<TFrameForm> frame_;
+};
+
+// For tests that all begin with a plainly started frame.
+class StartedFrameTest : public FrameTest {
+ protected:
+  void SetUp() override { Start(); }
 };
 
 }  // namespace penwick::test

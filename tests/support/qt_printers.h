@@ -1,6 +1,8 @@
 #pragma once
 // Readable GoogleTest output for Qt strings.
 
+#include <gtest/gtest-printers.h>
+
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -11,3 +13,10 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
   for (qsizetype i = 0; i < list.size(); ++i) *out << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
   *out << ']';
 }
+
+// A C string compared with a QString is text: a failure shows it as text, not as a pointer.
+template <>
+class testing::internal::FormatForComparison<const char*, QString> {
+ public:
+  static std::string Format(const char* value) { return ::testing::PrintToString(value); }
+};

@@ -85,75 +85,52 @@ bool ScriptedUi::AllAnswered() const {
 
 MsgResult ScriptedUi::ShowMessage(const QString& caption, const QString& text, MsgType type,
                                   MsgButtons buttons) {
-  ShownBox box;
-  box.kind = ShownBox::Kind::kMessage;
-  box.caption = caption;
-  box.text = text;
-  box.type = type;
-  box.buttons = buttons;
-  shown_.push_back(box);
+  shown_.push_back({ShownBox::Kind::kMessage, caption, text, type, buttons});
   return Take(messages_, "message box", caption, text, cancelUnscripted_).value_or(MsgResult::kCancel);
 }
 
 std::optional<QString> ScriptedUi::AskWithHistory(const QString& caption, const QString& prompt,
                                                   const QString& fieldText, const QStringList& items) {
-  ShownBox box;
-  box.kind = ShownBox::Kind::kHistoryInput;
-  box.caption = caption;
-  box.text = prompt;
-  box.value = fieldText;
-  box.items = items;
-  shown_.push_back(box);
+  shown_.push_back({.kind = ShownBox::Kind::kHistoryInput,
+                    .caption = caption,
+                    .text = prompt,
+                    .value = fieldText,
+                    .items = items});
   return Take(inputs_, "input box", caption, prompt, cancelUnscripted_).value_or(std::nullopt);
 }
 
 std::optional<QString> ScriptedUi::AskText(const QString& caption, const QString& prompt,
                                            const QString& value) {
-  ShownBox box;
-  box.kind = ShownBox::Kind::kTextInput;
-  box.caption = caption;
-  box.text = prompt;
-  box.value = value;
-  shown_.push_back(box);
+  shown_.push_back({.kind = ShownBox::Kind::kTextInput, .caption = caption, .text = prompt, .value = value});
   return Take(inputs_, "input box", caption, prompt, cancelUnscripted_).value_or(std::nullopt);
 }
 
 FileDialogResult ScriptedUi::AskOpenFiles(const FileDialogRequest& request, bool /*multiple*/) {
-  ShownBox box;
-  box.kind = ShownBox::Kind::kOpenFiles;
-  box.caption = request.caption;
-  box.value = request.fileName;
-  box.items = request.filters;
-  box.filterIndex = request.filterIndex;
-  shown_.push_back(box);
-  return Take(opens_, "open dialog", request.caption, request.fileName, cancelUnscripted_)
-      .value_or(FileDialogResult{{}, request.filterIndex});
+  return AskFile(ShownBox::Kind::kOpenFiles, opens_, "open dialog", request);
 }
 
 FileDialogResult ScriptedUi::AskSaveFile(const FileDialogRequest& request) {
-  ShownBox box;
-  box.kind = ShownBox::Kind::kSaveFile;
-  box.caption = request.caption;
-  box.value = request.fileName;
-  box.items = request.filters;
-  box.filterIndex = request.filterIndex;
-  shown_.push_back(box);
-  return Take(saves_, "save dialog", request.caption, request.fileName, cancelUnscripted_)
+  return AskFile(ShownBox::Kind::kSaveFile, saves_, "save dialog", request);
+}
+
+FileDialogResult ScriptedUi::AskFile(ShownBox::Kind kind, std::deque<FileDialogResult>& answers,
+                                     const char* what, const FileDialogRequest& request) {
+  shown_.push_back({.kind = kind,
+                    .caption = request.caption,
+                    .value = request.fileName,
+                    .items = request.filters,
+                    .filterIndex = request.filterIndex});
+  return Take(answers, what, request.caption, request.fileName, cancelUnscripted_)
       .value_or(FileDialogResult{{}, request.filterIndex});
 }
 
 bool ScriptedUi::SetupPrinter(QPrinter& /*printer*/) {
-  ShownBox box;
-  box.kind = ShownBox::Kind::kPrinterSetup;
-  shown_.push_back(box);
+  shown_.push_back({ShownBox::Kind::kPrinterSetup});
   return Take(printers_, "printer setup", QString(), QString(), cancelUnscripted_).value_or(false);
 }
 
 int ScriptedUi::ExecModal(QDialog& dialog) {
-  ShownBox box;
-  box.kind = ShownBox::Kind::kModal;
-  box.caption = dialog.windowTitle();
-  shown_.push_back(box);
+  shown_.push_back({ShownBox::Kind::kModal, dialog.windowTitle()});
   const std::optional<std::function<int(QDialog&)>> script =
       Take(modals_, "dialog", dialog.windowTitle(), QString(), cancelUnscripted_);
   return script ? (*script)(dialog) : static_cast<int>(QDialog::Rejected);

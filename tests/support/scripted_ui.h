@@ -26,6 +26,8 @@ struct ShownBox {
   QString value;      // input boxes: the initial value; file dialogs: the initial file name
   QStringList items;  // history input: the drop-down items; file dialogs: the filters
   int filterIndex = 0;
+  // "caption|text|value", for compact assertions.
+  QString Summary() const { return caption + QLatin1Char('|') + text + QLatin1Char('|') + value; }
 };
 
 // Checks the last box shown: a message box's caption, text, type and buttons.
@@ -70,6 +72,9 @@ class ScriptedUi : public Ui {
   int ExecModal(QDialog& dialog) override;
 
  private:
+  FileDialogResult AskFile(ShownBox::Kind kind, std::deque<FileDialogResult>& answers, const char* what,
+                           const FileDialogRequest& request);
+
   std::vector<ShownBox> shown_;
   std::deque<MsgResult> messages_;
   std::deque<std::optional<QString>> inputs_;

@@ -8,43 +8,20 @@
 
 namespace penwick::test {
 
-namespace {
-
-constexpr char kHomeVar[] = "PENWICK_HOME";
-constexpr char kXdgVar[] = "XDG_CONFIG_HOME";
-
-void Restore(const char* name, bool wasSet, const QByteArray& value) {
-  if (wasSet) {
-    qputenv(name, value);
-  } else {
-    qunsetenv(name);
-  }
-}
-
-}  // namespace
-
 TestEnv::TestEnv()
-    : oldHome_(qgetenv(kHomeVar)),
-      oldXdg_(qgetenv(kXdgVar)),
-      hadHome_(qEnvironmentVariableIsSet(kHomeVar)),
-      hadXdg_(qEnvironmentVariableIsSet(kXdgVar)),
-      oldCwd_(QDir::currentPath()) {
+    : oldCwd_(QDir::currentPath()),
+      home_("PENWICK_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("home")))),
+      xdg_("XDG_CONFIG_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("xdg")))) {
   if (!dir_.isValid())
     ADD_FAILURE() << "Cannot create a temporary folder: " << dir_.errorString().toStdString();
   const QDir root(dir_.path());
   for (const char* folder : {"home", "work", "xdg"}) {
     if (!root.mkpath(QLatin1String(folder))) ADD_FAILURE() << "Cannot create " << folder;
   }
-  qputenv(kHomeVar, QFile::encodeName(ProgramFolder()));
-  qputenv(kXdgVar, QFile::encodeName(dir_.filePath(QStringLiteral("xdg"))));
 }
 
-TestEnv::~TestEnv() {
-  Restore(kHomeVar, hadHome_, oldHome_);
-  Restore(kXdgVar, hadXdg_, oldXdg_);
-  // Leave the temporary folder before it is removed.
-  QDir::setCurrent(oldCwd_);
-}
+// Leave the temporary folder before it is removed; the variables are put back after.
+TestEnv::~TestEnv() { QDir::setCurrent(oldCwd_); }
 
 QString TestEnv::ProgramFolder() const { return dir_.filePath(QStringLiteral("home")); }
 

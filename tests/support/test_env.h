@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "tests/support/scoped_env.h"
+
 namespace penwick::test {
 
 class TestEnv {
@@ -23,11 +25,9 @@ class TestEnv {
 
  private:
   QTemporaryDir dir_;
-  QByteArray oldHome_;
-  QByteArray oldXdg_;
-  bool hadHome_ = false;  // unset and set-but-empty are restored differently
-  bool hadXdg_ = false;
   QString oldCwd_;
+  ScopedEnv home_;
+  ScopedEnv xdg_;
 };
 
 }  // namespace penwick::test

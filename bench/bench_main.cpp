@@ -144,14 +144,13 @@ int main(int argc, char** argv) {
                                        QSize(1000, 700));
 
   std::printf("%-8s %10s %10s %7s %10s %10s %12s %12s %12s %12s\n", "size", "bare load", "load", "ratio",
-              "tag colour", "save",
-              "type start", "type end", "arrow start", "arrow end");
+              "tag colour", "save", "type start", "type end", "arrow start", "arrow end");
   for (qint64 size : {qint64(0), qint64(5) << 20, qint64(50) << 20}) {
     const Figures f = Measure(*program.frame, program.Folder(), size);
     std::printf("%-8s %8.1fms %8.1fms %7.2f %8.1fms %8.1fms %10.3fms %10.3fms %10.3fms %10.3fms\n",
                 size == 0 ? "empty" : qPrintable(QStringLiteral("%1 MB").arg(size >> 20)), f.bareLoad, f.load,
-                f.bareLoad > 0 ? f.load / f.bareLoad : 0.0, f.colour, f.save, f.typeStart, f.typeEnd, f.arrowStart,
-                f.arrowEnd);
+                f.bareLoad > 0 ? f.load / f.bareLoad : 0.0, f.colour, f.save, f.typeStart, f.typeEnd,
+                f.arrowStart, f.arrowEnd);
     std::fflush(stdout);
   }
   return 0;

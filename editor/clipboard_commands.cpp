@@ -1,7 +1,6 @@
 // The clipboard, undo, whole-text and line commands of the editor window, the Edit-menu state they are
 // enabled by, and the pop-up menu of the text.
 
-#include "platform/rtf_reader.h"
 #include "editor/clipboard_commands.h"
 
 #include <QAction>
@@ -12,7 +11,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
-#include <algorithm>
 #include <QTextDocumentFragment>
 #include <algorithm>
 
@@ -22,6 +20,7 @@
 #include "editor/print_commands.h"
 #include "editor/text_control.h"
 #include "editor/update_lock.h"
+#include "platform/rtf_reader.h"
 
 namespace penwick {
 

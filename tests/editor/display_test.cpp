@@ -98,11 +98,13 @@ TEST_F(DisplayTest, LoadingAskedToHighlightColoursTagsAndSavesTheFileUnchanged) 
   Start();
   const QByteArray bytes = "a<b>c</b>\r\n<td>1 <br> x \xc3\xa9<i>\r\n";
   const QString path = env_.WriteFile(QStringLiteral("page.htm"), bytes);
-  ui_.AnswerMessage(MsgResult::kOk);
-  TEditForm* editor = Open(path);
-  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Blue tags in HTML/XML files"));
-  EXPECT_EQ(ui_.Last().buttons, MsgButtons::kOkCancel);
-  EXPECT_TRUE(ui_.Last().text.contains(QStringLiteral("Cancel skips highlighting.")));
+  TEditForm* editor = Open(path, MsgResult::kOk);
+  ASSERT_EQ(ui_.StandingShown().size(), 1u);
+  const ShownBox& offer = ui_.StandingShown().back();
+  EXPECT_EQ(offer.caption, QStringLiteral("Blue tags in HTML/XML files"));
+  EXPECT_EQ(offer.type, MsgType::kInformation);
+  EXPECT_EQ(offer.buttons, MsgButtons::kOkCancel);
+  EXPECT_TRUE(offer.text.contains(QStringLiteral("Cancel skips highlighting.")));
   EXPECT_EQ(StyleMap(editor->Text()), QStringLiteral(".BBB.BBBB..BBBB..BBBB.....BBB.."));
   EXPECT_EQ(editor->windowTitle(), QStringLiteral("page.htm"));
   EXPECT_FALSE(editor->Text().Modified());
@@ -120,27 +122,24 @@ TEST_F(DisplayTest, LoadingAskedToHighlightColoursTagsAndSavesTheFileUnchanged) 
 TEST_F(DisplayTest, HighlightingIsOfferedByExtensionAndCancelLeavesTheTextBlack) {
   Start();
   // Cancel: no colour.
-  ui_.AnswerMessage(MsgResult::kCancel);
   TEditForm* page = Open(env_.WriteFile(QStringLiteral("p.html"), "<p>x</p>"));
   EXPECT_EQ(StyleMap(page->Text()), QStringLiteral("........"));
   // An empty page is asked about, and stays empty and unmodified.
-  ui_.AnswerMessage(MsgResult::kOk);
-  TEditForm* empty = Open(env_.WriteFile(QStringLiteral("e.htm"), ""));
+  TEditForm* empty = Open(env_.WriteFile(QStringLiteral("e.htm"), ""), MsgResult::kOk);
   EXPECT_TRUE(empty->Text().IsEmpty());
   EXPECT_FALSE(empty->Text().Modified());
   // Pascal comments.
-  ui_.AnswerMessage(MsgResult::kOk);
-  TEditForm* unit = Open(env_.WriteFile(QStringLiteral("u.pas"), "x := 1; // note\r\n{ c } (* d *)"));
-  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Blue Italic Comments in PAS files"));
+  TEditForm* unit =
+      Open(env_.WriteFile(QStringLiteral("u.pas"), "x := 1; // note\r\n{ c } (* d *)"), MsgResult::kOk);
+  EXPECT_EQ(ui_.StandingShown().back().caption, QStringLiteral("Blue Italic Comments in PAS files"));
   EXPECT_EQ(StyleMap(unit->Text()), QStringLiteral("........BBBBBBB..BBBBB.BBBBBBB"));
   // White text on black: XML is not asked about, HTML still is.
   frame_->Switches().whiteOnBlack = true;
-  const auto shown = ui_.Shown().size();
+  const auto offers = ui_.StandingShown().size();
   TEditForm* xml = Open(env_.WriteFile(QStringLiteral("d.xml"), "<a/>"));
-  EXPECT_EQ(ui_.Shown().size(), shown);
+  EXPECT_EQ(ui_.StandingShown().size(), offers);
   EXPECT_EQ(StyleMap(xml->Text()), QStringLiteral("...."));
-  ui_.AnswerMessage(MsgResult::kOk);
-  TEditForm* dark = Open(env_.WriteFile(QStringLiteral("d.htm"), "<a>"));
+  TEditForm* dark = Open(env_.WriteFile(QStringLiteral("d.htm"), "<a>"), MsgResult::kOk);
   EXPECT_EQ(StyleMap(dark->Text()), QStringLiteral("BBB"));
   EXPECT_TRUE(ui_.AllAnswered());
 }

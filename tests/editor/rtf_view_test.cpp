@@ -4,10 +4,10 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMdiArea>
+#include <QMimeData>
 
 #include "app/frame_menus.h"
 #include "tests/support/file_bytes.h"
@@ -46,8 +46,7 @@ TEST_F(RtfViewTest, ExportWritesTheColoursBesideTheDocumentAndKeepsItsNameAndSta
   Start();
   QDir(env_.WorkFolder()).mkdir(QStringLiteral("Site"));
   const QString path = env_.WriteFile(QStringLiteral("Site/Page.HTM"), "a<b>\\{}\r\n\xc3\xa9\xe2\x82\xac x");
-  ui_.AnswerMessage(MsgResult::kOk);  // highlight the tags
-  TEditForm* editor = Open(path);
+  TEditForm* editor = Open(path, MsgResult::kOk);
   editor->Text().SetSelStart(0);
   Type(editor->Editor(), QStringLiteral("z"));
   Flush();

@@ -15,7 +15,7 @@ namespace {
 
 class SearchTest : public StartedFrameTest {
  protected:
-  TEditForm* OpenText(const QByteArray& text, const char* name = "page.htm") {
+  TEditForm* OpenText(const QByteArray& text, const char* name = "page.txt") {
     return Open(env_.WriteFile(QString::fromLatin1(name), text));
   }
   // The Replace dialog of a window, opened without the paste warning, holding the given texts.

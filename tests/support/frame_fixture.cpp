@@ -9,7 +9,13 @@
 
 namespace penwick::test {
 
+void FrameTest::SetHighlightAnswer(MsgResult answer) {
+  ui_.AnswerAlways(QStringLiteral("Blue tags in HTML/XML files"), answer);
+  ui_.AnswerAlways(QStringLiteral("Blue Italic Comments in PAS files"), answer);
+}
+
 void FrameTest::Start(const QStringList& arguments, bool noticeOff) {
+  SetHighlightAnswer(MsgResult::kCancel);
   if (noticeOff) {
     QFile ini(QDir(env_.ProgramFolder()).filePath(QStringLiteral("penwick.ini")));
     if (!ini.exists() && ini.open(QIODevice::WriteOnly)) ini.write("[Settings]\r\nNoBugMsg=1\r\n");
@@ -29,8 +35,10 @@ void FrameTest::TearDown() {
   Flush();
 }
 
-TEditForm* FrameTest::Open(const QString& path) {
+TEditForm* FrameTest::Open(const QString& path, MsgResult highlight) {
+  SetHighlightAnswer(highlight);
   TEditForm* editor = frame_->StartupOpen(path);
+  SetHighlightAnswer(MsgResult::kCancel);
   Flush();
   return editor;
 }

@@ -19,13 +19,15 @@ namespace penwick::test {
 
 class FrameTest : public ::testing::Test {
  protected:
+  // Declines every offer to colour tags or comments at load (tests of colouring answer it themselves).
   // Writes a penwick.ini that turns the minimum-width notice off (unless told otherwise), builds the frame,
   // shows it and runs its first activation with the given command line.
   void Start(const QStringList& arguments = {}, bool noticeOff = true);
   void TearDown() override;
 
-  // Opens a file in a new editor window, as the command line does.
-  TEditForm* Open(const QString& path);
+  // Opens a file in a new editor window, as the command line does, answering the offer to colour its tags
+  // or comments (every other way of opening declines it: see Start).
+  TEditForm* Open(const QString& path, MsgResult highlight = MsgResult::kCancel);
   TEditForm* NewWindow();
   // A new window holding text, the caret at caret.
   TEditForm* Window(const QString& text, int caret = 0);
@@ -45,6 +47,7 @@ class FrameTest : public ::testing::Test {
   static void Flush();
   // The captions of the open editor windows in window-number order.
   QStringList Titles() const;
+  void SetHighlightAnswer(MsgResult answer);
   static QString Panel(TEditForm* editor, int panel) { return editor->StatusBar()->Text(panel); }
 
   TestEnv env_;

@@ -38,6 +38,8 @@ ScriptedUi::~ScriptedUi() = default;
 
 void ScriptedUi::AnswerMessage(MsgResult result) { messages_.push_back(result); }
 
+void ScriptedUi::AnswerAlways(const QString& caption, MsgResult result) { standing_[caption] = result; }
+
 void ScriptedUi::AnswerInput(std::optional<QString> value) { inputs_.push_back(std::move(value)); }
 
 void ScriptedUi::AnswerOpen(QStringList fileNames, int filterIndex) {
@@ -85,6 +87,10 @@ bool ScriptedUi::AllAnswered() const {
 
 MsgResult ScriptedUi::ShowMessage(const QString& caption, const QString& text, MsgType type,
                                   MsgButtons buttons) {
+  if (const auto standing = standing_.find(caption); standing != standing_.end()) {
+    standingShown_.push_back({ShownBox::Kind::kMessage, caption, text, type, buttons});
+    return standing->second;
+  }
   shown_.push_back({ShownBox::Kind::kMessage, caption, text, type, buttons});
   return Take(messages_, "message box", caption, text, cancelUnscripted_).value_or(MsgResult::kCancel);
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -40,6 +41,10 @@ class ScriptedUi : public Ui {
 
   // Answers, consumed in order by the next box of the matching kind.
   void AnswerMessage(MsgResult result);
+  // Every message box with this caption gets this answer, ahead of the queue; such boxes are recorded
+  // apart, in StandingShown.
+  void AnswerAlways(const QString& caption, MsgResult result);
+  const std::vector<ShownBox>& StandingShown() const { return standingShown_; }
   void AnswerInput(std::optional<QString> value);  // history and plain input boxes; nullopt = Cancel
   void AnswerOpen(QStringList fileNames, int filterIndex = 1);  // empty = Cancel
   void AnswerSave(QString fileName, int filterIndex = 1);       // empty = Cancel
@@ -76,7 +81,9 @@ class ScriptedUi : public Ui {
                            const FileDialogRequest& request);
 
   std::vector<ShownBox> shown_;
+  std::vector<ShownBox> standingShown_;
   std::deque<MsgResult> messages_;
+  std::map<QString, MsgResult> standing_;
   std::deque<std::optional<QString>> inputs_;
   std::deque<FileDialogResult> opens_;
   std::deque<FileDialogResult> saves_;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <map>
 #include <tuple>
 
@@ -32,6 +33,15 @@ class StyleTable {
  public:
   explicit StyleTable(TextControl& text) : text_(text) {}
 
+  // The family the screen really draws for a font name: a font the system lacks is drawn in a substitute,
+  // and the control must measure the text in the same font it draws, or letters overlap.
+  QString ShownFamily(const QString& family) {
+    if (family.isEmpty()) return text_.Widget()->font().family();
+    auto it = families_.find(family);
+    if (it == families_.end()) it = families_.emplace(family, QFontInfo(QFont(family)).family()).first;
+    return it->second;
+  }
+
   char StyleFor(const RtfCharFormat& f) {
     int points = (f.halfPoints + 1) / 2;
     if (f.vertical != RtfVertical::kNormal) points = points * 2 / 3;
@@ -51,7 +61,7 @@ class StyleTable {
       format.underline = f.underline;
       if (f.colour) format.ink = FromRgb(*f.colour);
       if (f.background) format.paper = FromRgb(*f.background);
-      if (format.family.isEmpty()) format.family = text_.Widget()->font().family();
+      format.family = ShownFamily(f.fontFamily);
       text_.DefineStyle(static_cast<unsigned char>(style), format);
     } else {
       for (const auto& [k, s] : styles_) {
@@ -69,6 +79,7 @@ class StyleTable {
   using Key = std::tuple<QString, int, bool, bool, bool, int64_t, int64_t>;
   TextControl& text_;
   std::map<Key, char> styles_;
+  std::map<QString, QString> families_;
   int next_ = TextControl::kFirstFormatStyle;
 };
 

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMimeData>
@@ -114,7 +115,7 @@ TEST_F(RtfViewTest, ExportRefusesWhatItCannotWriteAndNeverReportsSuccessThen) {
 TEST_F(RtfViewTest, ViewingCopyShowsTheFileFormattedAndTakesNoText) {
   Start();
   const QByteArray source =
-      "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+      "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 No Such Font Anywhere;}}{\\colortbl;\\red255\\green0\\blue0;}"
       "\\f0\\fs24 Plain {\\b Bold} {\\cf1 red}\\par caf\\'e9\\par}";
   const QString path = env_.WriteFile(QStringLiteral("letter.rtf"), source);
   TEditForm* source_window = Open(path);
@@ -148,6 +149,11 @@ TEST_F(RtfViewTest, ViewingCopyShowsTheFileFormattedAndTakesNoText) {
   ScintillaWidget* widget = view->Editor();
   EXPECT_TRUE(widget->SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, bold));
   EXPECT_EQ(widget->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, red), 0x0000FF);  // BGR
+  // A font the system lacks is measured in the one drawn in its place, so letters never overlap.
+  QByteArray family(256, '\0');
+  widget->SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, bold, family.data());
+  EXPECT_TRUE(QFontDatabase::families().contains(QString::fromUtf8(family.constData())))
+      << family.constData();
 
   // Nothing typed reaches the text, and it is never saved.
   view->Text().SetSelStart(0);

@@ -3,6 +3,7 @@
 // by the RTF reader, against the command-line converter `unrtf --text` on the same file when it is
 // installed. CPU time, median of interleaved runs. Run with `make bench`.
 
+#include <QApplication>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <ctime>
 #include <vector>
 
+#include "bench/bench_support.h"
+#include "editor/edit_form.h"
 #include "platform/rtf_reader.h"
 
 #if defined(Q_OS_UNIX)
@@ -192,8 +195,26 @@ double UnrtfOnce(const QByteArray& program, const QByteArray& path, const QByteA
 
 }  // namespace
 
+// Opens the file in a viewing copy of a real frame, as View in RTF mode does, and closes it again; returns
+// the CPU milliseconds from the command until the window is drawn.
+double ViewOnce(penwick::TFrameForm& frame, const QString& path) {
+  const double start = CpuMs();
+  frame.OpenRtfView(path);
+  penwick::TEditForm* view = frame.ActiveEditor();
+  if (!view) return -1;
+  view->Editor()->repaint();
+  QCoreApplication::processEvents();
+  const double ms = CpuMs() - start;
+  view->CloseApproved();
+  QCoreApplication::processEvents();
+  return ms;
+}
+
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  penwick::bench::BenchProgram program(penwick::MsgResult::kOk, true, "[Settings]\r\nNoBugMsg=1\r\n",
+                                       QSize(1000, 700));
   QTemporaryDir dir;
   const QString path = QDir(dir.path()).filePath(QStringLiteral("bench.rtf"));
   const QByteArray rtf = MakeDocument();
@@ -207,9 +228,11 @@ int main(int argc, char** argv) {
   const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
   std::vector<double> ours;
   std::vector<double> theirs;
+  std::vector<double> views;
   qsizetype textLength = 0;
   for (int round = 0; round < kRounds; ++round) {
     ours.push_back(ReadOnce(path, &textLength));
+    views.push_back(ViewOnce(*program.frame, path));
 #if defined(Q_OS_UNIX)
     if (!unrtf.isEmpty())
       theirs.push_back(
@@ -219,6 +242,9 @@ int main(int argc, char** argv) {
   const double readerMs = Median(ours);
   std::printf("RTF reader: %.2f MB read in %.1f ms CPU (median of %d), %lld characters of text\n",
               rtf.size() / 1e6, readerMs, kRounds, static_cast<long long>(textLength));
+  const double viewMs = Median(views);
+  std::printf("viewing copy: %.1f ms CPU from View in RTF mode until drawn (median of %d)\n", viewMs,
+              kRounds);
   if (theirs.empty() || std::count(theirs.begin(), theirs.end(), -1.0) > 0) {
     std::printf("unrtf: not run (install the unrtf package to compare)\n");
     return 0;
@@ -226,5 +252,7 @@ int main(int argc, char** argv) {
   const double unrtfMs = Median(theirs);
   std::printf("unrtf --text: %.1f ms CPU (median of %d); the reader takes %.2f of its time (%s)\n", unrtfMs,
               kRounds, readerMs / unrtfMs, readerMs <= unrtfMs ? "at least as fast" : "SLOWER");
+  std::printf("the viewing copy takes %.2f of unrtf's time (%s)\n", viewMs / unrtfMs,
+              viewMs <= unrtfMs ? "at least as fast" : "SLOWER");
   return 0;
 }

@@ -138,11 +138,14 @@ void ShowRtfDocument(TextControl& text, const RtfDocument& document) {
     }
   }
   text.SetReadOnly(false);
+  // Lines are wrapped after the text is in: wrapping while it loads lays out every line at once.
+  text.SetSoftWrap(false);
   text.LoadUtf8(shown.utf8);
   shown.utf8.clear();
   text.SetStyleBytes(0, shown.styles);
   for (const auto& [from, length] : shown.struck) text.SetStrike(from, length);
   text.SetReadOnly(true);
+  text.SetSoftWrap(true);
 }
 
 std::vector<RtfColourSpan> ColourSpans(TextControl& text) {

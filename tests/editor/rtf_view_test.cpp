@@ -115,7 +115,8 @@ TEST_F(RtfViewTest, ExportRefusesWhatItCannotWriteAndNeverReportsSuccessThen) {
 TEST_F(RtfViewTest, ViewingCopyShowsTheFileFormattedAndTakesNoText) {
   Start();
   const QByteArray source =
-      "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 No Such Font Anywhere;}}{\\colortbl;\\red255\\green0\\blue0;}"
+      "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 No Such Font "
+      "Anywhere;}}{\\colortbl;\\red255\\green0\\blue0;}"
       "\\f0\\fs24 Plain {\\b Bold} {\\cf1 red}\\par caf\\'e9\\par}";
   const QString path = env_.WriteFile(QStringLiteral("letter.rtf"), source);
   TEditForm* source_window = Open(path);

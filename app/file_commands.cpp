@@ -156,17 +156,17 @@ void Template1Click(TFrameForm& f) {
 
 void File1Click(TFrameForm& f) {
   const QStringList& recent = f.AppSettings().reopens;
-  for (QAction* separator : f.FileItems().reopenSeparators) separator->setVisible(!recent.isEmpty());
-  for (size_t i = 0; i < f.FileItems().reopens.size(); ++i) {
-    QAction* item = f.FileItems().reopens[i];
+  for (QAction* separator : f.State().fileItems.reopenSeparators) separator->setVisible(!recent.isEmpty());
+  for (size_t i = 0; i < f.State().fileItems.reopens.size(); ++i) {
+    QAction* item = f.State().fileItems.reopens[i];
     if (!item) continue;
     const bool shown = static_cast<qsizetype>(i) < recent.size();
     // Only entries that exist are offered: a shortened list never leaves a stale item behind.
     if (shown) item->setText(MenuCaptionFor(recent.at(static_cast<qsizetype>(i))));
     item->setVisible(shown);
   }
-  for (size_t i = 0; i < f.FileItems().directFiles.size(); ++i) {
-    QAction* item = f.FileItems().directFiles[i];
+  for (size_t i = 0; i < f.State().fileItems.directFiles.size(); ++i) {
+    QAction* item = f.State().fileItems.directFiles[i];
     if (!item) continue;
     const QString& name = f.AppSettings().directOpen[i];
     if (!name.isEmpty()) item->setText(MenuCaptionFor(name));

@@ -42,7 +42,7 @@ const MenuRow kReopenRows[] = {
 const MenuRow kWindowRows[] = {
     {"Tile1", "&Tile open Windows", "", [](TFrameForm& f) { Tile1Click(f); }},
     {"Tile2ofN1", "Tile Top &2 of N Windows", "", [](TFrameForm& f) { Tile2ofN1Click(f); }, nullptr,
-     [](FrameLink& f) { return static_cast<TFrameForm&>(f).Tile2ofNChecked(); }},
+     [](FrameLink& f) { return static_cast<TFrameForm&>(f).State().tile2ofN; }},
     {"Cascade1", "&Cascade open Windows", "", [](TFrameForm& f) { Cascade1Click(f); }},
     {"Arrangeicons1", "&Arrange icons", "", [](TFrameForm& f) { Arrangeicons1Click(f); }},
     {},
@@ -79,7 +79,7 @@ std::vector<QAction*> MakeActions(FrameMenus& menus, std::span<const MenuRow> ro
 // The actions are made once, on the first File menu that asks for them.
 FileMenuItems& ItemsOf(FrameMenus& menus) {
   TFrameForm& frame = menus.Frame();
-  FileMenuItems& items = frame.FileItems();
+  FileMenuItems& items = frame.State().fileItems;
   if (items.open.empty()) {
     items.open = MakeActions(menus, kOpenRows);
     items.directOpen = MakeActions(menus, kDirectOpenRows);

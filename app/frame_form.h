@@ -82,22 +82,23 @@ class TFrameForm : public QMainWindow, public FrameLink {
   // the last one window 1.
   void ShiftWindow(int number);
 
-  // The File menu's items that follow the lists (file_commands.h).
-  FileMenuItems& FileItems() { return fileItems_; }
-  // Tile Top 2 of N: whether it holds files, and the full names of the windows it closed (window_commands.h).
-  bool& Tile2ofN() { return tile2ofNChecked_; }
-  bool Tile2ofNChecked() const { return tile2ofNChecked_; }
-  QStringList& HeldFiles() { return heldFiles_; }
+  // What the file and window commands keep between runs of a command.
+  struct CommandState {
+    FileMenuItems fileItems;  // the File menu's items that follow the lists (file_commands.h)
+    // Tile Top 2 of N: whether it holds files, and the full names of the windows it closed.
+    bool tile2ofN = false;
+    QStringList heldFiles;
+    // The flip pair: captions of the windows on top before and after the last quick flip.
+    QString flipFirst;
+    QString flipSecond;
+  };
+  CommandState& State() { return state_; }
 
   TEditForm* ActiveEditor() const;
   QMdiArea* MdiArea() const { return mdi_; }
   QWidget* CoverPanel() const { return Panel1_; }
   FrameMenus& Menus() { return *menus_; }
   const QString& ProgramFolder() const { return programFolder_; }
-  const QString& HelpFile() const { return helpFile_; }
-  // The flip pair: captions of the windows on top before and after the last quick flip.
-  const QString& FlipFirst() const { return flipFirst_; }
-  const QString& FlipSecond() const { return flipSecond_; }
 
   void RunCommand(const std::function<void()>& command) override;
 
@@ -123,7 +124,6 @@ class TFrameForm : public QMainWindow, public FrameLink {
 
   MessageBoxes boxes_;
   QString programFolder_;
-  QString helpFile_ = QStringLiteral("penwick.hlp");
   SettingsStore store_;
   Settings settings_;
   EditorSwitches switches_;
@@ -137,17 +137,12 @@ class TFrameForm : public QMainWindow, public FrameLink {
   // Bookmark notes: at most one pad at a time.
   QPointer<TBMForm> bookmarkPad_;
 
-  // File commands and window management.
-  FileMenuItems fileItems_;
-  QStringList heldFiles_;  // full names of the windows closed by Tile Top 2 of N
-  bool tile2ofNChecked_ = false;
+  CommandState state_;
 
   bool firstActivation_ = false;
   bool writeSettings_ = false;
   bool closing_ = false;
   bool wasMaximized_ = false;
-  QString flipFirst_;
-  QString flipSecond_;
   std::unique_ptr<LinePrinter> printer_;  // made when first used
 };
 

@@ -207,9 +207,9 @@ const MenuRow kEditorFileRows[] = {
 
 // The quick flip between the two top windows; it runs once the key has been handled.
 const MenuRow kFlipRows[] = {
-    {"FlipNext", "Quick flip", "Ctrl+F6", nullptr, [](TEditForm& e) { e.RequestFlip(true); }},
+    {"FlipNext", "Quick flip", "Ctrl+F6", nullptr, [](TEditForm& e) { e.Frame().RequestFlip(true); }},
     {"FlipPrevious", "Restore quick flip", "Ctrl+Shift+F6", nullptr,
-     [](TEditForm& e) { e.RequestFlip(false); }},
+     [](TEditForm& e) { e.Frame().RequestFlip(false); }},
 };
 
 }  // namespace

@@ -43,7 +43,7 @@ void TFrameForm::GetNext() {
   }
   UpdateLock lock(this);
   QMdiSubWindow* active = mdi_->activeSubWindow();
-  flipFirst_ = active ? active->windowTitle() : QString();
+  state_.flipFirst = active ? active->windowTitle() : QString();
   if (active && active->isMaximized()) {
     wasMaximized_ = true;
     active->showNormal();
@@ -56,7 +56,7 @@ void TFrameForm::GetNext() {
     wasMaximized_ = false;
     target->showMaximized();
   }
-  flipSecond_ = mdi_->activeSubWindow() ? mdi_->activeSubWindow()->windowTitle() : QString();
+  state_.flipSecond = mdi_->activeSubWindow() ? mdi_->activeSubWindow()->windowTitle() : QString();
 }
 
 void TFrameForm::GetPrev() {
@@ -73,7 +73,7 @@ void TFrameForm::GetPrev() {
     active->showNormal();
   }
   // Matched by caption, so a file closed and reopened in another window still counts.
-  for (const QString& caption : {flipFirst_, flipSecond_}) {
+  for (const QString& caption : {state_.flipFirst, state_.flipSecond}) {
     if (caption.isEmpty()) continue;
     for (TEditForm* editor : EditorWindows()) {
       if (editor->windowTitle() == caption) mdi_->setActiveSubWindow(editor);

@@ -128,15 +128,15 @@ void Arrangeicons1Click(TFrameForm& f) {
 }
 
 void Tile2ofN1Click(TFrameForm& f) {
-  if (f.Tile2ofN()) {
+  if (f.State().tile2ofN) {
     // Held files come back whatever is open now, so they can never be stranded behind the check mark.
-    if (f.HeldFiles().isEmpty()) return;
+    if (f.State().heldFiles.isEmpty()) return;
     f.Boxes().Show(QStringLiteral("Re-opening windows closed "), QString::fromLatin1(kReopeningText),
                    MsgType::kInformation, MsgButtons::kOk);
     const QPointer<TEditForm> wasActive = f.ActiveEditor();
-    const QStringList held = f.HeldFiles();
-    f.HeldFiles().clear();
-    f.Tile2ofN() = false;
+    const QStringList held = f.State().heldFiles;
+    f.State().heldFiles.clear();
+    f.State().tile2ofN = false;
     for (const QString& name : held) {
       // A file the user has opened again meanwhile is not opened twice.
       if (!IsAlreadyOpen(f, name, /*quiet=*/true)) ReopenIt(f, name);
@@ -153,7 +153,7 @@ void Tile2ofN1Click(TFrameForm& f) {
   }
   f.Boxes().Show(QStringLiteral("Tile Top 2 of N Windows"), QString::fromLatin1(kTile2ofNText),
                  MsgType::kInformation, MsgButtons::kOk);
-  f.Tile2ofN() = true;
+  f.State().tile2ofN = true;
   std::vector<QPointer<TEditForm>> below;
   int position = 0;
   for (QMdiSubWindow* window : TopFirst(*f.MdiArea())) {
@@ -166,7 +166,7 @@ void Tile2ofN1Click(TFrameForm& f) {
     if (!editor) continue;
     // Each window's own full name, held only once the window has really closed (it may refuse).
     const QString name = editor->FileName();
-    if (editor->close()) f.HeldFiles() << name;
+    if (editor->close()) f.State().heldFiles << name;
   }
   f.Boxes().Show(QStringLiteral("Reminder"), QString::fromLatin1(kReminderText), MsgType::kInformation,
                  MsgButtons::kOk);

@@ -26,8 +26,6 @@ namespace penwick {
 
 namespace {
 
-constexpr int kMaxLengthStep = 65536;
-
 // Checks the formats only: the data itself may be large and, on some systems, is fetched from the program
 // that owns the clipboard, so it is taken only when pasting.
 // The names word processors put RTF on the clipboard under.
@@ -106,7 +104,6 @@ void Copyall1Click(TEditForm& e) {
 void Paste1Click(TEditForm& e) {
   const std::optional<QString> pasted = PlainTextToPaste(QGuiApplication::clipboard()->mimeData());
   if (!pasted) return;
-  if (e.MaxLength() - e.Text().TextLength() < kMaxLengthStep) e.SetMaxLength(e.MaxLength() + kMaxLengthStep);
   const int start = e.Text().SelStart();
   e.Text().SetSelText(*pasted);
   const int end = e.Text().SelStart();

@@ -161,8 +161,6 @@ void TEditForm::FormActivate() {
   Edit1Click();
 }
 
-void TEditForm::RequestFlip(bool next) { frame_.RequestFlip(next); }
-
 bool TEditForm::FormCloseQuery() {
   if (!text_->Modified()) return true;
   const MsgResult answer = frame_.Boxes().Show(QStringLiteral("Closing with modified text"),

@@ -49,9 +49,6 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   void FormActivate();
 
   void SetModified(bool modified);
-  void EditorChange();
-  void EditorSelectionChange();
-  void UpdateCursorPos();
 
   bool EditorKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
   void EditorKeyPress(QChar& ch) override;
@@ -62,7 +59,6 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   // Sets the window number and rewrites panel 6.
   void SetNumber(int number);
   bool IsRtfView() const { return number_ > 100; }
-  int MaxLength() const { return maxLength_; }
   const DocumentFormat& Format() const { return format_; }
 
   TextControl& Text() { return *text_; }
@@ -71,8 +67,6 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   // Shows the program-wide switches in panels 2 to 5.
   void RefreshSwitchPanels();
 
-  // Ctrl+F6 / Shift+Ctrl+F6: asks the frame for the quick flip to the next or back to the previous pair.
-  void RequestFlip(bool next);
   bool IsClosed() const { return closed_; }
 
   // Closes without asking again (the frame has asked already).
@@ -81,8 +75,6 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   FrameLink& Frame() const { return frame_; }
   // The Edit-menu state: asks the frame to enable the Edit and pop-up items from this window's state.
   void Edit1Click();
-  // Right-click or the context-menu key in the text.
-  void EditorContextMenu(const QPoint& globalPos);
   // Another window became active (or this one closes): an open Find or Replace dialog closes.
   void FormDeactivate();
 
@@ -92,7 +84,6 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
     ReplaceDialog* replace = nullptr;
   };
   SearchDialogs& Dialogs() { return dialogs_; }
-  void SetMaxLength(int maxLength) { maxLength_ = maxLength; }
 
  signals:
   // The status bar was clicked: the frame rotates to another window.
@@ -103,6 +94,11 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  void EditorChange();
+  void EditorSelectionChange();
+  void UpdateCursorPos();
+  // Right-click or the context-menu key in the text.
+  void EditorContextMenu(const QPoint& globalPos);
   void FormClose();
   void SetFileName(const QString& fileName);
   bool WriteDocument(const QString& target);
@@ -117,7 +113,6 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   StatusPanels* statusBar_ = nullptr;
   QString fileName_ = kNewFile;
   int number_ = 0;
-  int maxLength_ = 65536;
   DocumentFormat format_;
   // The file as it was when loaded or last saved; none while the window has no file of its own.
   std::optional<FileStamp> diskStamp_;

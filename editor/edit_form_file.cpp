@@ -125,7 +125,6 @@ void TEditForm::Load(const QString& fileName, LoadKind kind) {
   text_->SetSelStart(text_->TextLength());
   text_->SetSelStart(0);
   const int length = text_->TextLength();
-  if (length > 32768) maxLength_ = 2 * length;
 
   if (kind != LoadKind::kTemplate) {
     if (kind != LoadKind::kReload) run.openFiles.append(fileName);
@@ -135,10 +134,7 @@ void TEditForm::Load(const QString& fileName, LoadKind kind) {
   HighlightOnLoad(*this);
   setWindowTitle(kind == LoadKind::kTemplate ? QString::fromLatin1(kNewFile) : caption);
   run.wordCountFile = fileName_;
-  if (IsRtfView()) {
-    RefreshSwitchPanels();
-    maxLength_ = length;
-  }
+  if (IsRtfView()) RefreshSwitchPanels();
   statusBar_->SetText(7, QStringLiteral("%1B").arg(length));
   lastSelStart_ = 0;
   UpdateCursorPos();

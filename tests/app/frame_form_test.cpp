@@ -222,8 +222,8 @@ TEST_F(FrameFormTest, QuickFlipAlternatesBetweenTheTwoTopWindowsAndStatusBarClic
   Flush();
   EXPECT_EQ(frame_->ActiveEditor()->windowTitle(), "b.txt");
   EXPECT_TRUE(frame_->ActiveEditor()->isMaximized());
-  EXPECT_EQ(frame_->FlipFirst(), "c.txt");
-  EXPECT_EQ(frame_->FlipSecond(), "b.txt");
+  EXPECT_EQ(frame_->State().flipFirst, "c.txt");
+  EXPECT_EQ(frame_->State().flipSecond, "b.txt");
   QTest::keyClick(frame_->ActiveEditor()->Editor(), Qt::Key_F6, Qt::ControlModifier);
   Flush();
   EXPECT_EQ(frame_->ActiveEditor(), c);

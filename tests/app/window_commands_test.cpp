@@ -126,7 +126,7 @@ TEST_F(WindowCommandsTest, TileTopTwoHoldsTheOthersAndReopensThemAsTheNextWindow
   EXPECT_EQ(ui_.MessageLog()[1],
             QStringLiteral("Reminder|To Re-open the files closed so the top two could be tiled, click this "
                            "same menu item which is now checked to indicate files are being held."));
-  EXPECT_EQ(frame_->HeldFiles(), (QStringList{names[2], names[1], names[0]}));
+  EXPECT_EQ(frame_->State().heldFiles, (QStringList{names[2], names[1], names[0]}));
   EXPECT_TRUE(Action("Tile2ofN1")->isChecked());
   EXPECT_EQ(Titles(), (QStringList{"four.txt", "five.txt"}));
   for (TEditForm* editor : frame_->EditorWindows()) EXPECT_EQ(editor->width(), Viewport().width());
@@ -147,7 +147,7 @@ TEST_F(WindowCommandsTest, TileTopTwoHoldsTheOthersAndReopensThemAsTheNextWindow
   EXPECT_EQ(Panel(now[4], 6), "Window: 5");
   EXPECT_EQ(frame_->ActiveEditor(), active);
   EXPECT_FALSE(Action("Tile2ofN1")->isChecked());
-  EXPECT_TRUE(frame_->HeldFiles().isEmpty());
+  EXPECT_TRUE(frame_->State().heldFiles.isEmpty());
 }
 
 // With one window Tile Top 2 does nothing, with two it only tiles; unnamed windows and windows that refuse to
@@ -160,7 +160,7 @@ TEST_F(WindowCommandsTest, TileTopTwoLeavesUnnamedAndRefusingWindowsOpenAndUnhel
   Tile2ofN1Click(*frame_);
   Flush();
   EXPECT_TRUE(ui_.Shown().empty());
-  EXPECT_FALSE(frame_->Tile2ofNChecked());
+  EXPECT_FALSE(frame_->State().tile2ofN);
   EXPECT_EQ(modified->width(), Viewport().width());
   EXPECT_EQ(unnamed->geometry().top(), Viewport().top());
 
@@ -178,8 +178,8 @@ TEST_F(WindowCommandsTest, TileTopTwoLeavesUnnamedAndRefusingWindowsOpenAndUnhel
   EXPECT_FALSE(modified->IsClosed());
   EXPECT_FALSE(unnamed->IsClosed());
   // Nothing closed, nothing held: choosing the item again opens no second window of keep.txt.
-  EXPECT_TRUE(frame_->HeldFiles().isEmpty());
-  EXPECT_TRUE(frame_->Tile2ofNChecked());
+  EXPECT_TRUE(frame_->State().heldFiles.isEmpty());
+  EXPECT_TRUE(frame_->State().tile2ofN);
   Tile2ofN1Click(*frame_);
   Flush();
   EXPECT_EQ(frame_->EditorWindows().size(), 4u);

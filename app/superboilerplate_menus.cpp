@@ -1,8 +1,9 @@
-// The superboilerplate items of the pop-up menu and the Tools menu.
+// The superboilerplate items of the pop-up menu, and the Tools menu items of the collections.
 
 #include "app/frame_form.h"
 #include "app/frame_menus.h"
 #include "collections/superboilerplates.h"
+#include "collections/word_count_dialog.h"
 #include "editor/edit_form.h"
 
 namespace penwick {
@@ -16,6 +17,7 @@ const MenuRow kPopupRows[] = {
 
 const MenuRow kToolsRows[] = {
     {"sbplate", "S&uperBoilerplate(s)", "", [](TFrameForm& f) { SuperBoilerplatesFromTools(f, &f); }},
+    {"WordCounter1", "&Word Counter", "", [](TFrameForm& f) { WordCounter1(f, f.ActiveEditor(), &f); }},
 };
 
 }  // namespace

@@ -45,6 +45,7 @@ bench: build bench-deps
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_search_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_typing_bench
+	$(BUILD)/bench/penwick_word_count_bench
 	$(BUILD)/bench/penwick_rtf_bench
 
 # Every file of two big system folders, opened and saved unedited, must come back byte for byte.

@@ -13,30 +13,13 @@ struct WordCount {
   int64_t words = 0;
 };
 
-// The counting rule over characters classified as code-page-1252 bytes. Separators are the bytes 0 to 32
-// and 129 to 160 (curly quotes, dashes, the ellipsis); every other byte is part of a word. A hyphen right
-// after a word byte and a line end right after that weld the pieces on both lines into one word; periods
-// inside a word do not split it, until exactly three of them have followed the word's bytes; "<" and ">"
-// end a word.
-class WordScanner {
- public:
-  // One character of the text counted, as its code-page byte; lineEnd marks a line feed that ends a line
-  // on its own (a carriage return always does).
-  void Add(unsigned char byte, bool lineEnd = false);
-  int64_t Lines() const { return lines_; }
-  int64_t Words() const { return words_; }
-
- private:
-  int64_t lines_ = 0;
-  int64_t words_ = 0;
-  int64_t separatorRun_ = 1;
-  int64_t periodRun_ = 0;
-  int64_t hyphen_ = 0;
-};
-
-// Counts a regular file, up to its end or its first NUL byte. A UTF-8 file (valid, with at least one
-// multi-byte character) is counted by characters, each classified as its code-page-1252 twin would be:
-// letters outside the code page are word characters, blanks separators. With skipTags every "<" ... ">"
+// Counts a regular file, up to its end or its first NUL byte, by the counting rule: characters are classed
+// as code-page-1252 bytes, separators being the bytes 0 to 32 and 129 to 160 (curly quotes, dashes, the
+// ellipsis) and every other byte part of a word. A hyphen right after a word byte and a line end right
+// after that weld the pieces on both lines into one word; periods inside a word do not split it until
+// exactly three of them have followed the word's bytes; "<" and ">" end a word. A UTF-8 file (valid, with at
+// least one multi-byte character) is counted by characters, each classified as its code-page-1252 twin would
+// be: letters outside the code page are word characters, blanks separators. With skipTags every "<" ... ">"
 // stretch is left out with both brackets, and so is a stray ">". Lines end at a carriage return, or at a
 // line feed not preceded by one. Returns false with a message when the file cannot be read.
 bool CountWordsInFile(const QString& path, bool skipTags, WordCount* count, QString* error);

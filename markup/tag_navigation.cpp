@@ -168,7 +168,7 @@ const MenuRow kXmlRows[] = {
 };
 
 const MenuRow kPopupRows[] = {
-    {"PopupTheChanger1", "The Chan&ger", "", nullptr, TheChanger1Click, ChangerOn},
+    {"PopupTheChanger1", "The Chan&ger\tF8", "", nullptr, TheChanger1Click, ChangerOn},
 };
 
 const MenuRow kTextRows[] = {

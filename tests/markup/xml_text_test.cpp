@@ -46,19 +46,6 @@ TEST(XmlTextTest, PrologWritesTheDeclarationAndDocumentTypeLine) {
   EXPECT_TRUE(PrologAsksLocation("[ ]"));
 }
 
-TEST(XmlTextTest, LinksScriptsAndWindowCalls) {
-  EXPECT_EQ(LinkElementText("LINK", "href=\"a.xml\"", "Go"), "<LINK href=\"a.xml\">Go</LINK>");
-  EXPECT_EQ(LinkElementText("LINK", "href=\"a.xml\" /", "Go"), "<LINK href=\"a.xml\" />Go");
-  EXPECT_EQ(LinkElementText("LINK", "", "Go"), "<LINK >Go</LINK>");
-  EXPECT_EQ(WithCaret(LinkGroupInsertion("GROUP", "STEPS=\"2\"")), "<GROUP STEPS=\"2\">\r\n^\r\n</GROUP>");
-  EXPECT_EQ(WithCaret(ScriptInsertion("")), "<SCRIPT>\r\n^\r\n</SCRIPT>");
-  EXPECT_EQ(WithCaret(ScriptInsertion("LANGUAGE=\"JavaScript\"")),
-            "<SCRIPT LANGUAGE=\"JavaScript\">\r\n^\r\n</SCRIPT>");
-  EXPECT_EQ(OpenWindowText("w", ""), "w= window.open(\"\", \"w\")\r\n");
-  EXPECT_EQ(DocumentOpenText(""), "document.open()\r\n");
-  EXPECT_EQ(DocumentOpenText("text/html"), "document.open(\"text/html\")\r\n");
-}
-
 TEST(XmlTextTest, TagsAreLoweredOutsideQuotesCommentsAndDeclarations) {
   const std::pair<const char*, const char*> cases[] = {
       {"<A HREF=\"Page.HTM\">LINK</A>", "<a href=\"Page.HTM\">LINK</a>"},

@@ -25,6 +25,7 @@
 #include "editor/text_control.h"
 #include "editor/update_lock.h"
 #include "markup/html_commands.h"
+#include "markup/tag_navigation.h"
 #include "platform/file_io.h"
 #include "platform/run_once.h"
 
@@ -92,6 +93,7 @@ TFrameForm::TFrameForm(Ui& ui, QString programFolder, QStringList arguments, QWi
   keys_.Add(NumpadKeyRows());
   keys_.Add(BoilerplateKeyRows());
   keys_.Add(EditorKeyRows());
+  keys_.Add(TagNavigationKeyRows());
   menus_ = new FrameMenus(*this);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &TFrameForm::OnSubWindowActivated);
   connect(qApp, &QGuiApplication::commitDataRequest, this, &TFrameForm::OnCommitData);

@@ -16,6 +16,10 @@
 #include "editor/search_commands.h"
 #include "editor/switch_commands.h"
 #include "markup/html_commands.h"
+#include "markup/js_commands.h"
+#include "markup/rtf_commands.h"
+#include "markup/tag_navigation.h"
+#include "markup/xml_commands.h"
 
 namespace penwick {
 
@@ -53,8 +57,12 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddTypingMenus(*this);
   AddSuperboilerplateMenus(*this);
   AddHtmlMenus(*this);
+  AddJsMenus(*this);
+  AddRtfControlWordMenus(*this);
   AddSearchMenus(*this);
   AddDisplayMenus(*this);
+  AddTagNavigationMenus(*this);
+  AddXmlMenus(*this);
   AddBookmarkMenus(*this);
   AddHelpMenu(*this);
   AddWindowMenus(*this);

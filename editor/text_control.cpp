@@ -122,6 +122,11 @@ void TextControl::SetText(const QString& text) {
   }
 }
 
+void TextControl::ReplaceBytes(long fromByte, long toByte, QByteArrayView utf8) {
+  Send(QsciScintillaBase::SCI_SETTARGETRANGE, static_cast<unsigned long>(fromByte), toByte);
+  SendBytes(QsciScintillaBase::SCI_REPLACETARGET, utf8.toByteArray());
+}
+
 long TextControl::ToByte(int pos) const {
   if (pos <= 0) return 0;
   const long lastLine = Send(QsciScintillaBase::SCI_GETLINECOUNT) - 1;

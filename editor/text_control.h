@@ -113,6 +113,9 @@ class TextControl : public QObject {
   void SetReadOnly(bool readOnly);
   void SetSoftWrap(bool on);
 
+  // Replaces the bytes [fromByte, toByte) with utf8 exactly as given (no line-break conversion), as one
+  // undoable step.
+  void ReplaceBytes(long fromByte, long toByte, QByteArrayView utf8);
   long ToByte(int pos) const;
   int ToChar(long bytePos) const;
 

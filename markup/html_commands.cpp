@@ -5,6 +5,7 @@
 #include "editor/text_control.h"
 #include "markup/html_items.h"
 #include "markup/html_text.h"
+#include "markup/xml_commands.h"
 #include "ui/message_boxes.h"
 
 namespace penwick {
@@ -147,6 +148,9 @@ void MenuStack1Click(TEditForm& editor) {
 }
 
 void RunNumpadCommand(TEditForm& editor, int n) {
+  // Well-formed markup takes the XML forms of the anchor and the document block.
+  if (Changer(editor) && n == 1) return LinkElement1Click(editor);
+  if (Changer(editor) && n == 7) return Prolog1Click(editor);
   for (const HtmlItem& item : kHtmlItems) {
     if (item.caption && item.numpad == n && n != 0) {
       HtmlItemClick(editor, item);

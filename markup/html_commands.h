@@ -58,7 +58,7 @@ void Numberedlist1Click(TEditForm& editor);
 void MenuStack1Click(TEditForm& editor);
 
 // Ctrl+numeric pad n (1..9): Anchor, Image, Body Block, Horiz. line, Center, Custom line, HTML Block, Title,
-// Head Block. Any other n does nothing.
+// Head Block; with The Changer on, 1 is Link Element and 7 Prolog. Any other n does nothing.
 void RunNumpadCommand(TEditForm& editor, int n);
 // Ctrl+numeric pad 1..9 as key chords of the text.
 std::vector<KeyRow> NumpadKeyRows();

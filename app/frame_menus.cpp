@@ -15,6 +15,8 @@
 #include "editor/rtf_view.h"
 #include "editor/search_commands.h"
 #include "editor/switch_commands.h"
+#include "markup/char_commands.h"
+#include "markup/complex_html_commands.h"
 #include "markup/html_commands.h"
 
 namespace penwick {
@@ -53,6 +55,8 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddTypingMenus(*this);
   AddSuperboilerplateMenus(*this);
   AddHtmlMenus(*this);
+  AddCharMenus(*this);
+  AddComplexHtmlMenus(*this);
   AddSearchMenus(*this);
   AddDisplayMenus(*this);
   AddBookmarkMenus(*this);

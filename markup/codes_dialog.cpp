@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/codepage.h"
 #include "platform/profile.h"

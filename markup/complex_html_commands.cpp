@@ -49,6 +49,13 @@ bool WithinLimit(TEditForm& editor, const QString& caption, qint64 count, int li
   return false;
 }
 
+// The warning for a table or frame set that would be too big in all.
+void TooManyParts(TEditForm& editor, const QString& caption, const QString& what) {
+  editor.Frame().Boxes().Show(
+      caption, what + QStringLiteral(" is too big. At most %1 can be typed at once.").arg(kMaxCompositeParts),
+      MsgType::kWarning, MsgButtons::kOk);
+}
+
 // Asks a count (caption, prompt, "1"): a strict whole number no larger than the limit.
 std::optional<int> AskCount(TEditForm& editor, const char* caption, const char* prompt) {
   QString answer = QStringLiteral("1");
@@ -229,9 +236,9 @@ void nxmTableFrame1Click(TEditForm& editor) {
   if (!rows) return;
   const std::optional<int> cells = AskCount(editor, "Number of Cells in a Row", "Number of Cells:");
   if (!cells) return;
-  if (*rows > 0 && *cells > 0 &&
-      !WithinLimit(editor, QStringLiteral("Number of Cells in a Row"), qint64{*rows} * *cells,
-                   kMaxCompositeParts)) {
+  if (*rows > 0 && *cells > 0 && qint64{*rows} * *cells > kMaxCompositeParts) {
+    TooManyParts(editor, QStringLiteral("Number of Cells in a Row"),
+                 QStringLiteral("A table of %1 x %2 cells").arg(*rows).arg(*cells));
     return;
   }
   Insert(editor, TableText(*rows, *cells));
@@ -296,7 +303,10 @@ void AsymSymFramesetFrame1Click(TEditForm& editor) {
     if (!k) return;
     if (!WithinLimit(editor, caption, *k, kMaxCompositeCount)) return;
     frames += std::max(*k, 0);
-    if (!WithinLimit(editor, caption, frames, kMaxCompositeParts)) return;
+    if (frames > kMaxCompositeParts) {
+      TooManyParts(editor, caption, QStringLiteral("A frame set of %1 frames or more").arg(frames));
+      return;
+    }
     text += NestedFramesetText(parts.kind, item, *k, changer);
   }
   Insert(editor, text + QString::fromLatin1(kFramesetEnd));

@@ -73,14 +73,10 @@ TEST_F(CharCommandsTest, ShortcutsReachTheirItemsFromTheText) {
   } cases[] = {
       {Qt::Key_G, Qt::ControlModifier, "&#|;"},
       {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "&#62;|"},
-      {Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier, "&#34;|"},
       {Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier, "&#147;|&#148;"},
-      {Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, "&#145;|"},
       {Qt::Key_A, Qt::ControlModifier, "*|*"},
       {Qt::Key_Comma, Qt::ControlModifier, ", |,"},
       {Qt::Key_E, Qt::ControlModifier, "...|"},
-      {Qt::Key_D, Qt::ControlModifier, "--|"},
-      {Qt::Key_S, Qt::ControlModifier, "<|>"},
       {Qt::Key_X, Qt::ControlModifier, "</|>"},
   };
   for (const auto& c : cases) {

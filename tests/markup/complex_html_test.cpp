@@ -29,7 +29,6 @@ TEST(ComplexHtmlText, UrlsBecomeFtpLinksOnlyWhenTheyStartWithFtp) {
             "<a href=\"ftp://FTP.Example.org/pub/\">FTP.Example.org/pub/</a>");
   EXPECT_EQ(UrlLinkText("swiftpages.com"), "<a href=\"http://swiftpages.com\">swiftpages.com</a>");
   EXPECT_EQ(UrlLinkText("https://a.org"), "<a href=\"https://a.org\">https://a.org</a>");
-  EXPECT_EQ(UrlLinkText(""), "<a href=\"http://\"></a>");
 }
 
 TEST(ComplexHtmlText, SizeAndColourPartsAreSeparatedOnlyWhenBothAreGiven) {
@@ -103,6 +102,10 @@ TEST_F(ComplexHtmlTest, ItemsBuildTheirMarkupFromTheAnswers) {
       {"URLtoLINK1", false, "|", {"ftp.gnu.org/"}, "<a href=\"ftp://ftp.gnu.org/\">ftp.gnu.org/</a>|"},
       {"URLtoLINK1", false, "|", {"www.swiftpages.com"},
        "<a href=\"http://www.swiftpages.com\">www.swiftpages.com</a>|"},
+      {"ImagetoFigure1", true, "[old]", {"a.png", "2", "Cap"},
+       "<center>\r\n<!-- Ctrl+NumPad6 to create set-off line -->\r\n<img src=\"a.png\" /><br />\r\n"
+       "<!-- Ctrl+NumPad6 to create set-off line -->\r\n<b>Figure 2</b><br />\r\n"
+       "<!-- Use Ctrl+K to break Caption into lines -->\r\nCap\r\n</center>|", 2},
       {"SizeColorText1", false, "x[big]y", {"+1", ""}, "x<font size=\"+1\">big</font>|y"},
       {"SizeColorText1", false, "x|", {}, "x|"},  // nothing selected: no questions
       {"BlockQuoteText1", true, "[q]",  {}, "\r\n<p>\r\n<blockquote>\r\nq\r\n</blockquote>\r\n</p>\r\n|"},
@@ -153,7 +156,11 @@ TEST_F(ComplexHtmlTest, BadOrHugeCountsAreRefusedWithAMessage) {
       {"nxmTableFrame1", {"2147483647"},
        "Number of Rows in the table|2147483647 is too many. At most 1000 can be typed at once."},
       {"nxmTableFrame1", {"1000", "1000"},
-       "Number of Cells in a Row|1000000 is too many. At most 10000 can be typed at once."},
+       "Number of Cells in a Row|A table of 1000 x 1000 cells is too big. At most 10000 can be typed at "
+       "once."},
+      {"AsymSymFramesetFrame1", {"ROWS 20", "600"},
+       "Main Frameset Attribute(s)|A frame set of 10200 frames or more is too big. At most 10000 can be "
+       "typed at once."},
       {"AsymSymFramesetFrame1", {"ROWS 2", "3  1"}, "Penwick|'' is not a valid integer value"},
       {"AsymSymFramesetFrame1", {"COLS x"}, "Penwick|'X' is not a valid integer value"},
       {"AsymSymFramesetFrame1", {"ROWS 1", "2147483647"},

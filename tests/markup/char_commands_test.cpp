@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <optional>
 
 #include "app/frame_menus.h"
@@ -218,6 +219,33 @@ TEST_F(CharCommandsTest, ThePickerTypesTheChosenCodeAndRemembersIt) {
   Run("EscKeyCodesPickList1");
   EXPECT_EQ(Result(), "a&#128;|b");
   EXPECT_TRUE(ui_.AllAnswered());
+}
+
+// In the list Enter and Escape only move the focus to Type or Close; a second Enter presses that button.
+TEST_F(CharCommandsTest, ThePickerIsWorkedFromTheKeyboard) {
+  TEditForm* editor = Editor("|");
+  ui_.AnswerModal([](QDialog& dialog) {
+    auto& picker = dynamic_cast<TeCodesf&>(dialog);
+    picker.show();
+    QApplication::setActiveWindow(&picker);
+    picker.List()->setFocus();
+    QTest::keyClick(picker.List(), Qt::Key_Escape);
+    EXPECT_TRUE(picker.CloseButton()->hasFocus());
+    EXPECT_TRUE(picker.isVisible());
+    picker.Entry()->setFocus();
+    QTest::keyClicks(picker.Entry(), "65");
+    QTest::keyClick(picker.Entry(), Qt::Key_Return);
+    EXPECT_TRUE(picker.List()->hasFocus());
+    EXPECT_EQ(picker.List()->currentRow(), 65);
+    QTest::keyClick(picker.List(), Qt::Key_Return);
+    EXPECT_TRUE(picker.TypeButton()->hasFocus());
+    EXPECT_TRUE(picker.isVisible());
+    QTest::keyClick(picker.TypeButton(), Qt::Key_Return);
+    EXPECT_FALSE(picker.isVisible());
+    return picker.result();
+  });
+  Run("EscKeyCodesPickList1");
+  EXPECT_EQ(Marked(editor->Text()), "&#65;|");
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include "editor/rtf_view.h"
 #include "editor/search_commands.h"
 #include "editor/switch_commands.h"
+#include "markup/char_commands.h"
+#include "markup/complex_html_commands.h"
 #include "markup/html_commands.h"
 #include "markup/js_commands.h"
 #include "markup/rtf_commands.h"
@@ -59,6 +61,8 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddHtmlMenus(*this);
   AddJsMenus(*this);
   AddRtfControlWordMenus(*this);
+  AddCharMenus(*this);
+  AddComplexHtmlMenus(*this);
   AddSearchMenus(*this);
   AddDisplayMenus(*this);
   AddTagNavigationMenus(*this);

@@ -1,6 +1,7 @@
 #pragma once
 // The HTML menu as data: one row per item, in menu order, for the top level and its three submenus.
 
+#include "markup/complex_html_commands.h"
 #include "markup/html_commands.h"
 
 namespace penwick {
@@ -106,6 +107,8 @@ inline constexpr HtmlItem kTableItems[] = {
      .caption = "Row cel&l Frame",
      .shortcut = "Ctrl+L",
      .tags = {"<td>", "</td>", kWrapSelection, 5}},
+    {},
+    {.name = "nxmTableFrame2", .caption = "&n x m Table Frame", .command = nxmTableFrame1Click},
 };
 
 inline constexpr HtmlItem kFormItems[] = {
@@ -153,6 +156,7 @@ inline constexpr HtmlItem kFormItems[] = {
      .tags = {"<select name=\"\" size=\"\">", "</select>", kOpenLine | kWrapSelection}},
     {.name = "HTMLMenuitem1", .caption = "Menu &item", .tags = {"<option value=\"\"></option>", "", 0, 9}},
     {.name = "HTMLMenuStack1", .caption = "Menu Stac&k", .command = MenuStack1Click},
+    {.name = "ButtonStack2", .caption = "Button &Stack", .command = ButtonStack2Click},
 };
 
 inline constexpr HtmlItem kFramesetItems[] = {
@@ -185,6 +189,10 @@ inline constexpr HtmlItem kFramesetItems[] = {
     {.name = "HTMLNoframes1",
      .caption = "N&o frames element",
      .tags = {"<noframes>", "</noframes>", kWrapSelection, 11}},
+    {},
+    {.name = "AsymSymFramesetFrame2",
+     .caption = "&Asym/Sym Frameset Frame",
+     .command = AsymSymFramesetFrame1Click},
 };
 
 // The pop-up menu's comment item.

@@ -4,6 +4,7 @@
 #include "editor/frame_link.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
+#include "markup/char_commands.h"
 #include "markup/item_rows.h"
 #include "markup/markup_item.h"
 #include "markup/xml_text.h"
@@ -23,13 +24,6 @@ const char kXmlText[] =
     "section, and up to fifteen tags of your own tagset, each typed with the caret between its start and "
     "end tag. Switch The Changer on (F8) to have the HTML items write well-formed elements too.";
 
-// Characters typed as if their keys were pressed, then the caret back between them.
-void TypeTag(TEditForm& e, const QString& characters) {
-  // The Qt key codes of printable ASCII characters are the characters themselves.
-  for (const QChar c : characters) e.Editor()->SendKey(c.unicode(), Qt::NoModifier, QString(c));
-  e.Text().SetSelStart(e.Text().SelStart() - 1);
-}
-
 // The item's answers are inserted at the caret; a selection stays, after them.
 void InsertAtCaret(TEditForm& e, const Insertion& insertion) {
   e.Text().SetSelLength(0);
@@ -44,10 +38,6 @@ void XMLLabel1Click(TEditForm& e) {
   e.Frame().Boxes().Show(QStringLiteral("EXtensible Markup:"), QString::fromLatin1(kXmlText),
                          MsgType::kInformation, MsgButtons::kOk);
 }
-
-void XMLStartTag1Click(TEditForm& e) { TypeTag(e, QStringLiteral("<>")); }
-
-void XMLEndTag1Click(TEditForm& e) { TypeTag(e, QStringLiteral("</>")); }
 
 void Prolog1Click(TEditForm& e) {
   PrologAnswers answers;
@@ -121,8 +111,8 @@ constexpr MarkupItem kXmlItems[] = {
     {.name = "XMLEntity1", .caption = "<!ENTITY |>", .tags = {"<!ENTITY ", ">", kWrapSelection, 1}},
     {.name = "XMLNotation1", .caption = "<!NOTATION |>", .tags = {"<!NOTATION ", ">", kWrapSelection, 1}},
     {},
-    {.name = "XMLStartTag1", .caption = "Start Tag <|> (^S)", .command = XMLStartTag1Click},
-    {.name = "XMLEndTag1", .caption = "End Tag </|> (^X)", .command = XMLEndTag1Click},
+    {.name = "XMLStartTag1", .caption = "Start Tag <|> (^S)", .command = HTMLStartTag1Click},
+    {.name = "XMLEndTag1", .caption = "End Tag </|> (^X)", .command = HTMLEndTag1Click},
     {.name = "XMLEmptyTag1", .caption = "Empty Tag <|/>", .tags = {"<", "/>", kWrapSelection, 2}},
     {.name = "XMLComment1", .caption = "Comment <!-- | -->", .tags = {"<!-- ", " -->", kWrapSelection, 4}},
 };

@@ -8,8 +8,6 @@ class TEditForm;
 class MenuBuilder;
 
 void XMLLabel1Click(TEditForm& e);
-void XMLStartTag1Click(TEditForm& e);
-void XMLEndTag1Click(TEditForm& e);
 void Prolog1Click(TEditForm& e);
 void LinkElement1Click(TEditForm& e);
 void LinkGroup1Click(TEditForm& e);

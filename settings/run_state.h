@@ -28,6 +28,8 @@ struct RunState {
   QString gotoLine = QStringLiteral("1");
   QStringList gotoHistory;
   QString bookmarkGoto;
+  // The code picker's row chosen last (a code 0..255), for this run only.
+  int codePickerRow = 0;
 };
 
 // Puts name at the head of the recent-files list: the list is cut to 5 entries unless one of entries 1..4

@@ -59,6 +59,12 @@ QStringList Clashes(TFrameForm& frame) {
 // The clashes that stay: both captions of each pair are fixed texts of Penwick's menus. Pressing the key
 // again moves on to the other item.
 const QStringList kFixedClashes = {
+    "&Edit: Alt+B: &Brackets        Ctrl+[ | &Back over inner (nested) Start tag\tCtrl+Shift+.",
+    "&Edit: Alt+D: &Delete line | &Dash",
+    "&Edit: Alt+E: &Ellipsis | HTML &End Tag  </|>",
+    "&Edit: Alt+S: HTML &Start Tag  <|> | &Skip inner (nested) End tag\tCtrl+.",
+    "&XML >     Complex HTML Items: Alt+B: &Block Quote Text  | &Button stack in Form Frame",
+    "HTM&L > &Form elements: Alt+S: &Submit button | Button &Stack",
     "HTM&L > Frameset elements: Alt+R: Frameset w/&Rows | No &resize attribute",
     "menu bar: Alt+L: HTM&L | Too&ls",
     "pop-up: Alt+R: &Replace | Re-sea&rch",

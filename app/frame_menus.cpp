@@ -1,6 +1,7 @@
 #include "app/frame_menus.h"
 
 #include <QAction>
+#include <QRegularExpression>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMenu>
@@ -73,8 +74,22 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   ShowMenusFor(false);
 }
 
+namespace {
+
+// A caption that writes its key after a run of blanks ("Cur&lies            Ctrl+}") shows the key in the
+// shortcut column, where keys line up, instead of zig-zagging in the proportional menu font.
+QString MenuText(const char* caption) {
+  static const QRegularExpression kKeyHint(QStringLiteral(R"(^(.*\S)\s{2,}(Ctrl\+\S.*)$)"));
+  QString text = QString::fromLatin1(caption);
+  const QRegularExpressionMatch match = kKeyHint.match(text);
+  if (match.hasMatch()) text = match.captured(1) + QLatin1Char('\t') + match.captured(2);
+  return text;
+}
+
+}  // namespace
+
 QAction* FrameMenus::MakeAction(const MenuRow& row) {
-  auto* action = new QAction(QString::fromLatin1(row.caption), &frame_);
+  auto* action = new QAction(MenuText(row.caption), &frame_);
   if (row.name) action->setObjectName(QString::fromLatin1(row.name));
   if (*row.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
   action->setShortcutContext(Qt::WindowShortcut);

@@ -59,7 +59,7 @@ QStringList Clashes(TFrameForm& frame) {
 // The clashes that stay: both captions of each pair are fixed texts of Penwick's menus. Pressing the key
 // again moves on to the other item.
 const QStringList kFixedClashes = {
-    "&Edit: Alt+B: &Brackets        Ctrl+[ | &Back over inner (nested) Start tag\tCtrl+Shift+.",
+    "&Edit: Alt+B: &Brackets\tCtrl+[ | &Back over inner (nested) Start tag\tCtrl+Shift+.",
     "&Edit: Alt+D: &Delete line | &Dash",
     "&Edit: Alt+E: &Ellipsis | HTML &End Tag  </|>",
     "&Edit: Alt+S: HTML &Start Tag  <|> | &Skip inner (nested) End tag\tCtrl+.",

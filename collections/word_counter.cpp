@@ -134,9 +134,13 @@ const uint8_t* Scan(State& state, const uint8_t* p, const uint8_t* end) {
     const uint8_t b = *p;
     const uint8_t c = table[b];
     if (c == kWord) {
-      // Word bytes after the first change nothing: skip the run.
+      // Word bytes after the first change nothing: skip the run, and a single blank after it.
       WordByte(s);
       for (++p; p < end && table[*p] == kWord;) ++p;
+      if (p < end && *p == ' ') {
+        ++s.separatorRun;
+        ++p;
+      }
       continue;
     }
     if constexpr (kSkipTags) {

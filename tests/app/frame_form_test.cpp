@@ -71,7 +71,9 @@ TEST_F(FrameFormTest, TheCommandLineOpensWhatItNamesAndRefusesWhatCannotBeOpened
     EXPECT_EQ(frame_->AppSettings().lastOpen, c.lastOpen);
     EXPECT_EQ(QDir::currentPath(), c.currentFolder);
     EXPECT_EQ(ui_.MessageLog(), c.messages);
-    if (!c.titles.isEmpty()) EXPECT_FALSE(frame_->CoverPanel()->isVisible());
+    if (!c.titles.isEmpty()) {
+      EXPECT_FALSE(frame_->CoverPanel()->isVisible());
+    }
     TearDown();
   }
 }

@@ -240,7 +240,9 @@ TEST_F(DisplayTest, DisplayOptionsTakeEffectAtTheNextLoad) {
     Run("LargerPrint1");
     EXPECT_EQ(frame_->Switches().largerPrint, c.on) << c.entry;
     EXPECT_EQ(frame_->Switches().printSize, c.size) << c.entry;
-    if (c.caption) EXPECT_EQ(ui_.Last().caption, QString::fromLatin1(c.caption)) << c.entry;
+    if (c.caption) {
+      EXPECT_EQ(ui_.Last().caption, QString::fromLatin1(c.caption)) << c.entry;
+    }
   }
   ui_.AnswerMessage(MsgResult::kOk);
   ui_.AnswerInput(QStringLiteral("14"));

@@ -354,7 +354,9 @@ TEST_F(EditFormTest, SaveAsRefusesAReadOnlyFileAndAsksAgain) {
     EXPECT_EQ(QFileInfo(locked).permissions() & QFile::WriteOwner, 0);
     EXPECT_FALSE(frame_->AppSettings().reopens.contains(locked));
     EXPECT_EQ(editor->FileName(), second.isEmpty() ? QDir(env_.WorkFolder()).filePath("draft.txt") : second);
-    if (!second.isEmpty()) EXPECT_EQ(ReadAll(second), QByteArray("new draft"));
+    if (!second.isEmpty()) {
+      EXPECT_EQ(ReadAll(second), QByteArray("new draft"));
+    }
     editor->CloseApproved();
     Flush();
   }

@@ -221,7 +221,9 @@ TEST_F(SearchTest, ReplaceAllConfirmingEachItemAsksForEveryMatch) {
     if (!c.cancelled) log << NotFound(QString::fromLatin1(c.find));
     EXPECT_EQ(ui_.MessageLog(), log);
     EXPECT_TRUE(ui_.AllAnswered());
-    if (c.cancelled) EXPECT_EQ(Selection(editor), std::make_pair(4, 0));
+    if (c.cancelled) {
+      EXPECT_EQ(Selection(editor), std::make_pair(4, 0));
+    }
   }
 }
 

@@ -181,7 +181,9 @@ TEST(CodePicker, SearchGoesToTheCodeOfTheEntry) {
     SCOPED_TRACE(c.entry);
     const CodeSearch search = SearchCode(QString::fromUtf8(c.entry));
     EXPECT_EQ(search.action, c.action);
-    if (c.action == A::kGoTo) EXPECT_EQ(search.row, c.row);
+    if (c.action == A::kGoTo) {
+      EXPECT_EQ(search.row, c.row);
+    }
   }
   EXPECT_EQ(CodeRowText(65), "   65: A");
   EXPECT_EQ(CodeRowText(151), "   151: (em dash)");

@@ -170,7 +170,9 @@ TEST_F(HtmlMenuTest, AskingItemsBuildTheirMarkupFromTheAnswers) {
     if (c.refused) ui_.AnswerMessage(MsgResult::kOk);
     Run(c.item);
     EXPECT_EQ(Result(), c.after);
-    if (c.refused) EXPECT_EQ(ui_.Last().type, MsgType::kWarning);
+    if (c.refused) {
+      EXPECT_EQ(ui_.Last().type, MsgType::kWarning);
+    }
     EXPECT_TRUE(ui_.AllAnswered());
     // A cancelled heading says so with a beep.
     EXPECT_EQ(ui_.Beeps(), !c.answers.back() && QLatin1String(c.item) == QLatin1String("HTMLHeading1"));
@@ -232,7 +234,9 @@ TEST_F(HtmlMenuTest, EachItemAsksWithItsOwnWords) {
     for (const ShownBox& box : ui_.Shown()) shown << box.Summary();
     EXPECT_EQ(shown, c.boxes);
     // Notices inform; the paragraph's refusal warns.
-    if (notice) EXPECT_EQ(ui_.Last().type, c.before[0] == '[' ? MsgType::kWarning : MsgType::kInformation);
+    if (notice) {
+      EXPECT_EQ(ui_.Last().type, c.before[0] == '[' ? MsgType::kWarning : MsgType::kInformation);
+    }
   }
 }
 

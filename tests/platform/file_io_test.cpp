@@ -190,7 +190,9 @@ TEST(FileIoTest, SavingKeepsLinksModeAndOwner) {
   WriteFile(target, "old");
   ASSERT_EQ(chmod(QFile::encodeName(target).constData(), 0640), 0);
   const bool root = geteuid() == 0;
-  if (root) ASSERT_EQ(chown(QFile::encodeName(target).constData(), 65534, 65534), 0);
+  if (root) {
+    ASSERT_EQ(chown(QFile::encodeName(target).constData(), 65534, 65534), 0);
+  }
 
   // A symbolic link is written through and stays a link.
   const QString link = dir.filePath("link.html");

@@ -215,7 +215,9 @@ TEST(MessageDialogTest, KeysPressTheirButtons) {
     // moment later.
     if (c.answer) QTest::qWaitFor([&] { return !box.isVisible(); }, 1000);
     EXPECT_EQ(box.isVisible(), !c.answer.has_value());
-    if (c.answer) EXPECT_EQ(box.Result(), *c.answer);
+    if (c.answer) {
+      EXPECT_EQ(box.Result(), *c.answer);
+    }
   }
 }
 

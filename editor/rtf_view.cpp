@@ -63,8 +63,10 @@ class StyleTable {
       if (f.background) format.paper = FromRgb(*f.background);
       format.family = ShownFamily(f.fontFamily);
       text_.DefineStyle(static_cast<unsigned char>(style), format);
+      defined_.emplace_back(key, style);
     } else {
-      for (const auto& [k, s] : styles_) {
+      // Only the styles made are searched, so a file of a million formats costs no more per format.
+      for (const auto& [k, s] : defined_) {
         if (std::get<2>(k) == f.bold && std::get<3>(k) == f.italic && std::get<5>(k) == ink) {
           style = s;
           break;
@@ -79,6 +81,7 @@ class StyleTable {
   using Key = std::tuple<QString, int, bool, bool, bool, int64_t, int64_t>;
   TextControl& text_;
   std::map<Key, char> styles_;
+  std::vector<std::pair<Key, char>> defined_;
   std::map<QString, QString> families_;
   int next_ = TextControl::kFirstFormatStyle;
 };

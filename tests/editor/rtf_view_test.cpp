@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -170,6 +171,24 @@ TEST_F(RtfViewTest, ViewingCopyShowsTheFileFormattedAndTakesNoText) {
   Run("ViewinRTFmode1");
   EXPECT_EQ(ui_.Last().caption, QStringLiteral("View in RTF Mode"));
   EXPECT_TRUE(ui_.AllAnswered());
+}
+
+TEST_F(RtfViewTest, AFileOfTensOfThousandsOfFormatsOpensAtOnce) {
+  Start();
+  QByteArray rtf = "{\\rtf1{\\colortbl;";
+  constexpr int kColours = 30000;
+  for (int i = 1; i <= kColours; ++i)
+    rtf += "\\red" + QByteArray::number(i % 256) + "\\green" + QByteArray::number(i / 256) + "\\blue0;";
+  rtf += "}";
+  for (int i = 1; i <= kColours; ++i) rtf += "{\\cf" + QByteArray::number(i) + " x}";
+  rtf += "}";
+  QElapsedTimer timer;
+  timer.start();
+  frame_->OpenRtfView(env_.WriteFile(QStringLiteral("colours.rtf"), rtf));
+  Flush();
+  // Every format past the control's styles shares one made before: no search over all the formats seen.
+  EXPECT_LT(timer.elapsed(), 3000);
+  EXPECT_EQ(frame_->ActiveEditor()->Text().TextLength(), kColours);
 }
 
 TEST_F(RtfViewTest, AFileThatIsNotRtfIsViewedAsPlainText) {

@@ -39,7 +39,6 @@ TEST_F(MetaMenuTest, StatementsWriteTheirNameAndLeaveTheCaretForTheUser) {
   } cases[] = {
       {"keywords1", true, "a|b", {}, "a<meta name=\"keywords\" content=\"|\" />b"},
       {"keywords1", false, "a|b", {}, "a<meta name=\"keywords\" content=\"|\">b"},
-      {"classification1", false, "[x]", {}, "<meta name=\"classification\" content=\"|\">x"},
       {"creator1", false, "|", {"Ann Lee"}, "<meta name=\"creator\" content=\"Ann Lee\">\r\n|"},
       {"localitypath1", true, "|", {""}, "<meta name=\"localitypath\" content=\"\" />\r\n|"},
       {"author1", false, "|", {std::nullopt}, "|"},

@@ -1,11 +1,11 @@
 #include "app/frame_menus.h"
 
 #include <QAction>
-#include <QRegularExpression>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
 
 #include "app/frame_form.h"
@@ -20,8 +20,10 @@
 #include "markup/complex_html_commands.h"
 #include "markup/html_commands.h"
 #include "markup/js_commands.h"
+#include "markup/meta_commands.h"
 #include "markup/rtf_commands.h"
 #include "markup/tag_navigation.h"
+#include "markup/tagset_commands.h"
 #include "markup/xml_commands.h"
 
 namespace penwick {
@@ -68,6 +70,8 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddDisplayMenus(*this);
   AddTagNavigationMenus(*this);
   AddXmlMenus(*this);
+  AddTagsetMenus(*this);
+  AddMetaMenus(*this);
   AddBookmarkMenus(*this);
   AddHelpMenu(*this);
   AddWindowMenus(*this);
@@ -132,6 +136,10 @@ QMenu* FrameMenus::AddSubmenu(QMenu* parent, const QString& caption) {
 }
 
 void FrameMenus::AddExisting(MenuId id, QAction* action) { Menu(id)->addAction(action); }
+
+void FrameMenus::FollowLists(std::function<void(FrameLink&)> update) {
+  connect(this, &FrameMenus::Refreshed, this, [this, update = std::move(update)] { update(frame_); });
+}
 
 QAction* FrameMenus::Find(const QString& name) const {
   for (const auto& [action, row] : rows_) {

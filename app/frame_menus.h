@@ -43,6 +43,7 @@ class FrameMenus : public QObject, public MenuBuilder {
   // Editor commands are enabled only while an editor window is active; check marks follow the switches.
   void Refresh();
   void RefreshEditState() override;
+  void FollowLists(std::function<void(FrameLink&)> update) override;
 
   TFrameForm& Frame() const { return frame_; }
 

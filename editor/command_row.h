@@ -3,6 +3,7 @@
 // (the editor's, the markup menus', the collections', the frame's) lists its items as rows in its own module.
 
 #include <QString>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -71,6 +72,9 @@ class MenuBuilder {
   virtual void AddExisting(MenuId id, QAction* action) = 0;
   // Only the items whose enabled state depends on the active window (cheap: runs before every shortcut).
   virtual void RefreshEditState() = 0;
+  // Items that show a program-wide list (the user's tags and metas): update runs after every refresh (a
+  // menu opens, a command ran, the menus were switched), so the items always match the list.
+  virtual void FollowLists(std::function<void(FrameLink&)> update) = 0;
 };
 
 }  // namespace penwick

@@ -63,6 +63,7 @@ const QStringList kFixedClashes = {
     "&Edit: Alt+D: &Delete line | &Dash",
     "&Edit: Alt+E: &Ellipsis | HTML &End Tag  </|>",
     "&Edit: Alt+S: HTML &Start Tag  <|> | &Skip inner (nested) End tag\tCtrl+.",
+    "&Meta: Alt+A: &Add User Defined (5) | &author...",
     "&XML >     Complex HTML Items: Alt+B: &Block Quote Text  | &Button stack in Form Frame",
     "HTM&L > &Form elements: Alt+S: &Submit button | Button &Stack",
     "HTM&L > Frameset elements: Alt+R: Frameset w/&Rows | No &resize attribute",

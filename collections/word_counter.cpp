@@ -33,7 +33,7 @@ constexpr Tables MakeTables() {
     if (b == '.') c = kPeriod;
     if (b == '<' || b == '>') c = kBracket;
     t.codePage[b] = c;
-    t.utf8[b] = b < 0x80 ? c : kMulti;
+    t.utf8[b] = b < 0x80 ? c : static_cast<uint8_t>(kMulti);
   }
   return t;
 }

@@ -71,7 +71,9 @@ TEST(WordCounterTest, OnlyRegularFilesAreReadAndInChunks) {
   // A UTF-8 character cut by the reading chunk's edge is still one character.
   QByteArray big(1 << 20, 'a');
   big[(1 << 20) - 1] = ' ';
-  big += "\xe2\x80\x94b \xd0\x96";
+  big +=
+      "\xe2\x80\x94"
+      "b \xd0\x96";
   big.insert((1 << 20) - 1, "\xe2\x80\x94");
   const QString path = env.WriteFile(QStringLiteral("big.txt"), big);
   ASSERT_TRUE(CountWordsInFile(path, false, &count, &error));

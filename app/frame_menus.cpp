@@ -80,10 +80,11 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
 
 namespace {
 
-// A caption that writes its key after a run of blanks ("Cur&lies            Ctrl+}") shows the key in the
-// shortcut column, where keys line up, instead of zig-zagging in the proportional menu font.
+// A caption that writes its key after a run of blanks ("Cur&lies            Ctrl+}", "&Prolog   (^NP7
+// w/Changer)") shows the key in the shortcut column, where keys line up, instead of zig-zagging in the
+// proportional menu font.
 QString MenuText(const char* caption) {
-  static const QRegularExpression kKeyHint(QStringLiteral(R"(^(.*\S)\s{2,}(Ctrl\+\S.*)$)"));
+  static const QRegularExpression kKeyHint(QStringLiteral(R"(^(.*\S)\s{2,}((?:Ctrl\+|\(\^)\S.*)$)"));
   QString text = QString::fromLatin1(caption);
   const QRegularExpressionMatch match = kKeyHint.match(text);
   if (match.hasMatch()) text = match.captured(1) + QLatin1Char('\t') + match.captured(2);

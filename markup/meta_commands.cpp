@@ -13,6 +13,7 @@
 #include "editor/text_control.h"
 #include "markup/item_rows.h"
 #include "markup/set_tags.h"
+#include "markup/tagset_commands.h"
 #include "ui/message_boxes.h"
 
 namespace penwick {
@@ -101,20 +102,11 @@ void AddUserMeta(FrameLink& frame) {
 
 void RemoveUserMeta(FrameLink& frame) {
   UserMetas& metas = frame.AppSettings().userMetas;
-  // The choices are the stored names, whatever the menu showed last.
-  QStringList choices;
-  for (const QString& name : metas) {
-    if (!name.isEmpty()) choices << name;
-  }
-  if (choices.isEmpty()) return;
-  QString answer = choices.first();
-  if (!Boxes(frame).InputWithHistory(QStringLiteral("Delete a user defined meta"),
-                                     QStringLiteral("Select the meta to Delete"), answer, choices)) {
-    return;
-  }
-  answer = answer.trimmed();
-  if (answer.isEmpty()) return;
-  const auto it = std::find(metas.begin(), metas.end(), answer);
+  const std::optional<QString> answer =
+      ChooseFilledSlot(Boxes(frame), QStringLiteral("Delete a user defined meta"),
+                       QStringLiteral("Select the meta to Delete"), metas);
+  if (!answer) return;
+  const auto it = std::find(metas.begin(), metas.end(), *answer);
   if (it == metas.end()) {
     Inform(frame, QStringLiteral("Can't Remove Meta"), QStringLiteral("Not here. Check typing."));
     return;

@@ -105,22 +105,27 @@ void AddTag1Click(TEditForm& e) {
   if (const std::optional<QString> text = TagSlotText(answer)) tags[*slot] = *text;
 }
 
-void RemoveTag1Click(TEditForm& e) {
-  TagSlots& tags = e.Frame().AppSettings().tagSlots;
-  // The list offers what the slots hold, filled ones only.
+std::optional<QString> ChooseFilledSlot(MessageBoxes& boxes, const QString& caption, const QString& prompt,
+                                        std::span<const QString> entries) {
   QStringList choices;
-  for (const QString& slot : tags) {
+  for (const QString& slot : entries) {
     if (!slot.isEmpty()) choices << slot;
   }
-  if (choices.isEmpty()) return;
+  if (choices.isEmpty()) return std::nullopt;
   QString answer = choices.first();
-  if (!Boxes(e).InputWithHistory(QStringLiteral("Remove a user defined Tag"),
-                                 QStringLiteral("Select the Tag to Remove"), answer, choices)) {
-    return;
-  }
+  if (!boxes.InputWithHistory(caption, prompt, answer, choices)) return std::nullopt;
   answer = answer.trimmed();
-  if (answer.isEmpty()) return;
-  const auto it = std::find(tags.begin(), tags.end(), answer);
+  if (answer.isEmpty()) return std::nullopt;
+  return answer;
+}
+
+void RemoveTag1Click(TEditForm& e) {
+  TagSlots& tags = e.Frame().AppSettings().tagSlots;
+  const std::optional<QString> answer =
+      ChooseFilledSlot(Boxes(e), QStringLiteral("Remove a user defined Tag"),
+                       QStringLiteral("Select the Tag to Remove"), tags);
+  if (!answer) return;
+  const auto it = std::find(tags.begin(), tags.end(), *answer);
   if (it != tags.end()) it->clear();
 }
 

@@ -7,12 +7,19 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <span>
 
 namespace penwick {
 
 class FrameLink;
 class MenuBuilder;
+class MessageBoxes;
 class TEditForm;
+
+// Asks which of the filled slots to take out (the list offers what the slots hold, not menu captions).
+// Returns the trimmed answer; nothing for Cancel, a blank answer or no filled slot at all.
+std::optional<QString> ChooseFilledSlot(MessageBoxes& boxes, const QString& caption, const QString& prompt,
+                                        std::span<const QString> entries);
 
 inline constexpr int kTagSlots = 15;
 using TagSlots = std::array<QString, kTagSlots>;

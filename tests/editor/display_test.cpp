@@ -84,14 +84,6 @@ TEST(HighlightScannerTest, PassFollowsTheExtensionAndTheDarkGround) {
 
 class DisplayTest : public FrameTest {
  protected:
-  QAction* Item(const char* name) { return frame_->Menus().Find(QString::fromLatin1(name)); }
-  void Run(const char* name) {
-    QAction* action = Item(name);
-    ASSERT_NE(action, nullptr) << name;
-    frame_->Menus().Refresh();
-    action->trigger();
-    Flush();
-  }
 };
 
 TEST_F(DisplayTest, LoadingAskedToHighlightColoursTagsAndSavesTheFileUnchanged) {
@@ -220,7 +212,7 @@ TEST_F(DisplayTest, DisplayOptionsTakeEffectAtTheNextLoad) {
   Run("WhitetextonBlackground1");
   EXPECT_EQ(ui_.Last().caption, QStringLiteral("White text on black ground"));
   frame_->Menus().Refresh();
-  EXPECT_TRUE(Item("WhitetextonBlackground1")->isChecked());
+  EXPECT_TRUE(Action("WhitetextonBlackground1")->isChecked());
   EXPECT_EQ(editor->Editor()->paper(), QColor(Qt::white));  // loaded windows keep their colours
   Run("WhitetextonBlackground1");                           // off again: no box
   EXPECT_FALSE(frame_->Switches().whiteOnBlack);

@@ -20,13 +20,6 @@ namespace {
 
 class RtfViewTest : public FrameTest {
  protected:
-  void Run(const char* name) {
-    QAction* action = frame_->Menus().Find(QString::fromLatin1(name));
-    ASSERT_NE(action, nullptr) << name;
-    frame_->Menus().Refresh();
-    action->trigger();
-    Flush();
-  }
   // The colour of each character of an exported file's text: '.' automatic, 'B' blue, 'R' red.
   static QString ColourMap(const RtfDocument& document) {
     QString map;

@@ -24,13 +24,6 @@ class CharCommandsTest : public StartedFrameTest {
     Flush();
     return editor;
   }
-  void Run(const char* item) {
-    QAction* action = frame_->Menus().Find(QString::fromLatin1(item));
-    ASSERT_NE(action, nullptr) << item;
-    ASSERT_TRUE(action->isEnabled()) << item;
-    action->trigger();
-    Flush();
-  }
   QString Result() { return Marked(frame_->ActiveEditor()->Text()); }
   bool Checked(const char* item) { return frame_->Menus().Find(QString::fromLatin1(item))->isChecked(); }
 };

@@ -26,13 +26,6 @@ class HtmlMenuTest : public StartedFrameTest {
     frame_->Switches().paragraphOnly = false;
     return editor;
   }
-  void Run(const char* item) {
-    QAction* action = frame_->Menus().Find(QString::fromLatin1(item));
-    ASSERT_NE(action, nullptr) << item;
-    ASSERT_TRUE(action->isEnabled()) << item;
-    action->trigger();
-    Flush();
-  }
   QString Result() { return Marked(frame_->ActiveEditor()->Text()); }
 };
 

@@ -24,13 +24,6 @@ class ScriptMenusTest : public StartedFrameTest {
     Flush();
     return editor;
   }
-  void Run(const char* item) {
-    QAction* action = frame_->Menus().Find(QString::fromLatin1(item));
-    ASSERT_NE(action, nullptr) << item;
-    ASSERT_TRUE(action->isEnabled()) << item;
-    action->trigger();
-    Flush();
-  }
   // The text with "^" at the caret.
   QString Result() {
     TextControl& text = frame_->ActiveEditor()->Text();

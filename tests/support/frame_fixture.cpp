@@ -75,6 +75,15 @@ void FrameTest::Trigger(const char* name) {
   Flush();
 }
 
+void FrameTest::Run(const char* name) {
+  QAction* action = Action(name);
+  ASSERT_NE(action, nullptr);
+  frame_->Menus().Refresh();
+  ASSERT_TRUE(action->isEnabled()) << name;
+  action->trigger();
+  Flush();
+}
+
 void FrameTest::Select(TEditForm* editor, int start, int length) {
   editor->Text().SetSelStart(start);
   editor->Text().SetSelLength(length);

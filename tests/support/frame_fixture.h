@@ -39,6 +39,8 @@ class FrameTest : public ::testing::Test {
   // A menu item by its name (fails the test when there is none), and running it.
   QAction* Action(const char* name) const;
   void Trigger(const char* name);
+  // Runs a menu item as a click does: the menus' state refreshed first, and the item must be enabled.
+  void Run(const char* name);
   // A key pressed on the text control.
   static void Key(TEditForm* editor, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   // Types text key by key, any characters (QTest's key clicks take ASCII only).

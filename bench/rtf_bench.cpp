@@ -13,21 +13,17 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "bench/cpu_time.h"
 #include "editor/edit_form.h"
 #include "platform/rtf_reader.h"
 
-#if defined(Q_OS_UNIX)
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
 namespace {
+
+using penwick::bench::CpuMs;
+using penwick::bench::ProgramCpuMs;
 
 constexpr qint64 kSize = 10'000'000;
 constexpr int kRounds = 5;
@@ -148,12 +144,6 @@ QByteArray MakeDocument() {
   return rtf;
 }
 
-double CpuMs() {
-  timespec ts{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
@@ -170,28 +160,6 @@ double ReadOnce(const QString& path, qsizetype* textLength) {
   *textLength = penwick::RtfPlainText(doc).size();
   return ms;
 }
-
-#if defined(Q_OS_UNIX)
-// Runs `unrtf --text path > /dev/null` in folder (where it writes the pictures it finds); returns its CPU
-// milliseconds, or -1 when it failed.
-double UnrtfOnce(const QByteArray& program, const QByteArray& path, const QByteArray& folder) {
-  const pid_t pid = fork();
-  if (pid < 0) return -1;
-  if (pid == 0) {
-    const int null = open("/dev/null", O_WRONLY);
-    dup2(null, STDOUT_FILENO);
-    dup2(null, STDERR_FILENO);
-    if (chdir(folder.constData()) != 0) _exit(126);
-    execl(program.constData(), program.constData(), "--text", path.constData(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
-  return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
-#endif
 
 }  // namespace
 
@@ -233,11 +201,11 @@ int main(int argc, char** argv) {
   for (int round = 0; round < kRounds; ++round) {
     ours.push_back(ReadOnce(path, &textLength));
     views.push_back(ViewOnce(*program.frame, path));
-#if defined(Q_OS_UNIX)
-    if (!unrtf.isEmpty())
-      theirs.push_back(
-          UnrtfOnce(QFile::encodeName(unrtf), QFile::encodeName(path), QFile::encodeName(dir.path())));
-#endif
+    // unrtf runs in the temporary folder, where it writes the pictures it finds.
+    if (!unrtf.isEmpty()) {
+      theirs.push_back(ProgramCpuMs({QFile::encodeName(unrtf), "--text", QFile::encodeName(path)},
+                                    QFile::encodeName(dir.path())));
+    }
   }
   const double readerMs = Median(ours);
   std::printf("RTF reader: %.2f MB read in %.1f ms CPU (median of %d), %lld characters of text\n",

@@ -9,6 +9,12 @@
 #include "platform/codepage.h"
 #include "platform/file_io.h"
 
+#if defined(__GNUC__)
+#define PENWICK_ALWAYS_INLINE __attribute__((always_inline))
+#else
+#define PENWICK_ALWAYS_INLINE
+#endif
+
 namespace penwick {
 
 namespace {
@@ -99,23 +105,75 @@ inline void ByClass(State& s, uint8_t c) {
 
 // The code-page class of a character of a UTF-8 file: its code-page twin's, or a word character's for
 // letters (and anything else) the code page lacks; blanks separate.
-uint8_t ClassOf(char32_t ch) {
+uint8_t ComputeClassOf(char32_t ch) {
   const int byte = UnicodeToCp1252(ch);
   if (byte >= 0) return kTables.codePage[byte];
   if (ch == 0xFEFF || (ch < 0x10000 && QChar(static_cast<char16_t>(ch)).isSpace())) return kSeparator;
   return kWord;
 }
 
-// Counts [p, end), which holds no NUL. Returns where it stopped: end, or the start of a UTF-8 character
-// cut by the end of the chunk. The state is worked on in a copy of its own: the text's bytes may alias
-// anything, and the copy lets the counters stay in registers.
+// The classes of the characters of the Basic Multilingual Plane, worked out once.
+const std::array<uint8_t, 0x10000>& BmpClasses() {
+  static const auto* const classes = [] {
+    auto* table = new std::array<uint8_t, 0x10000>;
+    for (char32_t ch = 0; ch < 0x10000; ++ch) (*table)[ch] = ComputeClassOf(ch);
+    return table;
+  }();
+  return *classes;
+}
+
+// Counts [p, end), which holds no NUL; atEnd when the file ends there. Returns where it stopped: end, or the
+// start of a UTF-8 character cut by the end of the chunk, or nullptr when the bytes are not valid UTF-8 after
+// all (the file is then counted again as code-page text). The state is worked on in a copy of its own: the
+// text's bytes may alias anything, and the copy lets the counters stay in registers.
 template <bool kUtf8, bool kSkipTags>
-const uint8_t* Scan(State& state, const uint8_t* p, const uint8_t* end) {
+const uint8_t* Scan(State& state, const uint8_t* p, const uint8_t* end, bool atEnd) {
   const auto& table = kUtf8 ? kTables.utf8 : kTables.codePage;
+  const std::array<uint8_t, 0x10000>* bmp = kUtf8 ? &BmpClasses() : nullptr;
   State s = state;
-  const auto done = [&](const uint8_t* at) {
+  enum Step { kOn, kCut, kInvalid };
+  // One byte (or one UTF-8 character) that is not plain; p moves past it.
+  const auto one = [&](const uint8_t*& at) PENWICK_ALWAYS_INLINE -> Step {
+    const uint8_t b = *at;
+    const uint8_t c = table[b];
+    if constexpr (kSkipTags) {
+      if (b == '<') {
+        s.inTag = true;  // left out, with what follows, up to and with the next ">"
+        return kOn;
+      }
+      if (b == '>') {  // a stray ">" is left out too
+        ++s.dropped;
+        ++at;
+        return kOn;
+      }
+    }
+    if constexpr (kUtf8) {
+      if (c == kMulti) {
+        char32_t ch = 0;
+        const int n = DecodeUtf8Char(reinterpret_cast<const char*>(at), end - at, &ch);
+        if (n == 0) return !atEnd && end - at < 4 ? kCut : kInvalid;
+        ByClass(s, ch < 0x10000 ? (*bmp)[ch] : ComputeClassOf(ch));
+        at += n;
+        return kOn;
+      }
+    }
+    if (c == kWord) {
+      // Word bytes after the first change nothing: skip the run, and a single blank after it.
+      WordByte(s);
+      for (++at; at < end && table[*at] == kWord;) ++at;
+      if (at < end && *at == ' ') {
+        ++s.separatorRun;
+        ++at;
+      }
+      return kOn;
+    }
+    ByClass(s, c);
+    ++at;
+    return kOn;
+  };
+  const auto stop = [&](Step step, const uint8_t* at) -> const uint8_t* {
     state = s;
-    return at;
+    return step == kInvalid ? nullptr : at;
   };
   while (p < end) {
     if constexpr (kSkipTags) {
@@ -123,7 +181,7 @@ const uint8_t* Scan(State& state, const uint8_t* p, const uint8_t* end) {
         const auto* close = static_cast<const uint8_t*>(std::memchr(p, '>', end - p));
         if (!close) {
           s.dropped += end - p;
-          return done(end);
+          return stop(kOn, end);
         }
         s.dropped += close - p + 1;
         p = close + 1;
@@ -131,46 +189,13 @@ const uint8_t* Scan(State& state, const uint8_t* p, const uint8_t* end) {
         continue;
       }
     }
-    const uint8_t b = *p;
-    const uint8_t c = table[b];
-    if (c == kWord) {
-      // Word bytes after the first change nothing: skip the run, and a single blank after it.
-      WordByte(s);
-      for (++p; p < end && table[*p] == kWord;) ++p;
-      if (p < end && *p == ' ') {
-        ++s.separatorRun;
-        ++p;
-      }
-      continue;
-    }
-    if constexpr (kSkipTags) {
-      if (b == '<') {
-        s.inTag = true;  // left out, with what follows, up to and with the next ">"
-        continue;
-      }
-      if (b == '>') {  // a stray ">" is left out too
-        ++s.dropped;
-        ++p;
-        continue;
-      }
-    }
-    if constexpr (kUtf8) {
-      if (c == kMulti) {
-        char32_t ch = 0;
-        const int n = DecodeUtf8Char(reinterpret_cast<const char*>(p), end - p, &ch);
-        if (n == 0) return done(p);  // the file is valid UTF-8: the character goes on in the next chunk
-        ByClass(s, ClassOf(ch));
-        p += n;
-        continue;
-      }
-    }
-    ByClass(s, c);
-    ++p;
+    const Step step = one(p);
+    if (step != kOn) return stop(step, p);
   }
-  return done(p);
+  return stop(kOn, p);
 }
 
-using Scanner = const uint8_t* (*)(State&, const uint8_t*, const uint8_t*);
+using Scanner = const uint8_t* (*)(State&, const uint8_t*, const uint8_t*, bool);
 
 Scanner ScannerFor(bool utf8, bool skipTags) {
   if (utf8) return skipTags ? Scan<true, true> : Scan<true, false>;
@@ -216,40 +241,6 @@ class ChunkReader {
   int64_t total_ = 0;
 };
 
-// Whether the bytes up to the first NUL are valid UTF-8 holding at least one multi-byte character.
-bool StreamIsUtf8(QFile& file, QString* error) {
-  bool valid = true;
-  bool multiByte = false;
-  ChunkReader reader(file);
-  const bool read = reader.Run(
-      [&](const uint8_t* p, const uint8_t* end, bool atEnd) -> const uint8_t* {
-        while (p < end) {
-          uint64_t eight = 0;
-          if (end - p >= 8 && (std::memcpy(&eight, p, 8), (eight & 0x8080808080808080ULL) == 0)) {
-            p += 8;
-            continue;
-          }
-          if (*p < 0x80) {
-            ++p;
-            continue;
-          }
-          char32_t ch = 0;
-          const int n = DecodeUtf8Char(reinterpret_cast<const char*>(p), end - p, &ch);
-          if (n == 0) {
-            if (!atEnd && end - p < 4) return p;  // finished by the next chunk
-            valid = false;
-            return nullptr;
-          }
-          multiByte = true;
-          p += n;
-        }
-        if (atEnd && p != end) valid = false;
-        return p;
-      },
-      error);
-  return read && valid && multiByte;
-}
-
 bool OpenRegular(const QString& path, QFile& file, QString* error) {
   if (KindOfPath(path) != PathKind::kRegularFile) {
     *error = NotRegularFileMessage(path);
@@ -263,28 +254,44 @@ bool OpenRegular(const QString& path, QFile& file, QString* error) {
   return true;
 }
 
+// Counts the file from its start; false when it cannot be read, or (as UTF-8) when it is not valid UTF-8.
+bool CountFrom(QFile& file, bool utf8, bool skipTags, State* state, int64_t* total, bool* notUtf8,
+               QString* error) {
+  if (!file.seek(0)) {
+    *error = QStringLiteral("Unable to read %1\n%2").arg(file.fileName(), file.errorString());
+    return false;
+  }
+  *state = State();
+  const Scanner scan = ScannerFor(utf8, skipTags);
+  ChunkReader reader(file);
+  *notUtf8 = false;
+  const bool read = reader.Run(
+      [&](const uint8_t* p, const uint8_t* end, bool atEnd) -> const uint8_t* {
+        const uint8_t* stop = scan(*state, p, end, atEnd);
+        if (!stop) *notUtf8 = true;
+        return stop;
+      },
+      error);
+  *total = reader.Total();
+  return read && !*notUtf8;
+}
+
 }  // namespace
 
+// A file of valid UTF-8 holding a multi-byte character is counted by characters; any other file by bytes of
+// the code page. Both read the same for pure ASCII, so the file is counted as UTF-8 in one pass, and again as
+// code-page text only when a byte turns out not to be UTF-8.
 bool CountWordsInFile(const QString& path, bool skipTags, WordCount* count, QString* error) {
   QFile file;
   if (!OpenRegular(path, file, error)) return false;
-  QString readError;
-  const bool utf8 = StreamIsUtf8(file, &readError);
-  if (!readError.isEmpty()) {
-    *error = readError;
-    return false;
-  }
-  if (!file.seek(0)) {
-    *error = QStringLiteral("Unable to read %1\n%2").arg(path, file.errorString());
-    return false;
-  }
   State state;
-  const Scanner scan = ScannerFor(utf8, skipTags);
-  ChunkReader reader(file);
-  if (!reader.Run([&](const uint8_t* p, const uint8_t* end, bool) { return scan(state, p, end); }, error)) {
-    return false;
+  int64_t total = 0;
+  bool notUtf8 = false;
+  if (!CountFrom(file, true, skipTags, &state, &total, &notUtf8, error)) {
+    if (!notUtf8) return false;
+    if (!CountFrom(file, false, skipTags, &state, &total, &notUtf8, error)) return false;
   }
-  count->bytes = reader.Total() - state.dropped;
+  count->bytes = total - state.dropped;
   count->lines = state.lines;
   count->words = state.words;
   return true;

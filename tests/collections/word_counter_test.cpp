@@ -81,6 +81,24 @@ TEST(WordCounterTest, OnlyRegularFilesAreReadAndInChunks) {
   EXPECT_EQ(count.bytes, big.size());
 }
 
+TEST(WordCounterTest, ABadByteLateInAUtf8LookingFileMakesItCodePageText) {
+  TestEnv env;
+  // Counted as UTF-8, "\u2014x" a million times is a million words; a byte that is not UTF-8 after the
+  // first reading chunk means code-page text, where 0xE2 is a letter: "\xe2", then "x\xe2"..., then "x\xff".
+  const int n = 1'000'000;
+  QByteArray text;
+  for (int i = 0; i < n; ++i) text += "\xe2\x80\x94x";
+  const QString utf8 = env.WriteFile(QStringLiteral("utf8.txt"), text);
+  const QString codePage = env.WriteFile(QStringLiteral("cp.txt"), text + "\xff");
+  WordCount count;
+  QString error;
+  ASSERT_TRUE(CountWordsInFile(utf8, false, &count, &error));
+  EXPECT_EQ(count.words, n);
+  ASSERT_TRUE(CountWordsInFile(codePage, false, &count, &error));
+  EXPECT_EQ(count.words, n + 1);
+  EXPECT_EQ(count.bytes, 4 * n + 1);
+}
+
 class WordCounterDialogTest : public StartedFrameTest {};
 
 TEST_F(WordCounterDialogTest, CountsTheActiveFileAndKeepsThePathItClosesWith) {

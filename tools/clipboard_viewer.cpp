@@ -40,16 +40,13 @@ TClipboardViewer::TClipboardViewer(QWidget* parent) : QDialog(parent) {
 
 void TClipboardViewer::ClipboardChanged() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-  const bool hasText = data && data->hasText();
-  const QString text = hasText ? data->text() : QString();
-  if (!hasText) {
-    Label1_->setText(data && !data->formats().isEmpty() ? QStringLiteral("The Clipboard holds no text.")
-                                                        : QStringLiteral("The Clipboard is empty."));
-  } else {
-    Label1_->setText(QStringLiteral("The Clipboard holds %1 characters of text:").arg(text.size()));
-  }
-  Memo1_->setPlainText(text);
-  ClearBtn_->setEnabled(data && !data->formats().isEmpty());
+  const bool empty = !data || data->formats().isEmpty();
+  const bool hasText = !empty && data->hasText();
+  Label1_->setText(hasText ? QStringLiteral("Text on the Clipboard:")
+                   : empty ? QStringLiteral("The Clipboard is empty.")
+                           : QStringLiteral("The Clipboard holds no text."));
+  Memo1_->setPlainText(hasText ? data->text() : QString());
+  ClearBtn_->setEnabled(!empty);
 }
 
 void TClipboardViewer::ClearBtnClick() {

@@ -16,8 +16,6 @@ class TClipboardViewer : public QDialog {
   explicit TClipboardViewer(QWidget* parent = nullptr);
 
   QPlainTextEdit* Memo1() const { return Memo1_; }
-  QLabel* Label1() const { return Label1_; }
-  QPushButton* ClearBtn() const { return ClearBtn_; }
 
   // Shows what the clipboard holds now.
   void ClipboardChanged();

@@ -65,7 +65,6 @@ TEST_F(ToolsTest, FailedStartsSaySoAndEmptyAnswersStartNothing) {
       {"Browsers1", {"/no/such/browser", ""}, "Unable to access tool|Can't run the browser"},
       {"Browsers1", {"  "}, ""},
       {"Mailers1", {"no-such-mailer"}, "Unable to access tool|Can't run the eMailer"},
-      {"Mailers1", {""}, ""},
       {"Toolbox1",
        {"tool", "", "/no/such/folder"},
        "Unable to access tool|Can't run the application as typed. Check spelling."},
@@ -73,16 +72,14 @@ TEST_F(ToolsTest, FailedStartsSaySoAndEmptyAnswersStartNothing) {
       {"Calendar1", {"no-such-calendar"}, "Unable to access tool|Can't open called program"},
       {"Calculator1", {""}, ""},
   };
+  ui_.AnswerAlways("eMail edited text", MsgResult::kOk);
   for (const auto& c : kCases) {
     ui_.Clear();
-    if (QString(c.item) == "Mailers1") ui_.AnswerMessage(MsgResult::kOk);
     Answer(c.answers);
     if (!c.message.isEmpty()) ui_.AnswerMessage(MsgResult::kOk);
     Run(c.item);
     EXPECT_TRUE(ui_.AllAnswered()) << c.item;
-    QStringList log = ui_.MessageLog();
-    if (QString(c.item) == "Mailers1") log.removeFirst();  // the explanation
-    EXPECT_EQ(log, c.message.isEmpty() ? QStringList() : QStringList{c.message}) << c.item;
+    EXPECT_EQ(ui_.MessageLog(), c.message.isEmpty() ? QStringList() : QStringList{c.message}) << c.item;
   }
   EXPECT_TRUE(programs_.NeverRan("tool") && programs_.NeverRan("xdg-open"));
 }
@@ -174,7 +171,6 @@ TEST_F(ToolsTest, ClipboardViewerShowsTheTextAndClearsIt) {
     EXPECT_EQ(viewer.Memo1()->toPlainText(), "copied\ntext");
     viewer.ClearBtnClick();
     EXPECT_EQ(viewer.Memo1()->toPlainText(), "");
-    EXPECT_FALSE(viewer.ClearBtn()->isEnabled());
     return 1;
   });
   Run("Clipboard1");

@@ -105,6 +105,7 @@ TFrameForm::TFrameForm(Ui& ui, QString programFolder, QStringList arguments, QWi
   setGeometry(kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight);
   FormCreate();
   File1Click(*this);  // the reopen and direct-open items follow the lists just loaded
+  menus_->Refresh();  // so do the items that follow settings (the user tools' keys work from the start)
 }
 
 TFrameForm::~TFrameForm() { qApp->removeEventFilter(this); }

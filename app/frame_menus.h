@@ -72,7 +72,9 @@ void AddHelpMenu(FrameMenus& menus);
 void AboutPenwick1(TFrameForm& frame);
 // The Srch menu's bookmark notes item.
 void AddBookmarkMenus(FrameMenus& menus);
-// The superboilerplate items of the pop-up and Tools menus.
+// The superboilerplate item of the pop-up menu.
 void AddSuperboilerplateMenus(FrameMenus& menus);
+// The Tools menu.
+void AddToolsMenu(FrameMenus& menus);
 
 }  // namespace penwick

@@ -1,9 +1,8 @@
-// The superboilerplate items of the pop-up menu, and the Tools menu items of the collections.
+// The superboilerplate item of the pop-up menu.
 
 #include "app/frame_form.h"
 #include "app/frame_menus.h"
 #include "collections/superboilerplates.h"
-#include "collections/word_count_dialog.h"
 #include "editor/edit_form.h"
 
 namespace penwick {
@@ -15,16 +14,8 @@ const MenuRow kPopupRows[] = {
      [](TEditForm& e) { GetSBPlates(e.Frame(), e, 1); }},
 };
 
-const MenuRow kToolsRows[] = {
-    {"sbplate", "S&uperBoilerplate(s)", "", [](TFrameForm& f) { SuperBoilerplatesFromTools(f, &f); }},
-    {"WordCounter1", "&Word Counter", "", [](TFrameForm& f) { WordCounter1(f, f.ActiveEditor(), &f); }},
-};
-
 }  // namespace
 
-void AddSuperboilerplateMenus(FrameMenus& menus) {
-  menus.AddRows(MenuId::kPopup, kPopupRows);
-  menus.AddRows(MenuId::kTools, kToolsRows);
-}
+void AddSuperboilerplateMenus(FrameMenus& menus) { menus.AddRows(MenuId::kPopup, kPopupRows); }
 
 }  // namespace penwick

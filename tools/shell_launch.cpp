@@ -71,6 +71,12 @@ QStringList SplitParameters(const QString& line) {
   return arguments;
 }
 
+QString QuoteParameter(const QString& argument) {
+  QString quoted = argument;
+  quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
 QString FolderOf(const QString& program_path) {
   const qsizetype slash =
       std::max(program_path.lastIndexOf(QLatin1Char('/')), program_path.lastIndexOf(QLatin1Char('\\')));

@@ -19,6 +19,8 @@ enum LaunchResult : int {
 // Splits a parameter line into arguments: blanks separate, double quotes group (inside quotes, two quotes
 // are one quote), so "C:/My Files/a b.htm" -x is two arguments.
 QStringList SplitParameters(const QString& line);
+// The parameter line that SplitParameters reads back as the one argument `argument`, whatever it holds.
+QString QuoteParameter(const QString& argument);
 
 // Opens `file` with `parameters` in the working directory `directory` (empty: none). An executable, given by
 // its path or found on PATH, is started detached with the parameters split into arguments, never through a

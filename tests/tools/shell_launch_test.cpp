@@ -30,6 +30,13 @@ TEST(SplitParametersTest, BlanksSeparateAndQuotesGroup) {
   for (const auto& c : kCases) EXPECT_EQ(SplitParameters(QString::fromUtf8(c.line)), c.arguments) << c.line;
 }
 
+TEST(SplitParametersTest, AQuotedArgumentReadsBackWhole) {
+  for (const char* argument : {"", "a", "My Page;rm -rf ~.html", "say \"hi\"", "\"", "\"\"x\" y", "a&b|c"}) {
+    EXPECT_EQ(SplitParameters(QuoteParameter(QString::fromUtf8(argument))), QStringList{argument})
+        << argument;
+  }
+}
+
 TEST(FolderOfTest, FolderWithoutItsFinalSeparator) {
   EXPECT_EQ(FolderOf(QStringLiteral("/usr/bin/firefox")), QStringLiteral("/usr/bin"));
   EXPECT_EQ(FolderOf(QStringLiteral("C:\\Tools\\ed.exe")), QStringLiteral("C:\\Tools"));

@@ -1,0 +1,56 @@
+// The Tools menu, in its order: the programs Penwick starts, the collections' dialogs, and the two user
+// tools at the bottom.
+
+#include <QAction>
+#include <QMenu>
+
+#include "app/file_commands.h"
+#include "app/frame_form.h"
+#include "app/frame_menus.h"
+#include "collections/superboilerplates.h"
+#include "collections/word_count_dialog.h"
+#include "tools/tools_commands.h"
+
+namespace penwick {
+
+namespace {
+
+const MenuRow kToolsRows[] = {
+    {"PathFinder1", "Path&Finder (path/file to Clipboard)", "",
+     [](TFrameForm& f) { PathFinder1Click(f, OpenFilters()); }},
+    {},
+    {"Toolbox1", "&Toolbox", "F12", [](TFrameForm& f) { Toolbox1Click(f); }},
+    {"AddTool1", "&Add UserTool (2) to menu", "Shift+F12", [](TFrameForm& f) { AddTool1Click(f); }},
+    {"RemoveTool1", "&Remove User Tool from menu", "Ctrl+F12", [](TFrameForm& f) { RemoveTool1Click(f); }},
+    {},
+    {"Browsers1", "&Browsers", "", [](TFrameForm& f) { Browsers1Click(f, f.ActiveEditor()); }},
+    {"Mailers1", "e&Mailers", "", [](TFrameForm& f) { Mailers1Click(f); }},
+    {},
+    {"Clipboard1", "&Clipboard", "F11", [](TFrameForm& f) { Clipboard1Click(f, &f); }},
+    {"Calendar1", "Cal&endar", "", [](TFrameForm& f) { Calendar1Click(f); }},
+    {"Calculator1", "Calculator", "", [](TFrameForm& f) { Calculator1Click(f); }},
+    {"WordCounter1", "&Word Counter", "", [](TFrameForm& f) { WordCounter1(f, f.ActiveEditor(), &f); }},
+    {},
+    {"sbplate", "S&uperBoilerplate(s)", "", [](TFrameForm& f) { SuperBoilerplatesFromTools(f, &f); }},
+    {},
+    {"N5"},  // above the user tools
+    {"UserTool1", "", "F7", [](TFrameForm& f) { UserToolClick(f, 1); }},
+    {"UserTool2", "", "Shift+F7", [](TFrameForm& f) { UserToolClick(f, 2); }},
+};
+
+}  // namespace
+
+void AddToolsMenu(FrameMenus& menus) {
+  menus.AddRows(MenuId::kTools, kToolsRows);
+  UserToolItems items;
+  items.tool1 = menus.Find(QStringLiteral("UserTool1"));
+  items.tool2 = menus.Find(QStringLiteral("UserTool2"));
+  // The separator is the item just above user tool 1.
+  const QList<QAction*> shown = menus.Menu(MenuId::kTools)->actions();
+  items.separator = shown.at(shown.indexOf(items.tool1) - 1);
+  items.separator->setObjectName(QStringLiteral("N5"));
+  for (QAction* item : {items.separator, items.tool1, items.tool2}) item->setVisible(false);
+  menus.FollowLists([items](FrameLink& frame) { Tools1Click(frame, items); });
+}
+
+}  // namespace penwick

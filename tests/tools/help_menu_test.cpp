@@ -1,0 +1,252 @@
+// The Help menu on a real frame: Penwick's help pages, the e-manual in a browser, the reference lists and
+// the getting-started essays. Launches are seen through stand-in programs.
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+
+#include "app/frame_menus.h"
+#include "collections/bookmark_notes.h"
+#include "tests/support/frame_fixture.h"
+#include "tests/support/recording_programs.h"
+#include "tests/support/scoped_env.h"
+#include "tools/getting_started.h"
+#include "tools/help_commands.h"
+#include "ui/help_viewer.h"
+
+namespace penwick::test {
+namespace {
+
+const QString kShippedPages = QStringLiteral(PENWICK_HELP_SOURCE);
+
+void CopyShippedPages(const QString& folder) {
+  QDir().mkpath(folder);
+  for (const QFileInfo& page : QDir(kShippedPages).entryInfoList({"*.htm"}, QDir::Files))
+    QFile::copy(page.filePath(), QDir(folder).filePath(page.fileName()));
+}
+
+TEST(HelpPagesTest, EveryPageTheProgramOpensShipsAndEveryLinkInThemLeadsToAPage) {
+  QStringList needed = {kEManualPage, kReferenceShelfPage, kKnownProblemsPage, kSpecialOpsPage};
+  for (int context : {kHelpContents, kEditorHelpContext, kSpecialHelpContext, kBookmarkHelpContext})
+    needed << HelpContextPage(context);
+  for (const QString& page : needed)
+    EXPECT_TRUE(QFile::exists(kShippedPages + '/' + page)) << page.toStdString();
+
+  static const QRegularExpression kLocalLink(R"((?:href|src)="([^":#]+)(?:#[^"]*)?")");
+  for (const QFileInfo& page : QDir(kShippedPages).entryInfoList({"*.htm"}, QDir::Files)) {
+    QFile file(page.filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    for (const auto& link : kLocalLink.globalMatch(QString::fromUtf8(file.readAll())))
+      EXPECT_TRUE(QFile::exists(kShippedPages + '/' + link.captured(1)))
+          << page.fileName().toStdString() << " -> " << link.captured(1).toStdString();
+  }
+}
+
+TEST(HelpPagesTest, APageIsTakenFromTheFirstFolderThatHoldsIt) {
+  TestEnv env;
+  const QString first = env.WriteFile("first/a.htm", "1");
+  env.WriteFile("second/a.htm", "2");
+  const QString second = env.WriteFile("second/b.htm", "2");
+  const QStringList folders = {env.WorkFolder() + "/first", env.WorkFolder() + "/second"};
+  EXPECT_EQ(FindShippedFile("a.htm", folders), first);
+  EXPECT_EQ(FindShippedFile("b.htm", folders), second);
+  EXPECT_EQ(FindShippedFile("c.htm", folders), QString());
+  EXPECT_EQ(FindShippedFile("first", {env.WorkFolder()}), QString());  // a folder is no page
+}
+
+class HelpMenuTest : public FrameTest {
+ protected:
+  void SetUp() override {
+    CopyShippedPages(env_.ProgramFolder());
+    Start();
+  }
+  QString PageShown(QWidget* owner) const {
+    auto* viewer = owner->findChild<HelpViewer*>();
+    if (!viewer || !viewer->isVisible()) return QString();
+    return QFileInfo(viewer->Browser()->source().toLocalFile()).fileName();
+  }
+  QString Page(const char* name) const { return QDir(env_.ProgramFolder()).filePath(name); }
+
+  RecordingPrograms programs_{{"browser", "winhelp", "xdg-open"}};
+};
+
+TEST_F(HelpMenuTest, F1ShowsTheContentsWithoutAWindowAndTheEditorsHelpWithOne) {
+  QTest::keyClick(frame_.get(), Qt::Key_F1);
+  Flush();
+  EXPECT_EQ(PageShown(frame_.get()), HelpContextPage(kHelpContents));
+  EXPECT_TRUE(ui_.Shown().empty());
+
+  TEditForm* editor = NewWindow();
+  Trigger("OnLineHelp1");
+  EXPECT_EQ(PageShown(frame_.get()), HelpContextPage(kEditorHelpContext));
+  editor->SetNumber(kSpecialWindowNumber);
+  Trigger("OnLineHelp1");
+  EXPECT_EQ(PageShown(frame_.get()), HelpContextPage(kSpecialHelpContext));
+  EXPECT_EQ(frame_->findChildren<HelpViewer*>().size(), 1);  // one help window, reused
+
+  // A page that is gone says which one and where it was looked for.
+  QFile::remove(Page("pwhelp2.htm"));
+  editor->SetNumber(1);
+  ui_.AnswerMessage(MsgResult::kOk);
+  Trigger("OnLineHelp1");
+  EXPECT_EQ(ui_.Last().caption, "Help page missing");
+  EXPECT_TRUE(
+      ui_.Last().text.startsWith("The help page pwhelp2.htm was not found in:\n" + env_.ProgramFolder()));
+}
+
+TEST_F(HelpMenuTest, EManualPagesOpenInTheChosenBrowserAsOneArgument) {
+  // Each item opens its own page; the e-manual and the shelf say what they are first.
+  const struct {
+    const char* item;
+    const char* page;
+    const char* notice;
+  } kItems[] = {
+      {"eManual1", kEManualPage, "Penwick's \"on line\" (locally) eManual"},
+      {"SpecialOps1", kSpecialOpsPage, nullptr},
+      {"KnownProblems1", kKnownProblemsPage, nullptr},
+      {"eReferenceShelf1", kReferenceShelfPage, "An penwick's \"personal\" reference shelf"},
+  };
+  for (const auto& item : kItems) {
+    ui_.Clear();
+    if (item.notice) ui_.AnswerMessage(MsgResult::kOk);
+    ui_.AnswerInput(programs_.PathOf("browser"));
+    const QString current = frame_->AppSettings().browser;
+    Trigger(item.item);
+    if (item.notice) EXPECT_EQ(ui_.Shown().front().caption, item.notice);
+    EXPECT_EQ(ui_.Last().Summary(), "Available Web Browsers|Path\\name:|" + current);
+    const auto launch = programs_.WaitFor("browser");
+    ASSERT_TRUE(launch) << item.item;
+    EXPECT_EQ(launch->arguments, QStringList{Page(item.page)});
+    EXPECT_EQ(QDir(launch->directory).canonicalPath(), QDir(programs_.Folder()).canonicalPath());
+  }
+}
+
+TEST_F(HelpMenuTest, TheFirstBrowserBecomesCurrentALaterPickServesOnce) {
+  Settings& settings = frame_->AppSettings();
+  ui_.AnswerInput(QString("browser"));
+  Trigger("KnownProblems1");
+  EXPECT_EQ(settings.browser, "browser");
+  ASSERT_TRUE(programs_.WaitFor("browser"));
+
+  // Another pick heads the list but leaves the current browser.
+  ui_.AnswerInput(QString("xdg-open"));
+  Trigger("SpecialOps1");
+  EXPECT_EQ(settings.browser, "browser");
+  EXPECT_EQ(settings.browsers.value(0), "xdg-open");
+  ASSERT_TRUE(programs_.WaitFor("xdg-open"));
+
+  // An empty answer or Cancel opens nothing; a browser that cannot run says so.
+  ui_.AnswerInput(QString("  "));
+  Trigger("SpecialOps1");
+  ui_.AnswerInput(std::nullopt);
+  Trigger("SpecialOps1");
+  EXPECT_TRUE(programs_.NeverRan("browser"));
+  EXPECT_EQ(settings.browser, "browser");
+  ui_.AnswerInput(QString("/no/such/browser"));
+  ui_.AnswerMessage(MsgResult::kOk);
+  Trigger("SpecialOps1");
+  ExpectBox(ui_, "Unable to access eManual", "Can't run the browser", MsgType::kError);
+}
+
+TEST_F(HelpMenuTest, APageInAFolderWithBlanksAndAmpersandsIsStillOneArgument) {
+  const QString folder = env_.WorkFolder() + "/my pen & \"notes\"";
+  CopyShippedPages(folder);
+  ScopedEnv home("PENWICK_HOME", QFile::encodeName(folder));
+  ui_.AnswerInput(QString("browser"));
+  Trigger("KnownProblems1");
+  const auto launch = programs_.WaitFor("browser");
+  ASSERT_TRUE(launch);
+  EXPECT_EQ(launch->arguments, QStringList{folder + '/' + kKnownProblemsPage});
+}
+
+TEST_F(HelpMenuTest, HelpfulWebsitesOpensTheAddressInTheBrowserOrNothingOnCancel) {
+  const QString url = "https://a.example/find?q=pen wick&lang=en";
+  ui_.Clear();
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(url);
+  ui_.AnswerInput(QString("browser"));
+  Trigger("HelpfulWebsites1");
+  EXPECT_EQ(ui_.Shown()[1].Summary(), QString("Select or Type URL|Path\\name:|") + kHomePage);
+  EXPECT_EQ(ui_.Shown()[2].caption, "Available Web Browser");
+  const auto launch = programs_.WaitFor("browser");
+  ASSERT_TRUE(launch);
+  EXPECT_EQ(launch->arguments, QStringList{url});
+  EXPECT_EQ(frame_->AppSettings().helpUrl, url);
+
+  for (int cancelAt : {1, 2}) {
+    ui_.AnswerMessage(MsgResult::kOk);
+    ui_.AnswerInput(cancelAt == 1 ? std::nullopt : std::optional(url));
+    if (cancelAt == 2) ui_.AnswerInput(std::nullopt);
+    Trigger("HelpfulWebsites1");
+  }
+  EXPECT_TRUE(programs_.NeverRan("browser"));
+  EXPECT_TRUE(ui_.AllAnswered());
+}
+
+TEST_F(HelpMenuTest, HelpFilesOpenInAViewerOrTheDesktopOpenerAndAreNeverRun) {
+  const QString hlp = env_.WriteFile("ref books/style.hlp", "?_");
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(hlp);
+  Trigger("UsefulWinHelpFiles1");
+  auto launch = programs_.WaitFor("winhelp");
+  ASSERT_TRUE(launch);
+  EXPECT_EQ(launch->arguments, QStringList{hlp});
+  EXPECT_EQ(frame_->AppSettings().helpFile, hlp);
+
+  // A .chm on a disk that marks every file executable is opened, not run.
+  const QString marker = env_.WorkFolder() + "/ran";
+  const QString chm = env_.WriteFile("guide.chm", "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
+  QFile(chm).setPermissions(QFile(chm).permissions() | QFileDevice::ExeOwner);
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(chm);
+  Trigger("UsefulHTMLHelpFiles1");
+  launch = programs_.WaitFor("xdg-open");
+  ASSERT_TRUE(launch);
+  EXPECT_EQ(launch->arguments, QStringList{chm});
+  EXPECT_FALSE(QFile::exists(marker));
+
+  ui_.AnswerMessage(MsgResult::kOk);
+  ui_.AnswerInput(QString("/no/such/guide.chm"));
+  ui_.AnswerMessage(MsgResult::kOk);
+  Trigger("UsefulHTMLHelpFiles1");
+  ExpectBox(ui_, "Unable to access HTMLHelp", "/no/such/guide.chm was not found.", MsgType::kError);
+}
+
+TEST_F(HelpMenuTest, EachGettingStartedItemShowsItsOwnEssay) {
+  QMenu* submenu = nullptr;
+  for (QAction* action : frame_->Menus().Menu(MenuId::kHelp)->actions())
+    if (action->objectName() == "GettingStarted1") submenu = action->menu();
+  ASSERT_NE(submenu, nullptr);
+  const QList<QAction*> items = submenu->actions();
+  ASSERT_EQ(items.size(), kEssayCount);
+  QSet<QString> captions;
+  for (int i = 0; i < kEssayCount; ++i) {
+    ui_.AnswerMessage(MsgResult::kOk);
+    items[i]->trigger();
+    EXPECT_EQ(ui_.Last().caption, GettingStartedEssays()[i].boxCaption);
+    EXPECT_EQ(ui_.Last().type, MsgType::kInformation);
+    EXPECT_GT(ui_.Last().text.size(), 100);
+    captions << ui_.Last().caption;
+  }
+  EXPECT_EQ(captions.size(), kEssayCount);
+}
+
+TEST_F(HelpMenuTest, BookmarkPadHelpShowsItsPageAndKeepsTheNotesFocused) {
+  frame_->Bookmarks1Click();
+  Flush();
+  TBMForm* pad = frame_->BookmarkPad();
+  ASSERT_TRUE(pad);
+  EXPECT_EQ(pad->Button2()->text(), "&Help");
+  QTest::mouseClick(pad->Button2(), Qt::LeftButton);
+  Flush();
+  EXPECT_EQ(PageShown(pad), HelpContextPage(kBookmarkHelpContext));
+  EXPECT_EQ(pad->focusWidget(), pad->Memo1());
+}
+
+}  // namespace
+}  // namespace penwick::test

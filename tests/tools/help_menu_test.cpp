@@ -2,8 +2,6 @@
 // the getting-started essays. Launches are seen through stand-in programs.
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,56 +20,43 @@
 namespace penwick::test {
 namespace {
 
-const QString kShippedPages = QStringLiteral(PENWICK_HELP_SOURCE);
-
-void CopyShippedPages(const QString& folder) {
-  QDir().mkpath(folder);
-  for (const QFileInfo& page : QDir(kShippedPages).entryInfoList({"*.htm"}, QDir::Files))
-    QFile::copy(page.filePath(), QDir(folder).filePath(page.fileName()));
-}
+const QString kShipped = QStringLiteral(PENWICK_HELP_SOURCE);
 
 TEST(HelpPagesTest, EveryPageTheProgramOpensShipsAndEveryLinkInThemLeadsToAPage) {
   QStringList needed = {kEManualPage, kReferenceShelfPage, kKnownProblemsPage, kSpecialOpsPage};
   for (int context : {kHelpContents, kEditorHelpContext, kSpecialHelpContext, kBookmarkHelpContext})
     needed << HelpContextPage(context);
   for (const QString& page : needed)
-    EXPECT_TRUE(QFile::exists(kShippedPages + '/' + page)) << page.toStdString();
+    EXPECT_FALSE(FindShippedFile(page, {kShipped}).isEmpty()) << page.toStdString();
 
   static const QRegularExpression kLocalLink(R"((?:href|src)="([^":#]+)(?:#[^"]*)?")");
-  for (const QFileInfo& page : QDir(kShippedPages).entryInfoList({"*.htm"}, QDir::Files)) {
-    QFile file(page.filePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    for (const auto& link : kLocalLink.globalMatch(QString::fromUtf8(file.readAll())))
-      EXPECT_TRUE(QFile::exists(kShippedPages + '/' + link.captured(1)))
+  for (const QFileInfo& page : QDir(kShipped).entryInfoList({"*.htm"}, QDir::Files)) {
+    for (const auto& link : kLocalLink.globalMatch(QString::fromUtf8(TestEnv::ReadFile(page.filePath()))))
+      EXPECT_TRUE(QFile::exists(kShipped + '/' + link.captured(1)))
           << page.fileName().toStdString() << " -> " << link.captured(1).toStdString();
   }
+  // The first folder that holds a page wins; a folder of that name is no page.
+  EXPECT_EQ(FindShippedFile("kprobs.htm", {"/no/such", kShipped}), kShipped + "/kprobs.htm");
+  EXPECT_EQ(FindShippedFile("help", {QFileInfo(kShipped).path()}), QString());
 }
 
-TEST(HelpPagesTest, APageIsTakenFromTheFirstFolderThatHoldsIt) {
-  TestEnv env;
-  const QString first = env.WriteFile("first/a.htm", "1");
-  env.WriteFile("second/a.htm", "2");
-  const QString second = env.WriteFile("second/b.htm", "2");
-  const QStringList folders = {env.WorkFolder() + "/first", env.WorkFolder() + "/second"};
-  EXPECT_EQ(FindShippedFile("a.htm", folders), first);
-  EXPECT_EQ(FindShippedFile("b.htm", folders), second);
-  EXPECT_EQ(FindShippedFile("c.htm", folders), QString());
-  EXPECT_EQ(FindShippedFile("first", {env.WorkFolder()}), QString());  // a folder is no page
-}
-
+// The program folder's path holds blanks, quotes and an ampersand: pages are still passed as one argument.
 class HelpMenuTest : public FrameTest {
  protected:
   void SetUp() override {
-    CopyShippedPages(env_.ProgramFolder());
+    QDir().mkpath(folder_);
+    for (const QFileInfo& page : QDir(kShipped).entryInfoList({"*.htm"}, QDir::Files))
+      QFile::copy(page.filePath(), QDir(folder_).filePath(page.fileName()));
     Start();
   }
-  QString PageShown(QWidget* owner) const {
+  static QString PageShown(QWidget* owner) {
     auto* viewer = owner->findChild<HelpViewer*>();
     if (!viewer || !viewer->isVisible()) return QString();
     return QFileInfo(viewer->Browser()->source().toLocalFile()).fileName();
   }
-  QString Page(const char* name) const { return QDir(env_.ProgramFolder()).filePath(name); }
 
+  const QString folder_ = env_.WorkFolder() + "/my pen & \"notes\"";
+  ScopedEnv home_{"PENWICK_HOME", QFile::encodeName(folder_)};
   RecordingPrograms programs_{{"browser", "winhelp", "xdg-open"}};
 };
 
@@ -79,7 +64,6 @@ TEST_F(HelpMenuTest, F1ShowsTheContentsWithoutAWindowAndTheEditorsHelpWithOne) {
   QTest::keyClick(frame_.get(), Qt::Key_F1);
   Flush();
   EXPECT_EQ(PageShown(frame_.get()), HelpContextPage(kHelpContents));
-  EXPECT_TRUE(ui_.Shown().empty());
 
   TEditForm* editor = NewWindow();
   Trigger("OnLineHelp1");
@@ -88,15 +72,15 @@ TEST_F(HelpMenuTest, F1ShowsTheContentsWithoutAWindowAndTheEditorsHelpWithOne) {
   Trigger("OnLineHelp1");
   EXPECT_EQ(PageShown(frame_.get()), HelpContextPage(kSpecialHelpContext));
   EXPECT_EQ(frame_->findChildren<HelpViewer*>().size(), 1);  // one help window, reused
+  EXPECT_TRUE(ui_.Shown().empty());
 
   // A page that is gone says which one and where it was looked for.
-  QFile::remove(Page("pwhelp2.htm"));
+  QFile::remove(folder_ + "/pwhelp2.htm");
   editor->SetNumber(1);
   ui_.AnswerMessage(MsgResult::kOk);
   Trigger("OnLineHelp1");
   EXPECT_EQ(ui_.Last().caption, "Help page missing");
-  EXPECT_TRUE(
-      ui_.Last().text.startsWith("The help page pwhelp2.htm was not found in:\n" + env_.ProgramFolder()));
+  EXPECT_TRUE(ui_.Last().text.startsWith("The help page pwhelp2.htm was not found in:\n" + folder_));
 }
 
 TEST_F(HelpMenuTest, EManualPagesOpenInTheChosenBrowserAsOneArgument) {
@@ -121,7 +105,7 @@ TEST_F(HelpMenuTest, EManualPagesOpenInTheChosenBrowserAsOneArgument) {
     EXPECT_EQ(ui_.Last().Summary(), "Available Web Browsers|Path\\name:|" + current);
     const auto launch = programs_.WaitFor("browser");
     ASSERT_TRUE(launch) << item.item;
-    EXPECT_EQ(launch->arguments, QStringList{Page(item.page)});
+    EXPECT_EQ(launch->arguments, QStringList{folder_ + '/' + item.page});
     EXPECT_EQ(QDir(launch->directory).canonicalPath(), QDir(programs_.Folder()).canonicalPath());
   }
 }
@@ -132,8 +116,6 @@ TEST_F(HelpMenuTest, TheFirstBrowserBecomesCurrentALaterPickServesOnce) {
   Trigger("KnownProblems1");
   EXPECT_EQ(settings.browser, "browser");
   ASSERT_TRUE(programs_.WaitFor("browser"));
-
-  // Another pick heads the list but leaves the current browser.
   ui_.AnswerInput(QString("xdg-open"));
   Trigger("SpecialOps1");
   EXPECT_EQ(settings.browser, "browser");
@@ -141,27 +123,16 @@ TEST_F(HelpMenuTest, TheFirstBrowserBecomesCurrentALaterPickServesOnce) {
   ASSERT_TRUE(programs_.WaitFor("xdg-open"));
 
   // An empty answer or Cancel opens nothing; a browser that cannot run says so.
-  ui_.AnswerInput(QString("  "));
-  Trigger("SpecialOps1");
-  ui_.AnswerInput(std::nullopt);
-  Trigger("SpecialOps1");
+  for (auto answer : {std::optional<QString>("  "), std::optional<QString>()}) {
+    ui_.AnswerInput(answer);
+    Trigger("SpecialOps1");
+  }
   EXPECT_TRUE(programs_.NeverRan("browser"));
   EXPECT_EQ(settings.browser, "browser");
   ui_.AnswerInput(QString("/no/such/browser"));
   ui_.AnswerMessage(MsgResult::kOk);
   Trigger("SpecialOps1");
   ExpectBox(ui_, "Unable to access eManual", "Can't run the browser", MsgType::kError);
-}
-
-TEST_F(HelpMenuTest, APageInAFolderWithBlanksAndAmpersandsIsStillOneArgument) {
-  const QString folder = env_.WorkFolder() + "/my pen & \"notes\"";
-  CopyShippedPages(folder);
-  ScopedEnv home("PENWICK_HOME", QFile::encodeName(folder));
-  ui_.AnswerInput(QString("browser"));
-  Trigger("KnownProblems1");
-  const auto launch = programs_.WaitFor("browser");
-  ASSERT_TRUE(launch);
-  EXPECT_EQ(launch->arguments, QStringList{folder + '/' + kKnownProblemsPage});
 }
 
 TEST_F(HelpMenuTest, HelpfulWebsitesOpensTheAddressInTheBrowserOrNothingOnCancel) {
@@ -178,10 +149,10 @@ TEST_F(HelpMenuTest, HelpfulWebsitesOpensTheAddressInTheBrowserOrNothingOnCancel
   EXPECT_EQ(launch->arguments, QStringList{url});
   EXPECT_EQ(frame_->AppSettings().helpUrl, url);
 
-  for (int cancelAt : {1, 2}) {
+  for (bool cancelFirst : {true, false}) {
     ui_.AnswerMessage(MsgResult::kOk);
-    ui_.AnswerInput(cancelAt == 1 ? std::nullopt : std::optional(url));
-    if (cancelAt == 2) ui_.AnswerInput(std::nullopt);
+    ui_.AnswerInput(cancelFirst ? std::nullopt : std::optional(url));
+    if (!cancelFirst) ui_.AnswerInput(std::nullopt);
     Trigger("HelpfulWebsites1");
   }
   EXPECT_TRUE(programs_.NeverRan("browser"));
@@ -218,22 +189,16 @@ TEST_F(HelpMenuTest, HelpFilesOpenInAViewerOrTheDesktopOpenerAndAreNeverRun) {
 }
 
 TEST_F(HelpMenuTest, EachGettingStartedItemShowsItsOwnEssay) {
-  QMenu* submenu = nullptr;
-  for (QAction* action : frame_->Menus().Menu(MenuId::kHelp)->actions())
-    if (action->objectName() == "GettingStarted1") submenu = action->menu();
+  QMenu* submenu = frame_->Menus().Menu(MenuId::kHelp)->findChild<QMenu*>();
   ASSERT_NE(submenu, nullptr);
   const QList<QAction*> items = submenu->actions();
   ASSERT_EQ(items.size(), kEssayCount);
-  QSet<QString> captions;
   for (int i = 0; i < kEssayCount; ++i) {
     ui_.AnswerMessage(MsgResult::kOk);
     items[i]->trigger();
     EXPECT_EQ(ui_.Last().caption, GettingStartedEssays()[i].boxCaption);
     EXPECT_EQ(ui_.Last().type, MsgType::kInformation);
-    EXPECT_GT(ui_.Last().text.size(), 100);
-    captions << ui_.Last().caption;
   }
-  EXPECT_EQ(captions.size(), kEssayCount);
 }
 
 TEST_F(HelpMenuTest, BookmarkPadHelpShowsItsPageAndKeepsTheNotesFocused) {
@@ -241,7 +206,6 @@ TEST_F(HelpMenuTest, BookmarkPadHelpShowsItsPageAndKeepsTheNotesFocused) {
   Flush();
   TBMForm* pad = frame_->BookmarkPad();
   ASSERT_TRUE(pad);
-  EXPECT_EQ(pad->Button2()->text(), "&Help");
   QTest::mouseClick(pad->Button2(), Qt::LeftButton);
   Flush();
   EXPECT_EQ(PageShown(pad), HelpContextPage(kBookmarkHelpContext));

@@ -67,9 +67,8 @@ class FrameMenus : public QObject, public MenuBuilder {
 
 // The File-menu items of the editor window and the frame's own File menu.
 void AddFileMenus(FrameMenus& menus);
-// The Help menu's own items.
+// The Help menu.
 void AddHelpMenu(FrameMenus& menus);
-void AboutPenwick1(TFrameForm& frame);
 // The Srch menu's bookmark notes item.
 void AddBookmarkMenus(FrameMenus& menus);
 // The superboilerplate item of the pop-up menu.

@@ -16,6 +16,7 @@
 #include "editor/frame_link.h"
 #include "editor/search_commands.h"
 #include "editor/text_control.h"
+#include "ui/help_viewer.h"
 #include "ui/message_boxes.h"
 
 namespace penwick {
@@ -73,7 +74,9 @@ TBMForm::TBMForm(FrameLink& frame, std::function<TEditForm*()> activeEditor, QWi
   GoToSelect_->setObjectName(QStringLiteral("GoToSelect"));
   Button1_ = new QPushButton(QStringLiteral("&Close"), this);
   Button1_->setObjectName(QStringLiteral("Button1"));
-  for (QPushButton* button : {GoToSelect_, Button1_}) {
+  Button2_ = new QPushButton(QStringLiteral("&Help"), this);
+  Button2_->setObjectName(QStringLiteral("Button2"));
+  for (QPushButton* button : {GoToSelect_, Button1_, Button2_}) {
     button->setAutoDefault(false);
     buttons->addWidget(button);
   }
@@ -82,6 +85,7 @@ TBMForm::TBMForm(FrameLink& frame, std::function<TEditForm*()> activeEditor, QWi
   connect(GoToSelect_, &QPushButton::clicked, this,
           [this] { frame_.RunCommand([this] { GoToSelectClick(); }); });
   connect(Button1_, &QPushButton::clicked, this, &QDialog::close);
+  connect(Button2_, &QPushButton::clicked, this, [this] { frame_.RunCommand([this] { Button2Click(); }); });
 
   const QStringList& notes = frame_.AppSettings().bookmarkNotes;
   if (!notes.isEmpty()) Memo1_->setPlainText(notes.join(QLatin1Char('\n')));
@@ -154,6 +158,11 @@ void TBMForm::CopyWholeSet1Click() {
   QTextCursor cursor = Memo1_->textCursor();
   cursor.clearSelection();
   Memo1_->setTextCursor(cursor);
+}
+
+void TBMForm::Button2Click() {
+  ShowHelpPage(frame_.Boxes(), *this, HelpContextPage(kBookmarkHelpContext));
+  Memo1_->setFocus();
 }
 
 void TBMForm::KeepNotes() {

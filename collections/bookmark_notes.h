@@ -29,12 +29,15 @@ class TBMForm : public QDialog {
   void Paste1Click();
   void Copy1Click();
   void CopyWholeSet1Click();
+  // Help: the pad's help page in a help window over the pad; the notes keep the focus.
+  void Button2Click();
   // The memo's text replaces the bookmark notes (on closing, and before the settings are written).
   void KeepNotes();
 
   QPlainTextEdit* Memo1() const { return Memo1_; }
   QPushButton* GoToSelect() const { return GoToSelect_; }
   QPushButton* Button1() const { return Button1_; }
+  QPushButton* Button2() const { return Button2_; }
   QLabel* Panel1() const { return Panel1_; }
 
  protected:
@@ -51,6 +54,7 @@ class TBMForm : public QDialog {
   QPlainTextEdit* Memo1_;
   QPushButton* GoToSelect_;
   QPushButton* Button1_;
+  QPushButton* Button2_;
 };
 
 }  // namespace penwick

@@ -61,6 +61,7 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddEditMenus(*this);
   AddTypingMenus(*this);
   AddSuperboilerplateMenus(*this);
+  AddCollectionMenus(*this);
   AddHtmlMenus(*this);
   AddJsMenus(*this);
   AddRtfControlWordMenus(*this);

@@ -74,5 +74,7 @@ void AboutPenwick1(TFrameForm& frame);
 void AddBookmarkMenus(FrameMenus& menus);
 // The superboilerplate items of the pop-up and Tools menus.
 void AddSuperboilerplateMenus(FrameMenus& menus);
+// The Tools menu items of the boilerplates, the boilerplate and tagset sets and the lists editor.
+void AddCollectionMenus(FrameMenus& menus);
 
 }  // namespace penwick

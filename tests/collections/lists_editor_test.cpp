@@ -107,6 +107,7 @@ TEST_F(ListsEditorTest, DirectOpenToolsAndMetasGoThroughTheirOwnCommands) {
   ui_.AnswerInput("robots");
   ui_.AnswerInput("rating");
   ui_.AnswerInput("audience");
+  ui_.AnswerInput("description");    // edit the third meta
   ui_.AnswerInput("/usr/bin/tidy");  // user tools: add fills tool 1
   ui_.AnswerInput("/usr/bin/xmllint");
   ui_.CancelUnscripted();  // the commands' explanations
@@ -120,6 +121,8 @@ TEST_F(ListsEditorTest, DirectOpenToolsAndMetasGoThroughTheirOwnCommands) {
     d.ListButton('f')->click();
     d.DelBtn()->click();
     for (int i = 0; i < 5; ++i) d.AddBtn()->click();
+    d.EditBtn()->click();
+    EditRow(d, 2);
     metaRows = d.ListBox1()->Rows();
     d.ListButton('u')->click();
     d.AddBtn()->click();
@@ -130,7 +133,8 @@ TEST_F(ListsEditorTest, DirectOpenToolsAndMetasGoThroughTheirOwnCommands) {
   EXPECT_EQ(S().toolApp, "tidy");
   EXPECT_EQ(directRows, (QStringList{"/a", "", "/c.txt", "", "/e"}));
   EXPECT_EQ(S().directOpen[2], "/c.txt");
-  EXPECT_EQ(metaRows, (QStringList{"generator", "robots", "keywords", "rating", "audience"}));
+  EXPECT_EQ(metaRows, (QStringList{"generator", "robots", "description", "rating", "audience"}));
+  EXPECT_EQ(S().userMetas[2], "description");
   EXPECT_TRUE(ui_.MessageLog().contains("Can't add Meta|All 5 slots are full"));
   EXPECT_EQ(toolRows, (QStringList{"/usr/bin/tidy", ""}));
   EXPECT_EQ(S().f8Tool, "");

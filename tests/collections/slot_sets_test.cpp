@@ -231,6 +231,19 @@ TEST_F(SlotSetsTest, TagsetRowsAreLabelledInHexAndOnlyAnsweredTagsAreStored) {
   EXPECT_TRUE(ui_.AllAnswered());
 }
 
+TEST_F(SlotSetsTest, TheBoilerplatesItemExplainsAndHelpSaysWhenTheHelpFileIsMissing) {
+  ui_.AnswerMessage(MsgResult::kOk);
+  Run("bplate");
+  EXPECT_EQ(ui_.Last().caption, "Boilerplate(s)");
+  EXPECT_EQ(ui_.Last().buttons, MsgButtons::kOk);
+  ui_.AnswerMessage(MsgResult::kOk);  // no tslists.set
+  ui_.AnswerMessage(MsgResult::kOk);
+  WithDialog([](SlotSetDialog& d) { d.HelpButton()->click(); });
+  Run("TagsetMenuSets1");
+  EXPECT_EQ(ui_.MessageLog().last(),
+            "Help|The help file " + QDir::toNativeSeparators(SetsPath("Penwick.hlp")) + " is not there.");
+}
+
 TEST(SlotSetPlacementTest, CentresOverTheFrameOrSitsTwentyIn) {
   EXPECT_EQ(PlaceOver({200, 100}, {10, 20, 601, 400}), QPoint(10 + 200, 20 + 150));
   EXPECT_EQ(PlaceOver({800, 500}, {10, 20, 600, 400}), QPoint(30, 40));

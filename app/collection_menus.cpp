@@ -2,7 +2,6 @@
 // the lists editor.
 
 #include <QDir>
-#include <QFileInfo>
 
 #include "app/frame_form.h"
 #include "app/frame_menus.h"
@@ -18,15 +17,18 @@ namespace penwick {
 
 namespace {
 
-// The help file in the program's folder, through the desktop's opener (which knows no context numbers).
+// The help file in the program's folder (its name in any case), through the desktop's opener, which knows no
+// context numbers.
 void OpenHelpFile(TFrameForm& f) {
-  const QString path = QDir(f.ProgramFolder()).filePath(QStringLiteral("Penwick.hlp"));
-  if (!QFileInfo::exists(path)) {
-    f.Boxes().Show(QStringLiteral("Help"),
-                   QStringLiteral("The help file %1 is not there.").arg(QDir::toNativeSeparators(path)),
+  const QDir folder(f.ProgramFolder());
+  const QStringList found = folder.entryList({QStringLiteral("penwick.hlp")}, QDir::Files);
+  if (found.isEmpty()) {
+    const QString path = QDir::toNativeSeparators(folder.filePath(QStringLiteral("Penwick.hlp")));
+    f.Boxes().Show(QStringLiteral("Help"), QStringLiteral("The help file %1 is not there.").arg(path),
                    MsgType::kInformation, MsgButtons::kOk);
     return;
   }
+  const QString path = folder.filePath(found.first());
   if (ShellLaunch(path, QString(), f.ProgramFolder()) < 32) {
     f.Boxes().Show(
         QStringLiteral("Help"),

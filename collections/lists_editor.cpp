@@ -269,14 +269,23 @@ void TrfDialog::AddBtnClick() {
 }
 
 void TrfDialog::AddEntry() {
+  const PlainList plain = Plain(settings_, code_);
+  QStringList& items = *plain.items;
+  // An entry past those the settings keep would be gone after the next start.
+  if (code_ != 'r' && code_ != 't' && items.size() >= kMaxSavedMenuList) {
+    links_.frame.Boxes().Show(
+        QStringLiteral("Add List item"),
+        QStringLiteral("This list keeps %1 entries, and it is full. Delete an entry first.")
+            .arg(kMaxSavedMenuList),
+        MsgType::kInformation, MsgButtons::kOk);
+    return;
+  }
   if (code_ == 'r')
     Inform(QStringLiteral("Adding to ") + kRecentlyOpened + QStringLiteral(" List"), kRecentAddText);
   if (code_ == 's') Inform(kResearchCaption, kResearchText);
   QString answer;
   if (!links_.frame.Boxes().InputQuery(QStringLiteral("Add List item"), QString(), answer)) return;
   if (IsBlank(answer)) return;
-  const PlainList plain = Plain(settings_, code_);
-  QStringList& items = *plain.items;
   if (code_ == 'r') {
     // The newest file first, once; the oldest of five makes room.
     items.removeAll(answer);

@@ -17,9 +17,9 @@ namespace penwick {
 namespace {
 
 // Lists the menus and drop-downs show; longer lists are cut when written.
-constexpr qsizetype kMaxResearch = 15;
-constexpr qsizetype kMaxHelpUrls = 15;
-constexpr qsizetype kMaxHelpFiles = 15;
+constexpr qsizetype kMaxResearch = kMaxSavedMenuList;
+constexpr qsizetype kMaxHelpUrls = kMaxSavedMenuList;
+constexpr qsizetype kMaxHelpFiles = kMaxSavedMenuList;
 constexpr qsizetype kMaxReopens = 5;
 // Lists as read: far more than anyone keeps, few enough that a damaged count costs nothing. (The menu lists
 // above are cut further when written.)

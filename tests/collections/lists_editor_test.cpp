@@ -90,6 +90,19 @@ TEST_F(ListsEditorTest, WebSitesFollowTheirFirstEntryAndRecentFilesKeepFive) {
   EXPECT_TRUE(ui_.AllAnswered());
 }
 
+TEST_F(ListsEditorTest, AFullListTakesNoEntryThatSavingWouldDrop) {
+  S().research.clear();
+  for (int i = 0; i < 15; ++i) S().research << QStringLiteral("marker %1").arg(i);
+  ui_.AnswerMessage(MsgResult::kOk);
+  WithEditor([](TrfDialog& d) {
+    d.ListButton('s')->click();
+    d.AddBtn()->click();
+  });
+  EXPECT_EQ(ui_.MessageLog(),
+            QStringList{"Add List item|This list keeps 15 entries, and it is full. Delete an entry first."});
+  EXPECT_EQ(S().research.size(), 15);
+}
+
 TEST_F(ListsEditorTest, DirectOpenToolsAndMetasGoThroughTheirOwnCommands) {
   S().toolApps = {"tidy", "lint"};
   S().toolApp = "tidy";

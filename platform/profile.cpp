@@ -222,6 +222,17 @@ bool Profile::Save(const QString& path, QString* error) const {
   return WriteWholeFileAtomic(path, Serialize(), error);
 }
 
+QString ProfileFileValue(QString value) {
+  value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+  value.replace(u'\r', u' ');
+  value.replace(u'\n', u' ');
+  const bool edgeBlank = !value.isEmpty() && (IsBlank(value.front()) || IsBlank(value.back()));
+  const bool quoted =
+      value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
+  if (edgeBlank || quoted) value = '"' + value + '"';
+  return value;
+}
+
 std::optional<int> StrToInt(const QString& text) {
   QStringView digits = QStringView(text).trimmed();
   bool negative = false;

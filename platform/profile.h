@@ -64,6 +64,11 @@ class Profile {
   QHash<QString, qsizetype> sectionIndex_;  // case-folded name -> position in sections_
 };
 
+// The form a value takes in a profile file so that it reads back as written: a line break would end the
+// line early, so each one is written as a blank; reading strips surrounding blanks and one pair of enclosing
+// quotes, so a value that has them is written inside a pair of quotes that reading takes off again.
+QString ProfileFileValue(QString value);
+
 // Strict integer conversion used for list counts: optional blanks, optional sign, decimal digits. Returns
 // nothing for anything else (the caller reports "'%s' is not a valid integer value").
 std::optional<int> StrToInt(const QString& text);

@@ -11,6 +11,8 @@
 namespace penwick {
 
 inline constexpr char kHomePage[] = "https://penwick.example.org/";
+// The re-search list, the web-site list and both help-file lists are saved with their first 15 entries.
+inline constexpr int kMaxSavedMenuList = 15;
 
 // The switches every editor window shows; one set for the whole program.
 enum class HighCharMode { kOff, kAsText, kAsCodes };

@@ -17,9 +17,9 @@ namespace penwick {
 namespace {
 
 // Lists the menus and drop-downs show; longer lists are cut when written.
-constexpr qsizetype kMaxResearch = 15;
-constexpr qsizetype kMaxHelpUrls = 15;
-constexpr qsizetype kMaxHelpFiles = 15;
+constexpr qsizetype kMaxResearch = kMaxSavedMenuList;
+constexpr qsizetype kMaxHelpUrls = kMaxSavedMenuList;
+constexpr qsizetype kMaxHelpFiles = kMaxSavedMenuList;
 constexpr qsizetype kMaxReopens = 5;
 // Lists as read: far more than anyone keeps, few enough that a damaged count costs nothing. (The menu lists
 // above are cut further when written.)
@@ -58,24 +58,6 @@ IniFile ReadIniFile(const QString& path, MessageBoxes& boxes) {
   ini.profile = Profile::Parse(bytes);
   ini.lineCount = CountLines(bytes);
   return ini;
-}
-
-bool IsBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f'; }
-
-// The form a value takes in the file so that it reads back as written:
-// - a line break would end the line early and leave the rest as a stray line of the file (a pasted
-//   boilerplate line, say), so each break is written as a blank;
-// - reading strips surrounding blanks and one pair of enclosing quotes, which would lose the indentation of
-//   a boilerplate line, so such a value is written inside a pair of quotes that reading takes off again.
-QString FileValue(QString value) {
-  value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-  value.replace(u'\r', u' ');
-  value.replace(u'\n', u' ');
-  const bool edgeBlank = !value.isEmpty() && (IsBlank(value.front()) || IsBlank(value.back()));
-  const bool quoted =
-      value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
-  if (edgeBlank || quoted) value = '"' + value + '"';
-  return value;
 }
 
 // The kinds of stored value; each points at the field that reading fills and writing takes the value from.
@@ -226,7 +208,7 @@ QByteArray WriteRows(const std::vector<Row>& rows) {
   Profile ini;
   for (const Row& row : rows) {
     const auto text = [&](const QString& key, const QString& value) {
-      ini.WriteString(row.section, key, FileValue(value));
+      ini.WriteString(row.section, key, ProfileFileValue(value));
     };
     const Overloaded write{
         [&](const Int& f) { ini.WriteInteger(row.section, row.key, *f.value); },

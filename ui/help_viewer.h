@@ -14,12 +14,13 @@ namespace penwick {
 
 class MessageBoxes;
 
-// The help contexts: the contents, the editor windows', the special one, the boilerplate list's and the
-// bookmark notes pad's.
+// The help contexts: the contents, the editor windows', the special one, the boilerplate list's, the
+// tagset list's and the bookmark notes pad's.
 inline constexpr int kHelpContents = 0;
 inline constexpr int kEditorHelpContext = 2;
 inline constexpr int kSpecialHelpContext = 20;
 inline constexpr int kBoilerplateHelpContext = 25;
+inline constexpr int kTagsetSetsHelpContext = 40;
 inline constexpr int kBookmarkHelpContext = 35;
 // The page of a help context.
 QString HelpContextPage(int context);

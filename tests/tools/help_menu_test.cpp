@@ -25,7 +25,7 @@ const QString kShipped = QStringLiteral(PENWICK_HELP_SOURCE);
 TEST(HelpPagesTest, EveryPageTheProgramOpensShipsAndEveryLinkInThemLeadsToAPage) {
   QStringList needed = {kEManualPage, kReferenceShelfPage, kKnownProblemsPage, kSpecialOpsPage};
   for (int context : {kHelpContents, kEditorHelpContext, kSpecialHelpContext, kBoilerplateHelpContext,
-                      kBookmarkHelpContext})
+                      kTagsetSetsHelpContext, kBookmarkHelpContext})
     needed << HelpContextPage(context);
   for (const QString& page : needed)
     EXPECT_FALSE(FindShippedFile(page, {kShipped}).isEmpty()) << page.toStdString();

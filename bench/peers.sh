@@ -34,15 +34,21 @@ trap cleanup EXIT
 export DISPLAY=":$DISPLAY_NUMBER"
 sleep 1
 
-# The page the in-process benchmark uses too: nested tags, attributes, text, CR LF.
+# The page the in-process benchmark uses too: nested tags, attributes, text, CR LF; its paragraphs come in runs of
+# 1 MiB, so big pages are quick to make. Never more than the size asked for.
+awk 'BEGIN {
+  ORS = ""
+  while (n < 1048576 - 200) {
+    line = "<p class=\"para\">Paragraph " ++i " with <b>bold</b>, <i>italic</i> and <a href=\"page.html\">a link</a> in it.</p>\r\n"
+    print line; n += length(line)
+  } }' >"$WORK/run.html"
 make_page() {  # bytes path
-  awk -v size="$1" 'BEGIN {
-    ORS = ""; head = "<html>\r\n<head><title>Benchmark</title></head>\r\n<body>\r\n"; print head; n = length(head)
-    while (n < size) {
-      line = "<p class=\"para\">Paragraph " ++i " with <b>bold</b>, <i>italic</i> and <a href=\"page.html\">a link</a> in it.</p>\r\n"
-      print line; n += length(line)
-    }
-    print "</body>\r\n</html>\r\n" }' >"$2"
+  local runs=$((($1 - 100) / $(stat -c %s "$WORK/run.html"))) i
+  {
+    printf '<html>\r\n<head><title>Benchmark</title></head>\r\n<body>\r\n'
+    for ((i = 0; i < runs; i++)); do cat "$WORK/run.html"; done
+    printf '</body>\r\n</html>\r\n'
+  } >"$2"
 }
 : >"$WORK/empty.txt"
 make_page $((5 << 20)) "$WORK/5.txt"
@@ -72,25 +78,34 @@ cpu_ms() {  # pid: user and system time of the whole process
 
 peak_kb() { awk '/^VmHWM:/ { print $2 }' "/proc/$1/status" 2>/dev/null; }
 
-# Waits until the process has a window and has used no CPU for a second; prints the CPU used until then, or
-# "busy" after TIMEOUT seconds.
+# Waits until the process has used no CPU for a second (and has a window, or has waited three seconds without
+# one); prints the CPU used until then, or "busy" after TIMEOUT seconds.
 wait_idle() {  # pid
-  local last=-1 still=0 since=0 now samples=0
-  while [ $samples -lt $((TIMEOUT * 10)) ]; do
+  local last=-1 still=0 since=0 now deadline=$(($(date +%s) + TIMEOUT))
+  while [ "$(date +%s)" -lt $deadline ]; do
     sleep 0.1
-    samples=$((samples + 1))
     now=$(cpu_ms "$1") || { echo dead; return; }
-    if [ "$last" -ge 0 ] && [ $((now - last)) -le "$TICK_MS" ] &&
-      xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; then
+    if [ "$last" -ge 0 ] && [ $((now - last)) -le "$TICK_MS" ]; then
       [ $still -eq 0 ] && since=$last
       still=$((still + 1))
-      [ $still -ge 10 ] && { echo "$since"; return; }
+      if [ $still -ge 30 ] || { [ $still -ge 10 ] && xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; }; then
+        echo "$since"
+        return
+      fi
     else
       still=0
     fi
     last=$now
   done
   echo busy
+}
+
+# Ends an editor started here; one that asks before quitting (or hangs) is killed.
+stop() {  # pid
+  kill "$1" 2>/dev/null
+  for _ in 1 2 3 4 5 6 7 8 9 10; do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill -KILL "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
 }
 
 KEYSTROKES=$(head -c "$KEYS" /dev/zero | tr '\0' 'a')
@@ -104,19 +119,19 @@ measure() {  # editor file
   loaded=$(wait_idle $pid)
   local wall=$((($(date +%s%N) - start) / 1000000))
   if [ "$loaded" = busy ] || [ "$loaded" = dead ]; then
-    kill $pid 2>/dev/null; wait $pid 2>/dev/null
+    stop $pid
     echo "$loaded - - $wall"
     return
   fi
   peak=$(peak_kb $pid)
   window=$(xdotool search --onlyvisible --pid $pid 2>/dev/null | tail -1)
-  xdotool windowfocus --sync "$window" 2>/dev/null
+  [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null
   xdotool key --clearmodifiers ctrl+End 2>/dev/null
   sleep 0.5
   before=$(cpu_ms $pid)
   xdotool type --delay 10 "$KEYSTROKES" 2>/dev/null
   typed=$(wait_idle $pid)
-  kill $pid 2>/dev/null; wait $pid 2>/dev/null
+  stop $pid
   if [ "$typed" = busy ] || [ "$typed" = dead ]; then
     echo "$loaded $peak - $wall"
   else
@@ -145,7 +160,7 @@ awk -v editors="$EDITORS" -v timeout="$TIMEOUT" '
   function median(list,   n, a, i, j, t) {
     n = split(list, a, " "); if (n == 0) return ""
     for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] + 0 < a[i] + 0) { t = a[i]; a[i] = a[j]; a[j] = t }
-    return a[int((n + 1) / 2)]
+    return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
   }
   { key = $1 " " $2
     if ($4 == "busy" || $4 == "dead") busy[key] = $4
@@ -179,7 +194,7 @@ awk -v editors="$EDITORS" -v timeout="$TIMEOUT" '
   }' "$RESULTS"
 
 if [ "$HUGE" = 1 ]; then
-  make_page $((512 << 20)) "$WORK/512.txt"
+  make_page $((512 << 20)) "$WORK/512.txt"  # as big as Penwick opens
   for editor in penwick${EARLIER:+ earlier}; do
     set -- $(measure "$editor" "$WORK/512.txt")
     if [ "$1" = busy ] || [ "$1" = dead ]; then

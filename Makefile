@@ -7,7 +7,7 @@ PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libqscintilla2-qt
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench bench-deps roundtrip-check clean fuzz fuzz-deps
+.PHONY: all deps build run test bench bench-deps bench-peers roundtrip-check clean fuzz fuzz-deps
 
 all: build
 
@@ -47,6 +47,14 @@ bench: build bench-deps
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_typing_bench
 	$(BUILD)/bench/penwick_word_count_bench
 	$(BUILD)/bench/penwick_rtf_bench
+
+# Penwick against other editors from Debian, under a virtual X display, on generated 5 MB and 50 MB pages
+# (bench/peers.sh says what is measured). BEFORE=<an earlier penwick binary> measures it alongside.
+PEER_PACKAGES := xvfb xdotool scite featherpad geany
+
+bench-peers: build
+	$(call install_missing,$(PEER_PACKAGES))
+	bench/peers.sh $(BUILD)/penwick $(BEFORE)
 
 # Every file of two big system folders, opened and saved unedited, must come back byte for byte.
 roundtrip-check: build

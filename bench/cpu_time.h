@@ -1,7 +1,8 @@
 #pragma once
-// CPU time for benchmarks that compare Penwick with another program in the same run.
+// CPU time and memory for benchmarks, also of another program Penwick is compared with in the same run.
 
 #include <QByteArray>
+#include <cstdio>
 #include <ctime>
 #include <vector>
 
@@ -19,6 +20,23 @@ inline double CpuMs() {
   timespec ts{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
   return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+// The memory this process holds now (resident set), in MB; 0 where it cannot be known.
+inline double RssMb() {
+#if defined(__linux__)
+  FILE* status = std::fopen("/proc/self/status", "r");
+  if (!status) return 0;
+  char line[256];
+  double kb = 0;
+  while (std::fgets(line, sizeof line, status)) {
+    if (std::sscanf(line, "VmRSS: %lf kB", &kb) == 1) break;
+  }
+  std::fclose(status);
+  return kb / 1024;
+#else
+  return 0;
+#endif
 }
 
 // Runs a program (found on PATH) with its arguments in folder (empty: here), its output thrown away; returns

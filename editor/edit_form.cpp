@@ -10,6 +10,7 @@
 #include "editor/frame_link.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
+#include "platform/memory_return.h"
 #include "ui/message_boxes.h"
 
 namespace penwick {
@@ -88,7 +89,8 @@ TEditForm::TEditForm(FrameLink& frame, QWidget* parent) : QMdiSubWindow(parent),
   UpdateCursorPos();
 }
 
-TEditForm::~TEditForm() = default;
+// The window's document goes with its widgets, after this; its memory is handed back then.
+TEditForm::~TEditForm() { ReturnFreeMemorySoon(); }
 
 bool TEditForm::IsUnnamed() const { return NamePart(fileName_) == QLatin1String(kNewFile); }
 

@@ -14,6 +14,7 @@
 #include "editor/text_control.h"
 #include "editor/update_lock.h"
 #include "platform/codepage.h"
+#include "platform/document_io.h"
 #include "platform/file_io.h"
 #include "ui/message_boxes.h"
 
@@ -72,13 +73,13 @@ class LoadFinisher {
 }  // namespace
 
 bool TEditForm::LoadFileText(const QString& fileName) {
-  QByteArray bytes;
   QString error;
-  if (!ReadWholeFile(fileName, &bytes, &error)) {
-    frame_.Boxes().ShowError(error);
-    return false;
-  }
   if (IsRtfView()) {
+    QByteArray bytes;
+    if (!ReadWholeFile(fileName, &bytes, &error)) {
+      frame_.Boxes().ShowError(error);
+      return false;
+    }
     const RtfDocument document = ReadRtf(bytes);
     if (document.isRtf) {
       bytes.clear();
@@ -88,11 +89,16 @@ bool TEditForm::LoadFileText(const QString& fileName) {
       return true;
     }
   }
-  DecodedDocument decoded = DecodeDocument(bytes);
-  bytes.clear();
-  format_ = decoded.format;
+  // Read in blocks straight into a new document: the old text stays until the file has been read.
+  DocumentBuilder builder(*text_);
+  DocumentScan scan;
+  if (!ReadDocument(fileName, builder, &scan, &error)) {
+    frame_.Boxes().ShowError(error);
+    return false;
+  }
+  format_ = scan.format;
   text_->SetLineBreak(format_.mixedLineEnds ? LineBreakBytes(format_.lineEnd) : QByteArray("\r\n"));
-  text_->LoadUtf8(decoded.utf8);
+  builder.Finish(scan.multiByte);
   diskStamp_ = StampOf(fileName);
   return true;
 }

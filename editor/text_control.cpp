@@ -12,7 +12,6 @@
 namespace penwick {
 
 namespace {
-constexpr long kLoadHeadroom = 1 << 20;  // room for typing after a load, so early keys do not move the buffer
 constexpr auto kUtf32 = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32;
 
 // Text of the document as it is: a U+FEFF at the start is a character of the text (the file's own mark was
@@ -29,7 +28,6 @@ TextControl::TextControl(ScintillaWidget* editor) : QObject(editor), editor_(edi
   editor_->setWrapMode(QsciScintilla::WrapNone);
   // Soft wrap would switch the layout cache to whole-document; keep it per page.
   Send(QsciScintillaBase::SCI_SETLAYOUTCACHE, QsciScintillaBase::SC_CACHE_PAGE);
-  Send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, kUtf32);
   // The horizontal scroll range follows the longest line shown instead of a fixed 2000 pixels.
   Send(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
   Send(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
@@ -40,8 +38,8 @@ TextControl::TextControl(ScintillaWidget* editor) : QObject(editor), editor_(edi
   editor_->setAutoCompletionSource(QsciScintilla::AcsNone);
 
   connect(editor_, &QsciScintillaBase::SCN_MODIFIED, this,
-          [this](int position, int type, const char*, int, int, int, int, int, int, int) {
-            OnModified(position, type);
+          [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+            OnModified(position, type, length);
           });
   connect(editor_, &QsciScintillaBase::SCN_UPDATEUI, this, &TextControl::OnUpdateUi);
 }
@@ -56,8 +54,18 @@ long TextControl::SendBytes(unsigned int msg, const QByteArray& bytes) const {
   return editor_->SendScintilla(msg, static_cast<std::uintptr_t>(bytes.size()), bytes.constData());
 }
 
-void TextControl::OnModified(int, int type) {
+void TextControl::OnModified(int position, int type, int length) {
   if (!(type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE))) return;
+  // The previous insertion is complete now; this one is looked at once it is.
+  CheckInserted();
+  if (asciiOnly_ && (type & QsciScintillaBase::SC_MOD_BEFOREINSERT)) {
+    insertedFrom_ = position;
+    insertedLength_ = length;
+  }
+  NoteChange();
+}
+
+void TextControl::NoteChange() {
   modified_ = true;
   if (changePending_) return;
   changePending_ = true;
@@ -74,19 +82,6 @@ void TextControl::OnUpdateUi(int updated) {
   if (updated & (QsciScintillaBase::SC_UPDATE_SELECTION | QsciScintillaBase::SC_UPDATE_CONTENT)) {
     emit SelectionChanged();
   }
-}
-
-void TextControl::LoadUtf8(const QByteArray& utf8) {
-  Send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
-  Send(QsciScintillaBase::SCI_CLEARALL);
-  Send(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + kLoadHeadroom));
-  // APPENDTEXT takes a length, so NUL bytes in the document load like any other character.
-  if (!utf8.isEmpty()) {
-    SendBytes(QsciScintillaBase::SCI_APPENDTEXT, utf8);
-  }
-  Send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
-  Send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
-  Send(QsciScintillaBase::SCI_SETSAVEPOINT);
 }
 
 void TextControl::SetLineBreak(const QByteArray& lineBreak) {
@@ -129,6 +124,7 @@ void TextControl::ReplaceBytes(long fromByte, long toByte, QByteArrayView utf8) 
 
 long TextControl::ToByte(int pos) const {
   if (pos <= 0) return 0;
+  if (AsciiOnly()) return std::min<long>(pos, Send(QsciScintillaBase::SCI_GETLENGTH));
   const long lastLine = Send(QsciScintillaBase::SCI_GETLINECOUNT) - 1;
   const long line = std::min(Send(QsciScintillaBase::SCI_LINEFROMINDEXPOSITION, pos, kUtf32), lastLine);
   const long lineByte = Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
@@ -144,6 +140,7 @@ long TextControl::ToByte(int pos) const {
 
 int TextControl::ToChar(long bytePos) const {
   bytePos = std::clamp(bytePos, 0L, Send(QsciScintillaBase::SCI_GETLENGTH));
+  if (AsciiOnly()) return static_cast<int>(bytePos);
   const long line = Send(QsciScintillaBase::SCI_LINEFROMPOSITION, bytePos);
   const long lineByte = Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
   const long lineChar = Send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, line, kUtf32);
@@ -253,6 +250,7 @@ int TextControl::LineFromPosition(int pos) const {
 
 int TextControl::LineIndex(int line) const {
   if (line < 0 || line >= LineCount()) return -1;
+  if (AsciiOnly()) return static_cast<int>(Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line));
   return static_cast<int>(Send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, line, kUtf32));
 }
 

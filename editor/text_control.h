@@ -1,7 +1,8 @@
 #pragma once
 // The editor window's text control in the terms every command uses: positions are character offsets from 0,
 // a line break is CR LF and counts two, lines are numbered from 0. Underneath is Scintilla in UTF-8 mode;
-// characters and bytes are mapped through its line character index, so no query walks the whole document.
+// characters and bytes are mapped through its line character index, so no query walks the whole document;
+// a document of pure ASCII needs no index and has none until its first other character.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -10,9 +11,12 @@
 #include <QString>
 #include <vector>
 
+#include "platform/document_io.h"
+
 namespace penwick {
 
 class ScintillaWidget;
+class ScintillaLoader;
 
 class TextControl : public QObject {
   Q_OBJECT
@@ -22,7 +26,7 @@ class TextControl : public QObject {
   ScintillaWidget* Widget() const { return editor_; }
 
   // Replaces the whole document with utf8 (line breaks CR LF): no undo step, room left for typing.
-  void LoadUtf8(const QByteArray& utf8);
+  void LoadUtf8(QByteArrayView utf8);
   // The document as Scintilla holds it (UTF-8, CR LF), valid until the next edit.
   QByteArrayView Utf8() const;
   // The line break that text put in by commands takes: CR LF, except in a document that keeps a file's
@@ -139,7 +143,16 @@ class TextControl : public QObject {
   void SelectionChanged();
 
  private:
-  void OnModified(int position, int type);
+  friend class DocumentBuilder;
+  // Shows a document built off the control in place of the one shown, which is dropped.
+  void AdoptDocument(void* document, bool multiByte);
+  // True while the document holds only ASCII: a position is then a byte and no character index is kept.
+  // Bytes inserted since the last call are looked at first; the first character outside ASCII builds the
+  // index.
+  bool AsciiOnly() const;
+  void CheckInserted() const;
+  void NoteChange();
+  void OnModified(int position, int type, int length);
   void OnUpdateUi(int updated);
   // Numbers only: a pointer never goes through long (32 bits on 64-bit Windows); see SendBytes.
   long Send(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
@@ -151,6 +164,32 @@ class TextControl : public QObject {
   bool modified_ = false;
   bool changePending_ = false;
   QByteArray lineBreak_ = "\r\n";
+  mutable bool asciiOnly_ = true;
+  mutable bool indexWanted_ = false;
+  // The bytes of the last insertion, not yet looked at (from -1: none).
+  mutable long insertedFrom_ = -1;
+  mutable long insertedLength_ = 0;
+};
+
+// Builds a document for a text control block by block, off the control, so that its text is held only
+// once; the control shows it at Finish and keeps the document it had until then.
+class DocumentBuilder : public DocumentSink {
+ public:
+  explicit DocumentBuilder(TextControl& text) : text_(text) {}
+  DocumentBuilder(const DocumentBuilder&) = delete;
+  DocumentBuilder& operator=(const DocumentBuilder&) = delete;
+  ~DocumentBuilder() override;
+
+  void Start(qint64 textBytes) override;
+  bool Append(QByteArrayView text) override;
+  // Shows the document, without an undo step and unmodified; multiByte: it holds characters outside ASCII.
+  void Finish(bool multiByte);
+
+ private:
+  void Drop();
+
+  TextControl& text_;
+  ScintillaLoader* loader_ = nullptr;
 };
 
 }  // namespace penwick

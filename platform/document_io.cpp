@@ -1,5 +1,6 @@
 #include "platform/document_io.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/codepage.h"
@@ -36,8 +37,7 @@ struct ByteCounts {
   qsizetype high = 0;  // bytes >= 0x80
 };
 
-ByteCounts CountBytes(const char* data, qsizetype size) {
-  ByteCounts counts;
+void CountBytes(const char* data, qsizetype size, ByteCounts& counts) {
   qsizetype i = 0;
   while (i < size) {
     while (i + 8 <= size && IsPlainChunk(data + i, true)) i += 8;
@@ -58,7 +58,20 @@ ByteCounts CountBytes(const char* data, qsizetype size) {
       }
     }
   }
+}
+
+ByteCounts CountBytes(const char* data, qsizetype size) {
+  ByteCounts counts;
+  CountBytes(data, size, counts);
   return counts;
+}
+
+// The length of the UTF-8 sequence a lead byte starts; 1 for bytes that start none.
+int SequenceLength(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 1;
 }
 
 LineEnd Majority(const ByteCounts& counts) {
@@ -80,6 +93,31 @@ char* AppendUtf8(char32_t ch, char* out) {
     *out++ = static_cast<char>(0x80 | (ch & 0x3F));
   }
   return out;
+}
+
+// Decodes data into out, which has room for three bytes per byte and two more; returns the end written.
+// Line breaks become CR LF when convertBreaks is set, bytes of the code page UTF-8 when convertHigh is.
+char* DecodeInto(const char* data, qsizetype size, bool convertBreaks, bool convertHigh, char* write) {
+  qsizetype i = 0;
+  while (i < size) {
+    if (i + 8 <= size && IsPlainChunk(data + i, convertHigh)) {
+      std::memcpy(write, data + i, 8);
+      write += 8;
+      i += 8;
+      continue;
+    }
+    const char c = data[i++];
+    if (convertBreaks && (c == '\r' || c == '\n')) {
+      *write++ = '\r';
+      *write++ = '\n';
+      if (c == '\r' && i < size && data[i] == '\n') ++i;
+    } else if (convertHigh && static_cast<unsigned char>(c) >= 0x80) {
+      write = AppendUtf8(Cp1252ToUnicode(static_cast<unsigned char>(c)), write);
+    } else {
+      *write++ = c;
+    }
+  }
+  return write;
 }
 
 // Line breaks are converted only when the file uses one kind alone.
@@ -112,55 +150,145 @@ LineEnd DetectLineEnd(const QByteArray& fileBytes) {
   return Majority(CountBytes(fileBytes.constData(), fileBytes.size()));
 }
 
-DecodedDocument DecodeDocument(const QByteArray& fileBytes) {
-  DecodedDocument document;
+void FormatScanner::Feed(const char* data, qsizetype size) {
+  if (size <= 0) return;
+  for (qsizetype k = 0; k < size && scan_.fileBytes + k < 3; ++k) head_[scan_.fileBytes + k] = data[k];
+  scan_.fileBytes += size;
+  ByteCounts counts;
+  qsizetype from = 0;
+  if (pendingCr_) {
+    pendingCr_ = false;
+    if (data[0] == '\n') {
+      ++counts.crLf;
+      from = 1;
+    } else {
+      ++counts.cr;
+    }
+  }
+  // A CR at the block's end may be the first half of a pair.
+  qsizetype to = size;
+  if (to > from && data[to - 1] == '\r') {
+    pendingCr_ = true;
+    --to;
+  }
+  CountBytes(data + from, to - from, counts);
+  scan_.crLf += counts.crLf;
+  scan_.lf += counts.lf;
+  scan_.cr += counts.cr;
+  scan_.high += counts.high;
+  if (valid_ && (counts.high > 0 || carried_ > 0)) Validate(data, size);
+}
+
+void FormatScanner::Validate(const char* data, qsizetype size) {
+  qsizetype start = 0;
+  // First the sequence the last block's edge cut.
+  while (carried_ > 0 && start < size) {
+    carry_[carried_++] = data[start++];
+    const int length = SequenceLength(static_cast<unsigned char>(carry_[0]));
+    if (carried_ == length) {
+      char32_t ch;
+      valid_ = DecodeUtf8Char(carry_, length, &ch) == length;
+      carried_ = 0;
+    }
+  }
+  if (!valid_ || start == size) return;
+  // A sequence cut by this block's edge waits for the next block.
+  qsizetype end = size;
+  for (qsizetype k = size - 1; k >= std::max(start, size - 3); --k) {
+    const auto byte = static_cast<unsigned char>(data[k]);
+    if (byte < 0x80) break;
+    if (byte >= 0xC0) {
+      if (k + SequenceLength(byte) > size) end = k;
+      break;
+    }
+  }
+  valid_ = IsValidUtf8(data + start, end - start);
+  carried_ = static_cast<int>(size - end);
+  std::memcpy(carry_, data + end, carried_);
+}
+
+bool FormatScanner::CopiesSoFar() const {
+  const bool convertBreaks = scan_.crLf == 0 && (scan_.lf > 0 || scan_.cr > 0);
+  return !convertBreaks && (valid_ || scan_.high == 0);
+}
+
+DocumentScan FormatScanner::Finish() {
+  DocumentScan scan = scan_;
+  if (pendingCr_) ++scan.cr;
+  const bool valid = valid_ && carried_ == 0;
   // A mark followed by bytes that are not UTF-8 is no mark: such a file is read byte for byte as code page
   // 1252, mark included, so it is written back exactly.
-  const bool bom = HasBom(fileBytes.constData(), fileBytes.size()) &&
-                   IsValidUtf8(fileBytes.constData() + 3, fileBytes.size() - 3);
-  const char* data = fileBytes.constData() + (bom ? 3 : 0);
-  const qsizetype size = fileBytes.size() - (bom ? 3 : 0);
-  const ByteCounts counts = CountBytes(data, size);
-  document.format.lineEnd = Majority(counts);
-  document.format.mixedLineEnds = MixedLineEnds(counts);
+  const bool bom = scan.fileBytes >= 3 && std::memcmp(head_, kBom, 3) == 0 && valid;
+  const qint64 high = scan.high - (bom ? 3 : 0);
+  ByteCounts counts;
+  counts.crLf = scan.crLf;
+  counts.lf = scan.lf;
+  counts.cr = scan.cr;
+  scan.format.lineEnd = Majority(counts);
+  scan.format.mixedLineEnds = MixedLineEnds(counts);
   if (bom) {
-    document.format.encoding = TextEncoding::kUtf8Bom;
-  } else if (counts.high > 0 && IsValidUtf8(data, size)) {
-    document.format.encoding = TextEncoding::kUtf8;
+    scan.format.encoding = TextEncoding::kUtf8Bom;
+  } else if (high > 0 && valid) {
+    scan.format.encoding = TextEncoding::kUtf8;
   } else {
-    document.format.encoding = TextEncoding::kCp1252;
+    scan.format.encoding = TextEncoding::kCp1252;
   }
-  const bool convertHigh = document.format.encoding == TextEncoding::kCp1252 && counts.high > 0;
-  const bool convertBreaks = !document.format.mixedLineEnds && (counts.lf > 0 || counts.cr > 0);
-  if (!convertHigh && !convertBreaks) {
-    document.utf8 = bom ? fileBytes.sliced(3) : fileBytes;  // shares the file's bytes when there is no BOM
+  scan.convertHigh = scan.format.encoding == TextEncoding::kCp1252 && high > 0;
+  scan.convertBreaks = !scan.format.mixedLineEnds && (scan.lf > 0 || scan.cr > 0);
+  scan.multiByte = high > 0;
+  // Each lone break grows by one byte, each code page byte by at most two.
+  scan.textBytes = scan.fileBytes - (bom ? 3 : 0) + (scan.convertBreaks ? scan.lf + scan.cr : 0) +
+                   (scan.convertHigh ? 2 * high : 0);
+  return scan;
+}
+
+DocumentDecoder::DocumentDecoder(const DocumentScan& scan)
+    : scan_(scan), skip_(scan.format.encoding == TextEncoding::kUtf8Bom ? 3 : 0) {}
+
+QByteArrayView DocumentDecoder::Feed(const char* data, qsizetype size) {
+  const qsizetype skipped = std::min(skip_, size);
+  skip_ -= skipped;
+  data += skipped;
+  size -= skipped;
+  if (!scan_.convertBreaks && !scan_.convertHigh) return QByteArrayView(data, size);
+  if (out_.size() < 3 * size + 2) out_.resize(3 * size + 2);
+  char* write = out_.data();
+  if (pendingCr_ && size > 0) {
+    pendingCr_ = false;
+    *write++ = '\r';
+    *write++ = '\n';
+    if (scan_.convertBreaks && data[0] == '\n') ++data, --size;
+  }
+  if (scan_.convertBreaks && size > 0 && data[size - 1] == '\r') {
+    pendingCr_ = true;
+    --size;
+  }
+  write = DecodeInto(data, size, scan_.convertBreaks, scan_.convertHigh, write);
+  return QByteArrayView(out_.constData(), write - out_.constData());
+}
+
+QByteArrayView DocumentDecoder::Finish() {
+  if (!pendingCr_) return {};
+  pendingCr_ = false;
+  return QByteArrayView("\r\n", 2);
+}
+
+DecodedDocument DecodeDocument(const QByteArray& fileBytes) {
+  DecodedDocument document;
+  FormatScanner scanner;
+  scanner.Feed(fileBytes.constData(), fileBytes.size());
+  const DocumentScan scan = scanner.Finish();
+  document.format = scan.format;
+  if (!scan.convertBreaks && !scan.convertHigh) {
+    // shares the file's bytes when there is no mark
+    document.utf8 = scan.format.encoding == TextEncoding::kUtf8Bom ? fileBytes.sliced(3) : fileBytes;
     return document;
   }
-
-  // Each lone break grows by one byte, each code page byte by at most two.
-  QByteArray out(size + (convertBreaks ? counts.lf + counts.cr : 0) + (convertHigh ? 2 * counts.high : 0),
-                 Qt::Uninitialized);
-  char* write = out.data();
-  qsizetype i = 0;
-  while (i < size) {
-    if (i + 8 <= size && IsPlainChunk(data + i, convertHigh)) {
-      std::memcpy(write, data + i, 8);
-      write += 8;
-      i += 8;
-      continue;
-    }
-    const char c = data[i++];
-    if (convertBreaks && (c == '\r' || c == '\n')) {
-      *write++ = '\r';
-      *write++ = '\n';
-      if (c == '\r' && i < size && data[i] == '\n') ++i;
-    } else if (convertHigh && static_cast<unsigned char>(c) >= 0x80) {
-      write = AppendUtf8(Cp1252ToUnicode(static_cast<unsigned char>(c)), write);
-    } else {
-      *write++ = c;
-    }
-  }
-  out.truncate(write - out.constData());
+  const qsizetype skip = scan.format.encoding == TextEncoding::kUtf8Bom ? 3 : 0;
+  QByteArray out(scan.textBytes, Qt::Uninitialized);
+  const char* end = DecodeInto(fileBytes.constData() + skip, fileBytes.size() - skip, scan.convertBreaks,
+                               scan.convertHigh, out.data());
+  out.truncate(end - out.constData());
   document.utf8 = std::move(out);
   return document;
 }

@@ -29,6 +29,32 @@ QString RefusalToOpen(const QString& path, qint64 maxBytes = kMaxDocumentBytes);
 // *error.
 bool ReadWholeFile(const QString& path, QByteArray* out, QString* error, qint64 maxBytes = kMaxDocumentBytes);
 
+// A regular file read from its start in blocks; opening it makes the refusals ReadWholeFile makes.
+class FileReader {
+ public:
+  FileReader() = default;
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+  ~FileReader();
+
+  bool Open(const QString& path, QString* error, qint64 maxBytes = kMaxDocumentBytes);
+  // The size when it was opened.
+  qint64 Size() const { return size_; }
+  // Reads up to capacity bytes into buffer, fewer only at the end of the file. Returns the count, 0 at the
+  // end, -1 on failure (also when the file grew past the size allowed).
+  qint64 Read(char* buffer, qint64 capacity, QString* error);
+  // Back to the start of the file.
+  bool Rewind(QString* error);
+
+ private:
+  QString path_;
+  qint64 maxBytes_ = 0;
+  qint64 done_ = 0;
+  qint64 size_ = 0;
+  int fd_ = -1;
+  void* file_ = nullptr;  // the QFile where there are no file descriptors
+};
+
 // Writes a whole file so that a failure leaves the old file byte-identical:
 // - normally to a temporary file beside the target (every byte checked, synced, owner, group and mode of the
 //   old file kept), renamed over the target only then;

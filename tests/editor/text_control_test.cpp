@@ -58,6 +58,30 @@ TEST_F(TextControlTest, PositionsCountCharactersAndLineBreaksCountTwo) {
   EXPECT_EQ(text_.SelStart(), text_.TextLength());
 }
 
+TEST_F(TextControlTest, AnAsciiDocumentGetsACharacterIndexWithItsFirstOtherCharacter) {
+  const auto index = [this] { return widget_.SendScintilla(QsciScintillaBase::SCI_GETLINECHARACTERINDEX); };
+  Load("ab\r\ncd\r\nef");
+  text_.SetSelStart(1);
+  text_.SetSelText(QStringLiteral("x"));
+  EXPECT_EQ(text_.LineIndex(2), 9);
+  EXPECT_EQ(index(), QsciScintillaBase::SC_LINECHARACTERINDEX_NONE);
+
+  widget_.SendKey(Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("\u00E9"));
+  EXPECT_EQ(text_.Line(0), QStringLiteral("ax\u00E9b"));
+  EXPECT_EQ(text_.SelStart(), 3);
+  EXPECT_EQ(text_.TextLength(), 12);
+  EXPECT_EQ(text_.LineIndex(2), 10);
+  EXPECT_EQ(text_.ToByte(10), 11);
+  EXPECT_EQ(text_.ToChar(11), 10);
+  EXPECT_EQ(text_.LineFromPosition(10), 2);
+  EXPECT_EQ(index(), QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32);
+
+  // A new document of plain text drops the index again.
+  Load("plain");
+  EXPECT_EQ(text_.TextLength(), 5);
+  EXPECT_EQ(index(), QsciScintillaBase::SC_LINECHARACTERINDEX_NONE);
+}
+
 TEST_F(TextControlTest, ALeadingZeroWidthNoBreakSpaceIsPartOfTheText) {
   Load("\xEF\xBB\xBFx\r\ny");
   EXPECT_EQ(text_.Text(), QString(QChar(0xFEFF)) + QStringLiteral("x\r\ny"));

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <string>
 
 #include "platform/file_io.h"
 #include "tests/support/file_bytes.h"
@@ -159,6 +161,92 @@ TEST(DocumentIoTest, FilesRoundTripByteForByte) {
     ASSERT_TRUE(WriteWholeFileAtomic(path, encoded, &error)) << error.toStdString();
     EXPECT_EQ(ReadFile(path), c.file) << c.name;
   }
+}
+
+// Keeps the text a document sink is given, as the editor's control does.
+struct KeptText : DocumentSink {
+  void Start(qint64) override {
+    text.clear();
+    ++starts;
+  }
+  bool Append(QByteArrayView more) override {
+    text += more;
+    return true;
+  }
+  QByteArray text;
+  int starts = 0;
+};
+
+// Blocks of every size from one byte up cut UTF-8 sequences, CR LF pairs and marks at every place.
+TEST(DocumentIoTest, BlocksDecodeAsTheWholeFileDoes) {
+  const QByteArray files[] = {
+      "a\r\nb\r\nc",
+      "x\ny\n",
+      "\r\r\n\r",
+      "caf\xC3\xA9 \xE4\xB8\xAD\xF0\x9F\x98\x80\n",
+      kBom + "\xC3\xA9\r",
+      kBom + "x\xE9",
+      "h\xC3\xA9llo \xE4\xB8",
+      "\x80\xE9\r\n\r\n",
+      "ab\xC3",
+      "\xE9\r\xE9\r",
+      kBom + "a\r\n",
+  };
+  for (const QByteArray& file : files) {
+    const DecodedDocument whole = DecodeDocument(file);
+    for (qsizetype block = 1; block <= 5; ++block) {
+      SCOPED_TRACE(file.toHex().toStdString() + " in blocks of " + std::to_string(block));
+      FormatScanner scanner;
+      for (qsizetype at = 0; at < file.size(); at += block)
+        scanner.Feed(file.constData() + at, std::min(block, file.size() - at));
+      const DocumentScan scan = scanner.Finish();
+      EXPECT_EQ(scan.format.encoding, whole.format.encoding);
+      EXPECT_EQ(scan.format.lineEnd, whole.format.lineEnd);
+      EXPECT_EQ(scan.format.mixedLineEnds, whole.format.mixedLineEnds);
+      DocumentDecoder decoder(scan);
+      QByteArray text;
+      for (qsizetype at = 0; at < file.size(); at += block)
+        text += decoder.Feed(file.constData() + at, std::min(block, file.size() - at));
+      text += decoder.Finish();
+      EXPECT_EQ(text, whole.utf8);
+      EXPECT_LE(text.size(), scan.textBytes);
+      EXPECT_EQ(scan.multiByte, std::any_of(text.begin(), text.end(), [](char c) { return c & 0x80; }));
+    }
+  }
+}
+
+TEST(DocumentIoTest, ReadsFilesInBlocksAsAWhole) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QByteArray edge(256 * 1024 - 1, 'x');  // the first block ends after it
+  const struct {
+    QByteArray file;
+    int starts;  // a file whose text is its bytes is read once
+  } cases[] = {
+      {edge + "\r\nx\xC3\xA9\r\n", 1}, {edge + "\xC3\xA9\r\n", 1},
+      {kBom + edge + "\xC3\xA9", 1},   {edge + "\ry\r", 2},
+      {edge + "\xC3\xA9\n", 2},        {edge + "\r\n\xE9\n", 2},
+  };
+  for (const auto& c : cases) {
+    const QString path = dir.filePath("doc.txt");
+    WriteFile(path, c.file);
+    KeptText kept;
+    DocumentScan scan;
+    QString error;
+    ASSERT_TRUE(ReadDocument(path, kept, &scan, &error)) << error.toStdString();
+    const DecodedDocument whole = DecodeDocument(c.file);
+    EXPECT_EQ(kept.text, whole.utf8);
+    EXPECT_EQ(scan.format, whole.format);
+    EXPECT_EQ(kept.starts, c.starts);
+  }
+  KeptText kept;
+  DocumentScan scan;
+  QString error;
+  EXPECT_FALSE(ReadDocument(dir.path(), kept, &scan, &error));
+  EXPECT_TRUE(error.endsWith(QStringLiteral(" is not a regular file"))) << error.toStdString();
+  EXPECT_FALSE(ReadDocument(dir.filePath("doc.txt"), kept, &scan, &error, 100));
+  EXPECT_TRUE(error.contains(QStringLiteral("Penwick opens files of at most 100 bytes")))
+      << error.toStdString();
 }
 
 // Speed is measured by the benchmarks; here a large document must round-trip and plain text not be copied.

@@ -1,0 +1,134 @@
+// Loading whole documents into the text control, and the character index that only documents holding
+// characters outside ASCII need.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
+#include "editor/scintilla_loader.h"
+#include "editor/scintilla_widget.h"
+#include "editor/text_control.h"
+#include "platform/memory_return.h"
+
+namespace penwick {
+
+namespace {
+
+constexpr long kLoadHeadroom = 1 << 20;  // room for typing after a load, so early keys do not move the buffer
+constexpr qsizetype kCheckChunk = 64 << 10;
+
+bool HasHighByte(const char* data, qsizetype size) {
+  qsizetype i = 0;
+  for (; i + 8 <= size; i += 8) {
+    quint64 word;
+    std::memcpy(&word, data + i, sizeof word);
+    if (word & 0x8080808080808080ULL) return true;
+  }
+  for (; i < size; ++i) {
+    if (static_cast<unsigned char>(data[i]) >= 0x80) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+DocumentBuilder::~DocumentBuilder() { Drop(); }
+
+void DocumentBuilder::Drop() {
+  if (loader_) loader_->Release();
+  loader_ = nullptr;
+}
+
+void DocumentBuilder::Start(qint64 textBytes) {
+  Drop();
+  ScintillaWidget* editor = text_.Widget();
+  if constexpr (sizeof(long) >= sizeof(void*)) {
+    const long bytes = static_cast<long>(textBytes) + kLoadHeadroom;
+    loader_ = reinterpret_cast<ScintillaLoader*>(
+        editor->SendScintilla(QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(bytes), 0L));
+  } else {
+    // Where a pointer does not fit a long, the loader is made without room set aside and grows as it fills.
+    loader_ =
+        static_cast<ScintillaLoader*>(editor->SendScintillaPtrResult(QsciScintillaBase::SCI_CREATELOADER));
+  }
+}
+
+bool DocumentBuilder::Append(QByteArrayView text) {
+  if (!loader_) return false;
+  return text.isEmpty() || loader_->AddData(text.data(), text.size()) == 0;
+}
+
+void DocumentBuilder::Finish(bool multiByte) {
+  if (!loader_) Start(0);
+  void* document = loader_->ConvertToDocument();
+  loader_ = nullptr;
+  text_.AdoptDocument(document, multiByte);
+}
+
+void TextControl::LoadUtf8(QByteArrayView utf8) {
+  DocumentBuilder builder(*this);
+  builder.Start(utf8.size());
+  builder.Append(utf8);
+  builder.Finish(HasHighByte(utf8.data(), utf8.size()));
+}
+
+void TextControl::AdoptDocument(void* document, bool multiByte) {
+  using Base = QsciScintillaBase;
+  // What Scintilla keeps with the document rather than with the view goes over to the new one.
+  const long eolMode = Send(Base::SCI_GETEOLMODE);
+  const long readOnly = Send(Base::SCI_GETREADONLY);
+  const long tabWidth = Send(Base::SCI_GETTABWIDTH);
+  const long useTabs = Send(Base::SCI_GETUSETABS);
+  const long indent = Send(Base::SCI_GETINDENT);
+  const bool bigBefore = Send(Base::SCI_GETLENGTH) > kLoadHeadroom;
+  editor_->SendScintilla(Base::SCI_SETDOCPOINTER, 0UL, document);
+  // The control holds the document now; the loader's own reference goes.
+  editor_->SendScintilla(Base::SCI_RELEASEDOCUMENT, 0UL, document);
+  Send(Base::SCI_SETCODEPAGE, Base::SC_CP_UTF8);
+  Send(Base::SCI_SETEOLMODE, eolMode);
+  Send(Base::SCI_SETTABWIDTH, tabWidth);
+  Send(Base::SCI_SETUSETABS, useTabs);
+  Send(Base::SCI_SETINDENT, indent);
+  Send(Base::SCI_SETUNDOCOLLECTION, 1);
+  Send(Base::SCI_EMPTYUNDOBUFFER);
+  Send(Base::SCI_SETSAVEPOINT);
+  Send(Base::SCI_SETREADONLY, readOnly);
+  asciiOnly_ = !multiByte;
+  indexWanted_ = multiByte;
+  insertedFrom_ = -1;
+  NoteChange();
+  if (bigBefore) ReturnFreeMemorySoon();
+}
+
+void TextControl::CheckInserted() const {
+  if (insertedFrom_ < 0) return;
+  const long length = Send(QsciScintillaBase::SCI_GETLENGTH);
+  long from = std::min(insertedFrom_, length);
+  const long to = std::min(insertedFrom_ + insertedLength_, length);
+  insertedFrom_ = -1;
+  if (!asciiOnly_) return;
+  // Read without moving Scintilla's gap: this may run while Scintilla announces the next change.
+  QByteArray chunk;
+  while (from < to && asciiOnly_) {
+    const long end = std::min<long>(to, from + kCheckChunk);
+    chunk.resize(end - from + 1);
+    editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, from, end, chunk.data());
+    if (HasHighByte(chunk.constData(), end - from)) {
+      asciiOnly_ = false;
+      indexWanted_ = true;
+    }
+    from = end;
+  }
+}
+
+bool TextControl::AsciiOnly() const {
+  CheckInserted();
+  if (indexWanted_) {
+    // Built from the whole text once; Scintilla keeps it up to date from then on.
+    indexWanted_ = false;
+    Send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32);
+  }
+  return asciiOnly_;
+}
+
+}  // namespace penwick

@@ -1,0 +1,127 @@
+// Typing at the end of a 50 MB document with recovery copies being made and written, against the same
+// typing with copies switched off. Keys come at a fast typist's pace (one every 10 ms, the time between
+// keys not counted); the copies are made far more often than Penwick makes them (after 300 ms of pause,
+// at the latest every second instead of every 30 seconds), so that many 50 MB copies are written while
+// keys are measured. Rounds with and without copies alternate. Run with `make bench` (offscreen).
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "app/frame_form.h"
+#include "bench/bench_support.h"
+#include "editor/edit_form.h"
+#include "editor/recovery.h"
+#include "editor/scintilla_widget.h"
+#include "editor/text_control.h"
+
+namespace {
+
+constexpr qsizetype kDocumentBytes = qsizetype(50) << 20;
+constexpr int kKeysPerRound = 600;
+constexpr int kRounds = 3;
+constexpr int kKeyGapMs = 10;
+
+struct Figures {
+  double median = 0;
+  double p99 = 0;
+  double max = 0;
+};
+
+Figures Summarise(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  Figures f;
+  f.median = times[times.size() / 2];
+  f.p99 = times[std::min(times.size() - 1, times.size() * 99 / 100)];
+  f.max = times.back();
+  return f;
+}
+
+void Idle(int ms) {
+  QElapsedTimer idle;
+  idle.start();
+  while (idle.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, ms);
+}
+
+// Types keys at the end of the document; each key's time runs until its events are processed.
+void TypeRound(penwick::TEditForm* editor, std::vector<double>& times) {
+  penwick::ScintillaWidget* widget = editor->Editor();
+  const QString text = QStringLiteral("the quick brown fox jumps over the lazy dog ");
+  for (int i = 0; i < kKeysPerRound; ++i) {
+    const QString ch(text[i % text.size()]);
+    QElapsedTimer timer;
+    timer.start();
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, ch);
+    QCoreApplication::sendEvent(widget, &press);
+    QCoreApplication::processEvents();
+    times.push_back(timer.nsecsElapsed() / 1e6);
+    Idle(kKeyGapMs);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  penwick::bench::BenchProgram program(penwick::MsgResult::kOk, true,
+                                       "[Settings]\r\nNoBugMsg=1\r\nWrdWrapOn=0\r\n", QSize(1000, 500));
+  penwick::TFrameForm& frame = *program.frame;
+  penwick::Recovery& recovery = frame.RecoveryCopies();
+  recovery.SetTimings({300, 1000, 50});
+
+  const QByteArray line = "Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod.\r\n";
+  QByteArray big;
+  big.reserve(kDocumentBytes + line.size());
+  while (big.size() < kDocumentBytes) big += line;
+  const QString path = QDir(program.Folder()).filePath(QStringLiteral("big.txt"));
+  {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(big);
+  }
+  big.clear();
+  penwick::TEditForm* editor = frame.StartupOpen(path);
+  editor->Text().SetSelStart(editor->Text().TextLength());
+  Idle(200);
+
+  // What a snapshot costs the GUI thread: one copy of the text.
+  QElapsedTimer snapshotTimer;
+  snapshotTimer.start();
+  const penwick::DocumentCopy copy = editor->Snapshot();
+  const double snapshotMs = snapshotTimer.nsecsElapsed() / 1e6;
+
+  std::vector<double> without;
+  std::vector<double> with;
+  int copies = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    recovery.SetActive(false);
+    TypeRound(editor, without);
+    recovery.WaitForWrites();
+    recovery.SetActive(true);
+    const int before = recovery.CopiesWritten();
+    TypeRound(editor, with);
+    recovery.WaitForWrites();
+    copies += recovery.CopiesWritten() - before;
+  }
+  const Figures off = Summarise(without);
+  const Figures on = Summarise(with);
+  std::printf("typing at the end of a %lld MB document (%lld bytes in the editor), %d keys each, one every %d ms\n",
+              static_cast<long long>(kDocumentBytes >> 20), static_cast<long long>(copy.utf8.size()),
+              kRounds * kKeysPerRound, kKeyGapMs);
+  std::printf("%-34s %10s %10s %10s\n", "per key", "median", "p99", "max");
+  std::printf("%-34s %8.3fms %8.3fms %8.3fms\n", "without recovery copies", off.median, off.p99, off.max);
+  std::printf("%-34s %8.3fms %8.3fms %8.3fms\n", "with recovery copies", on.median, on.p99, on.max);
+  std::printf("copies of 50 MB written while typing: %d; a snapshot costs the GUI thread %.1f ms\n", copies,
+              snapshotMs);
+  editor->CloseApproved();
+  QCoreApplication::processEvents();
+  // Within measuring noise: a quarter, or 0.05 ms.
+  const auto close = [](double a, double b) { return a <= b * 1.25 || a <= b + 0.05; };
+  return copies > 0 && close(on.median, off.median) && close(on.p99, off.p99) ? 0 : 1;
+}

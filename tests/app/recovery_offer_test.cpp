@@ -1,8 +1,5 @@
 #include "app/recovery_offer.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 
@@ -10,20 +7,13 @@
 #include "editor/recovery_copy.h"
 #include "platform/recovery_file.h"
 #include "platform/recovery_runs.h"
+#include "tests/support/dead_process.h"
 #include "settings/settings_store.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/frame_fixture.h"
 
 namespace penwick::test {
 namespace {
-
-// The mark of a process that has ended: a child that ran and was reaped.
-QByteArray DeadMark() {
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  waitpid(child, nullptr, 0);
-  return "pid=" + QByteArray::number(child) + "\nstart=1\nboot=gone\n";
-}
 
 class RecoveryOfferTest : public FrameTest {
  protected:
@@ -46,23 +36,11 @@ class RecoveryOfferTest : public FrameTest {
 
   static DocumentCopy Copy(const QString& name, TextEncoding encoding, LineEnd lineEnd, int window,
                            const QByteArray& utf8) {
-    DocumentCopy copy;
-    copy.fileName = name;
-    copy.format.encoding = encoding;
-    copy.format.lineEnd = lineEnd;
-    copy.windowNumber = window;
-    copy.caret = 2;
-    copy.utf8 = utf8;
-    return copy;
+    return {name, {encoding, lineEnd, false}, window, 2, std::nullopt, 0, utf8};
   }
 
-  void ExpectQuestion(const QString& text) {
-    const std::vector<ShownBox>& shown = ui_.Shown();
-    ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(shown.front().caption, "Unsaved work");
-    EXPECT_EQ(shown.front().text, text);
-    EXPECT_EQ(shown.front().buttons, MsgButtons::kYesNo);
-  }
+  // The restore question is the first box of the run.
+  QString Question() const { return ui_.Shown().empty() ? QString() : ui_.Shown().front().Summary(); }
 };
 
 TEST_F(RecoveryOfferTest, YesBringsBackEveryDocumentUnderItsOwnNameAndTheSettings) {
@@ -77,12 +55,15 @@ TEST_F(RecoveryOfferTest, YesBringsBackEveryDocumentUnderItsOwnNameAndTheSetting
        Copy(kNewFile, TextEncoding::kCp1252, LineEnd::kCrLf, 1, "unnamed\r\ntext"),
        Copy(page, TextEncoding::kUtf8, LineEnd::kLf, 2, "<p>caf\xC3\xA9 typed</p>\r\n")},
       &changed);
+  // A copy cut short when the run died is never restored.
+  const QByteArray cut = EncodeDocumentCopy(Copy(old, TextEncoding::kCp1252, LineEnd::kCrLf, 4, "cut"));
+  WriteFile(lost + "/doc-9.pwr", cut.chopped(1));
   ui_.AnswerMessage(MsgResult::kYes);
   Start();
 
-  ExpectQuestion(
-      "Penwick did not close normally. Restore 3 unsaved documents?\n\nThe boilerplates, superboilerplates, "
-      "lists and bookmark notes changed in that run come back too.");
+  EXPECT_EQ(Question(),
+            "Unsaved work|Penwick did not close normally. Restore 3 unsaved documents?\n\nThe boilerplates, "
+            "superboilerplates, lists and bookmark notes changed in that run come back too.|");
   EXPECT_EQ(Titles(), QStringList({"New File", "page.htm", "old.txt"}));
   const std::vector<TEditForm*> windows = frame_->EditorWindows();
   ASSERT_EQ(windows.size(), 3u);
@@ -118,7 +99,7 @@ TEST_F(RecoveryOfferTest, NoDeletesTheCopiesOnlyAfterASecondYes) {
     ui_.AnswerMessage(MsgResult::kNo);
     ui_.AnswerMessage(second);
     Start();
-    ExpectQuestion("Penwick did not close normally. Restore 1 unsaved document?");
+    EXPECT_EQ(Question(), "Unsaved work|Penwick did not close normally. Restore 1 unsaved document?|");
     EXPECT_EQ(ui_.Last().text,
               "Delete 1 unsaved document for good?\n\nNo keeps them: Penwick asks again at its next start.");
     EXPECT_TRUE(frame_->EditorWindows().empty());

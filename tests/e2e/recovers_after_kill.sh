@@ -20,16 +20,12 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
-# A free display number.
-display=
-for n in $(seq 57 120); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb PENWICK_HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/xdg"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+[ -s "$tmp/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$tmp/display")" QT_QPA_PLATFORM=xcb PENWICK_HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/xdg"
 
 mkdir -p "$tmp/home" "$tmp/docs"
 printf '[Settings]\r\nNoBugMsg=1\r\n' > "$tmp/home/penwick.ini"

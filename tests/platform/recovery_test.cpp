@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,23 +7,17 @@
 
 #include "platform/recovery_file.h"
 #include "platform/recovery_runs.h"
+#include "tests/support/dead_process.h"
 
 namespace penwick {
 namespace {
 
-// The mark of a process that has ended: a child that ran and was reaped.
-QByteArray DeadMark() {
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  waitpid(child, nullptr, 0);
-  return "pid=" + QByteArray::number(child) + "\nstart=1\nboot=gone\n";
-}
+using test::DeadMark;
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).absolutePath());
   QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 TEST(RecoveryFileTest, OnlyAWholeUndamagedFileDecodes) {
@@ -59,15 +51,12 @@ TEST(RecoveryFileTest, OnlyAWholeUndamagedFileDecodes) {
 
 TEST(RecoveryRunsTest, AMarkIsLiveOnlyWhileItsOwnProcessRuns) {
   const QByteArray own = ProcessMark(QCoreApplication::applicationPid());
-  ASSERT_FALSE(own.isEmpty());
   EXPECT_TRUE(MarkIsLive(own));
-  EXPECT_FALSE(MarkIsLive(DeadMark()));
   // The same id taken by a later process (after a reboot, say) is not the run that wrote the mark.
-  QByteArray reused = own;
-  reused.replace("start=", "start=9");
-  EXPECT_FALSE(MarkIsLive(reused));
-  EXPECT_FALSE(MarkIsLive({}));
-  EXPECT_FALSE(MarkIsLive("garbage"));
+  const QByteArray reused = QByteArray(own).replace("start=", "start=9");
+  for (const QByteArray& dead : {DeadMark(), reused, QByteArray(), QByteArray("garbage")}) {
+    EXPECT_FALSE(MarkIsLive(dead)) << dead.constData();
+  }
 }
 
 TEST(RecoveryRunsTest, OnlyRunsOfDeadProcessesAreTakenAndOnlyOnce) {

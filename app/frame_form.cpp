@@ -119,7 +119,8 @@ void TFrameForm::FormCreate() {
   recovery_ = std::make_unique<Recovery>();
   // Without a folder for copies Penwick still runs; the first copy that cannot be written says why.
   recovery_->Begin(programFolder_);
-  connect(recovery_.get(), &Recovery::WriteFailed, this, [this](const QString& error) { boxes_.ShowError(error); });
+  connect(recovery_.get(), &Recovery::WriteFailed, this,
+          [this](const QString& error) { boxes_.ShowError(error); });
   recovery_->WatchSettings([this] {
     // Notes typed into a pad that is still open count too.
     if (bookmarkPad_) bookmarkPad_->KeepNotes();

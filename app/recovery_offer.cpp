@@ -73,8 +73,9 @@ QString Question(const Found& found) {
     return QStringLiteral("Penwick did not close normally. Restore the %1 changed in that run?")
         .arg(kSettingsNames);
   }
-  QString text = n == 1 ? QStringLiteral("Penwick did not close normally. Restore 1 unsaved document?")
-                        : QStringLiteral("Penwick did not close normally. Restore %1 unsaved documents?").arg(n);
+  QString text = n == 1
+                     ? QStringLiteral("Penwick did not close normally. Restore 1 unsaved document?")
+                     : QStringLiteral("Penwick did not close normally. Restore %1 unsaved documents?").arg(n);
   if (found.settings) {
     text += QStringLiteral("\n\nThe %1 changed in that run come back too.").arg(kSettingsNames);
   }
@@ -84,7 +85,8 @@ QString Question(const Found& found) {
 QString WhatIsLost(const Found& found) {
   const qsizetype n = static_cast<qsizetype>(found.documents.size());
   QString what;
-  if (n > 0) what = n == 1 ? QStringLiteral("1 unsaved document") : QStringLiteral("%1 unsaved documents").arg(n);
+  if (n > 0)
+    what = n == 1 ? QStringLiteral("1 unsaved document") : QStringLiteral("%1 unsaved documents").arg(n);
   if (found.settings) {
     if (!what.isEmpty()) what += QStringLiteral(" and ");
     what += QStringLiteral("the changed %1").arg(kSettingsNames);

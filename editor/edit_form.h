@@ -86,8 +86,10 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   };
   SearchDialogs& Dialogs() { return dialogs_; }
 
-  // Recovery: the document as it is now (a copy of the text), and a window made from such a copy: the text
-  // under its own name and format, modified; the file on disk is not touched.
+  // Recovery: what a copy of the document records besides its text; the document as it is now, text
+  // included; and a window made from such a copy: the text under its own name and format, modified (the file
+  // on disk is not touched).
+  DocumentCopy Describe() const;
   DocumentCopy Snapshot() const;
   void Restore(const DocumentCopy& copy);
 

@@ -286,13 +286,18 @@ void TEditForm::Reload1Click() {
   if (!text_->Modified()) emit Settled();
 }
 
-DocumentCopy TEditForm::Snapshot() const {
+DocumentCopy TEditForm::Describe() const {
   DocumentCopy copy;
   copy.fileName = fileName_;
   copy.format = format_;
   copy.windowNumber = number_;
   copy.caret = text_->SelStart();
   copy.diskStamp = diskStamp_;
+  return copy;
+}
+
+DocumentCopy TEditForm::Snapshot() const {
+  DocumentCopy copy = Describe();
   const QByteArrayView utf8 = text_->Utf8();
   copy.utf8 = QByteArray(utf8.data(), utf8.size());
   return copy;

@@ -2,9 +2,11 @@
 // Recovery copies of unsaved work, so that a crash, a killed process or a power cut loses nothing. While a
 // document has unsaved changes, its text is copied into this run's recovery folder a moment after typing
 // pauses, and at least every half minute while typing goes on; the settings' in-memory state is copied when
-// it differs from what was read at start. Taking a snapshot costs one copy of the text on the GUI thread;
-// encoding and writing happen on a worker thread, one file after the other, with the same checked atomic
-// write as saving. A document's copy goes when the document is saved, reloaded or closed.
+// it differs from what was read at start. The text is copied on the GUI thread in pieces of a few MB between
+// keys (an edit below the part copied so far sends the copy back to it), so no key waits for a 50 MB copy;
+// encoding and writing happen on a worker thread at a lower priority, one file after the other, with the
+// same checked atomic write as saving. A document's copy goes when the document is saved, reloaded or
+// closed.
 
 #include <QElapsedTimer>
 #include <QMap>
@@ -52,7 +54,7 @@ class Recovery : public QObject {
   void CopyAllNow();
   // Runs work on the worker thread once every write asked for so far is done.
   void AfterWrites(std::function<void()> work);
-  // Waits until the worker is idle and its reports are delivered.
+  // Finishes the copies being taken, waits until the worker is idle and delivers its reports.
   void WaitForWrites();
   int CopiesWritten() const { return copiesWritten_; }
   // The document copy's file of a watched window (empty when not watched).
@@ -70,6 +72,9 @@ class Recovery : public QObject {
   struct Watched {
     int serial = 0;
     bool dirty = false;     // changed since the last snapshot
+    bool copying = false;   // the text is being copied into buffer, piece by piece
+    long copied = 0;        // bytes of buffer that equal the document's
+    QByteArray buffer;      // kept from one snapshot to the next, so copying never waits for new memory
     bool inFlight = false;  // a snapshot is being written
     bool hasCopy = false;   // a copy was asked for and not deleted since
     QElapsedTimer firstChange;
@@ -79,6 +84,9 @@ class Recovery : public QObject {
   void OnSettled(TEditForm& form);
   void Tick();
   void Snapshot(TEditForm& form, Watched& entry);
+  // Copies the next piece of each text being copied; a whole copy goes to the worker.
+  void CopyStep();
+  void CopyPiece(TEditForm& form, Watched& entry);
   void DeleteCopy(Watched& entry);
   void CheckSettings();
   void Written(int serial, bool ok, const QString& error);
@@ -89,6 +97,8 @@ class Recovery : public QObject {
   Timings timings_;
   bool active_ = true;
   QTimer tick_;
+  QTimer copyStep_;  // runs whenever the event loop is free while texts are being copied
+  int workerNice_ = 10;
   QThreadPool pool_;
   std::map<TEditForm*, Watched> watched_;
   int nextSerial_ = 1;

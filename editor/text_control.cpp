@@ -56,9 +56,10 @@ long TextControl::SendBytes(unsigned int msg, const QByteArray& bytes) const {
   return editor_->SendScintilla(msg, static_cast<std::uintptr_t>(bytes.size()), bytes.constData());
 }
 
-void TextControl::OnModified(int, int type) {
+void TextControl::OnModified(int position, int type) {
   if (!(type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE))) return;
   modified_ = true;
+  lowestChange_ = std::min(lowestChange_, static_cast<long>(position));
   if (changePending_) return;
   changePending_ = true;
   QMetaObject::invokeMethod(
@@ -168,6 +169,10 @@ void TextControl::SetSelStart(int pos) {
 void TextControl::SetSelLength(int length) {
   const int start = SelStart();
   Send(QsciScintillaBase::SCI_SETSEL, ToByte(start), ToByte(start + std::max(length, 0)));
+}
+
+void TextControl::CopyBytes(long fromByte, long toByte, char* out) const {
+  editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, fromByte, toByte, out);
 }
 
 QString TextControl::SelText() const {

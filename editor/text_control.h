@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QObject>
 #include <QString>
+#include <limits>
 #include <vector>
 
 namespace penwick {
@@ -25,6 +26,13 @@ class TextControl : public QObject {
   void LoadUtf8(const QByteArray& utf8);
   // The document as Scintilla holds it (UTF-8, CR LF), valid until the next edit.
   QByteArrayView Utf8() const;
+  // Copies the bytes [fromByte, toByte) to out, which has room for one byte more (a NUL is written after
+  // them). Scintilla's gap stays where it is, so typing goes on at no extra cost.
+  void CopyBytes(long fromByte, long toByte, char* out) const;
+  // The lowest byte position any edit touched since the last ResetLowestChange (LONG_MAX: none): the bytes
+  // before it are as they were then. A copy taken in pieces between keys stays whole with it.
+  long LowestChange() const { return lowestChange_; }
+  void ResetLowestChange() { lowestChange_ = std::numeric_limits<long>::max(); }
   // The line break that text put in by commands takes: CR LF, except in a document that keeps a file's
   // mixed line breaks, where new breaks take the file's most common style. Text handed to the control
   // always writes its breaks as CR LF; they are changed to this style on the way in.
@@ -150,6 +158,7 @@ class TextControl : public QObject {
   ScintillaWidget* editor_;
   bool modified_ = false;
   bool changePending_ = false;
+  long lowestChange_ = std::numeric_limits<long>::max();
   QByteArray lineBreak_ = "\r\n";
 };
 

@@ -129,7 +129,8 @@ void RecoveryRun::End() {
   // Adopted folders still here were kept for the next start.
   const QDir adopted(QDir(folder_).filePath(kAdopted));
   QStringList kept;
-  for (const QString& name : adopted.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) kept << adopted.filePath(name);
+  for (const QString& name : adopted.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+    kept << adopted.filePath(name);
   Release(kept);
   QDir(folder_).removeRecursively();
   folder_.clear();

@@ -7,8 +7,8 @@
 #include "editor/recovery_copy.h"
 #include "platform/recovery_file.h"
 #include "platform/recovery_runs.h"
-#include "tests/support/dead_process.h"
 #include "settings/settings_store.h"
+#include "tests/support/dead_process.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/frame_fixture.h"
 
@@ -50,11 +50,11 @@ TEST_F(RecoveryOfferTest, YesBringsBackEveryDocumentUnderItsOwnNameAndTheSetting
   changed.boilerplates[0] = "restored plate";
   changed.bookmarkNotes = QStringList{"12 the table"};
   changed.superBPlates[0] = QStringList{"<p>", "</p>"};
-  const QString lost = LostRun(
-      {Copy(old, TextEncoding::kCp1252, LineEnd::kCrLf, 3, "caf\xC3\xA9 more\r\n"),
-       Copy(kNewFile, TextEncoding::kCp1252, LineEnd::kCrLf, 1, "unnamed\r\ntext"),
-       Copy(page, TextEncoding::kUtf8, LineEnd::kLf, 2, "<p>caf\xC3\xA9 typed</p>\r\n")},
-      &changed);
+  const QString lost =
+      LostRun({Copy(old, TextEncoding::kCp1252, LineEnd::kCrLf, 3, "caf\xC3\xA9 more\r\n"),
+               Copy(kNewFile, TextEncoding::kCp1252, LineEnd::kCrLf, 1, "unnamed\r\ntext"),
+               Copy(page, TextEncoding::kUtf8, LineEnd::kLf, 2, "<p>caf\xC3\xA9 typed</p>\r\n")},
+              &changed);
   // A copy cut short when the run died is never restored.
   const QByteArray cut = EncodeDocumentCopy(Copy(old, TextEncoding::kCp1252, LineEnd::kCrLf, 4, "cut"));
   WriteFile(lost + "/doc-9.pwr", cut.chopped(1));

@@ -91,6 +91,26 @@ TEST_F(RecoveryTest, ACopyIsMadeWhenTypingPausesAndGoesWhenItIsNoLongerNeeded) {
   }
 }
 
+// A large text is copied in pieces between keys; edits to the part already copied reach the copy, which is
+// the text as it was when the copy was finished.
+TEST_F(RecoveryTest, ACopyTakenInPiecesHoldsTheTextOfTheMomentItWasFinished) {
+  Recovery& recovery = frame_->RecoveryCopies();
+  QByteArray big;
+  while (big.size() < (10 << 20)) big += "a line of a big document\r\n";
+  TEditForm* editor = Open(env_.WriteFile("big.txt", big));
+  Type(editor->Editor(), "start ");
+  recovery.CopyAllNow();  // the first piece is taken now
+  for (const int pos : {2 << 20, 0}) {
+    editor->Text().SetSelStart(pos);
+    Type(editor->Editor(), "Z");
+  }
+  recovery.WaitForWrites();
+  const std::optional<DocumentCopy> copy = CopyOnDisk(recovery, editor);
+  ASSERT_TRUE(copy);
+  EXPECT_TRUE(copy->utf8 == editor->Text().Utf8());
+  EXPECT_TRUE(copy->utf8.startsWith("Zstart a line"));
+}
+
 // Typing that never pauses is copied at the longest wait all the same, and not on every key.
 TEST_F(RecoveryTest, TypingWithoutPauseIsCopiedAtTheLongestWait) {
   Recovery& recovery = frame_->RecoveryCopies();

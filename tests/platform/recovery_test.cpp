@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include "platform/recovery_file.h"
 #include "platform/recovery_runs.h"
@@ -13,12 +10,6 @@ namespace penwick {
 namespace {
 
 using test::DeadMark;
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 TEST(RecoveryFileTest, OnlyAWholeUndamagedFileDecodes) {
   const QByteArray body("caf\xC3\xA9\r\nline two\n\n\0end", 21);
@@ -57,38 +48,6 @@ TEST(RecoveryRunsTest, AMarkIsLiveOnlyWhileItsOwnProcessRuns) {
   for (const QByteArray& dead : {DeadMark(), reused, QByteArray(), QByteArray("garbage")}) {
     EXPECT_FALSE(MarkIsLive(dead)) << dead.constData();
   }
-}
-
-TEST(RecoveryRunsTest, OnlyRunsOfDeadProcessesAreTakenAndOnlyOnce) {
-  QTemporaryDir home;
-  RecoveryRun first;
-  RecoveryRun second;
-  ASSERT_TRUE(first.Begin(home.path(), nullptr));
-  ASSERT_TRUE(second.Begin(home.path(), nullptr));
-  // A run that died, with a copy in it.
-  const QString dead = QDir(RecoveryFolder(home.path())).filePath("run-1-dead");
-  WriteFile(dead + "/lock", DeadMark());
-  WriteFile(dead + "/doc-1.pwr", "copy");
-
-  // Two live runs never take each other's folders; the dead one goes to the first that asks.
-  const QStringList taken = first.AdoptAbandoned();
-  ASSERT_EQ(taken.size(), 1);
-  EXPECT_TRUE(taken[0].startsWith(first.Folder()));
-  EXPECT_TRUE(QFile::exists(taken[0] + "/doc-1.pwr"));
-  EXPECT_TRUE(second.AdoptAbandoned().isEmpty());
-  EXPECT_TRUE(QDir(second.Folder()).exists());
-
-  // Ending normally puts what was kept back for the next start, and removes the run and its lock.
-  const QString firstFolder = first.Folder();
-  first.End();
-  EXPECT_FALSE(QDir(firstFolder).exists());
-  EXPECT_TRUE(QFile::exists(dead + "/doc-1.pwr"));
-  const QStringList again = second.AdoptAbandoned();
-  ASSERT_EQ(again.size(), 1);
-  RecoveryRun::Discard(again);
-  EXPECT_FALSE(QDir(again[0]).exists());
-  second.End();
-  EXPECT_TRUE(QDir(RecoveryFolder(home.path())).isEmpty());
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 BUILD    ?= build
 ARGS     ?=
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libqscintilla2-qt6-dev libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils \
+            xvfb xdotool
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test bench bench-deps bench-peers roundtrip-check clean fuzz fuzz-deps
@@ -45,6 +46,7 @@ bench: build bench-deps
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_search_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_typing_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/penwick_recovery_bench
 	$(BUILD)/bench/penwick_word_count_bench
 	$(BUILD)/bench/penwick_rtf_bench
 

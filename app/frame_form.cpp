@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMdiArea>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
@@ -17,11 +18,13 @@
 
 #include "app/file_commands.h"
 #include "app/frame_menus.h"
+#include "app/recovery_offer.h"
 #include "collections/boilerplate_keys.h"
 #include "collections/bookmark_notes.h"
 #include "editor/clipboard_commands.h"
 #include "editor/edit_form.h"
 #include "editor/line_printer.h"
+#include "editor/recovery.h"
 #include "editor/text_control.h"
 #include "editor/update_lock.h"
 #include "markup/html_commands.h"
@@ -114,6 +117,16 @@ void TFrameForm::FormCreate() {
   qApp->installEventFilter(this);
   firstActivation_ = true;
   store_.Load(settings_, switches_, boxes_);
+  recovery_ = std::make_unique<Recovery>();
+  // Without a folder for copies Penwick still runs; the first copy that cannot be written says why.
+  recovery_->Begin(programFolder_);
+  connect(recovery_.get(), &Recovery::WriteFailed, this,
+          [this](const QString& error) { boxes_.ShowError(error); });
+  recovery_->WatchSettings([this] {
+    // Notes typed into a pad that is still open count too.
+    if (bookmarkPad_) bookmarkPad_->KeepNotes();
+    return store_.Snapshot(settings_, switches_);
+  });
   QList<QRect> screens;
   for (const QScreen* screen : QGuiApplication::screens()) screens.append(screen->availableGeometry());
   setGeometry(FrameBounds(settings_, screens));
@@ -159,6 +172,7 @@ void TFrameForm::FormActivate() {
       settings_.noBugMsg = true;
     }
   }
+  RunCommand([this] { OfferRecovery(*this); });
   HandleCommandLine();
 }
 
@@ -191,6 +205,7 @@ TEditForm* TFrameForm::CreateEditorWindow(bool rtfView) {
   ShowCover(true);
   run_.nextWindowNumber = static_cast<int>(EditorWindows().size()) + (rtfView ? 101 : 1);
   auto* editor = new TEditForm(*this);
+  recovery_->Watch(*editor);
   connect(editor, &TEditForm::StatusBarClicked, this,
           [this](int number) { RunCommand([&] { ShiftWindow(number); }); });
   mdi_->addSubWindow(editor);
@@ -289,6 +304,8 @@ void TFrameForm::Bookmarks1Click() {
   if (!bookmarkPad_) {
     auto activeEditor = [this] { return ActiveEditor(); };
     bookmarkPad_ = new TBMForm(*this, activeEditor, this);
+    connect(bookmarkPad_->Memo1(), &QPlainTextEdit::textChanged, recovery_.get(),
+            &Recovery::SettingsMayHaveChanged);
   }
   bookmarkPad_->show();
   bookmarkPad_->raise();
@@ -300,6 +317,8 @@ TBMForm* TFrameForm::BookmarkPad() const { return bookmarkPad_; }
 void TFrameForm::RunCommand(const std::function<void()>& command) {
   try {
     command();
+    // Commands are where settings change; the recovery copy of them follows.
+    if (recovery_) recovery_->SettingsMayHaveChanged();
   } catch (const std::bad_alloc&) {
     boxes_.ShowError(QStringLiteral("Out of memory"));
   } catch (const std::exception& error) {
@@ -366,6 +385,8 @@ bool TFrameForm::FormClose() {
   closing_ = true;
   if (bookmarkPad_) bookmarkPad_->close();
   for (TEditForm* editor : EditorWindows()) editor->CloseApproved();
+  // A normal end: the run's recovery copies and its lock go.
+  recovery_->End();
   return true;
 }
 

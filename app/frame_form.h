@@ -26,6 +26,7 @@ namespace penwick {
 
 class FrameMenus;
 class LinePrinter;
+class Recovery;
 class TBMForm;
 
 class TFrameForm : public QMainWindow, public FrameLink {
@@ -99,6 +100,9 @@ class TFrameForm : public QMainWindow, public FrameLink {
   QWidget* CoverPanel() const { return Panel1_; }
   FrameMenus& Menus() { return *menus_; }
   const QString& ProgramFolder() const { return programFolder_; }
+  SettingsStore& Store() { return store_; }
+  // The recovery copies of this run (app/recovery_offer.h offers back those of a run that died).
+  Recovery& RecoveryCopies() { return *recovery_; }
 
   void RunCommand(const std::function<void()>& command) override;
 
@@ -144,6 +148,7 @@ class TFrameForm : public QMainWindow, public FrameLink {
   bool closing_ = false;
   bool wasMaximized_ = false;
   std::unique_ptr<LinePrinter> printer_;  // made when first used
+  std::unique_ptr<Recovery> recovery_;
 };
 
 // The frame's bounds from the stored position and size, or the design bounds when the stored ones would not

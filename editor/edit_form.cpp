@@ -143,6 +143,7 @@ void TEditForm::EditorChange() {
   SetModified(text_->Modified());
   statusBar_->SetText(7, QStringLiteral("%1B").arg(text_->TextLength()));
   Edit1Click();
+  emit Edited();
 }
 
 void TEditForm::EditorSelectionChange() { UpdateCursorPos(); }
@@ -214,6 +215,7 @@ void TEditForm::FormClose() {
     if (other != this && other->Number() % 100 > mine) other->SetNumber(other->Number() - 1);
   }
   frame_.Run().openFiles.removeOne(fileName_);
+  emit Settled();
 }
 
 }  // namespace penwick

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "editor/caret_orientation.h"
+#include "editor/recovery_copy.h"
 #include "editor/scintilla_widget.h"
 #include "platform/document_io.h"
 #include "platform/file_io.h"
@@ -85,7 +86,18 @@ class TEditForm : public QMdiSubWindow, public KeyHandler {
   };
   SearchDialogs& Dialogs() { return dialogs_; }
 
+  // Recovery: what a copy of the document records besides its text; the document as it is now, text
+  // included; and a window made from such a copy: the text under its own name and format, modified (the file
+  // on disk is not touched).
+  DocumentCopy Describe() const;
+  DocumentCopy Snapshot() const;
+  void Restore(const DocumentCopy& copy);
+
  signals:
+  // The text changed (once per change, after it is complete).
+  void Edited();
+  // The document no longer needs a recovery copy: it was saved, reloaded or closed.
+  void Settled();
   // The status bar was clicked: the frame rotates to another window.
   void StatusBarClicked(int number);
 

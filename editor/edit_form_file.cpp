@@ -204,6 +204,7 @@ bool TEditForm::Save1Click() {
   diskStamp_ = StampOf(fileName_);
   text_->SetModified(false);
   SetModified(false);
+  emit Settled();
   return true;
 }
 
@@ -259,6 +260,7 @@ bool TEditForm::Saveas1Click() {
   run.wordCountFile = newName;
   text_->SetModified(false);
   SetModified(false);
+  emit Settled();
   return true;
 }
 
@@ -282,8 +284,48 @@ void TEditForm::Reload1Click() {
                MsgButtons::kOk);
     return;
   }
-  UpdateLock lock(editor_);
-  Load(fileName_, LoadKind::kReload);
+  {
+    UpdateLock lock(editor_);
+    Load(fileName_, LoadKind::kReload);
+  }
+  // A reload that could not read the file keeps the text, and its copy.
+  if (!text_->Modified()) emit Settled();
+}
+
+DocumentCopy TEditForm::Describe() const {
+  DocumentCopy copy;
+  copy.fileName = fileName_;
+  copy.format = format_;
+  copy.windowNumber = number_;
+  copy.caret = text_->SelStart();
+  copy.diskStamp = diskStamp_;
+  return copy;
+}
+
+DocumentCopy TEditForm::Snapshot() const {
+  DocumentCopy copy = Describe();
+  const QByteArrayView utf8 = text_->Utf8();
+  copy.utf8 = QByteArray(utf8.data(), utf8.size());
+  return copy;
+}
+
+void TEditForm::Restore(const DocumentCopy& copy) {
+  RunState& run = frame_.Run();
+  SetFileName(copy.fileName);
+  run.currentFile = fileName_;
+  format_ = copy.format;
+  // Saving asks first when another program changed the file since the lost run read or saved it.
+  diskStamp_ = copy.diskStamp;
+  text_->SetLineBreak(format_.mixedLineEnds ? LineBreakBytes(format_.lineEnd) : QByteArray("\r\n"));
+  text_->LoadUtf8(copy.utf8);
+  if (!IsUnnamed()) run.openFiles.append(fileName_);
+  run.wordCountFile = fileName_;
+  text_->SetSelStart(std::clamp(copy.caret, 0, text_->TextLength()));
+  text_->SetModified(true);
+  SetModified(true);
+  statusBar_->SetText(7, QStringLiteral("%1B").arg(text_->TextLength()));
+  UpdateCursorPos();
+  Edit1Click();
 }
 
 }  // namespace penwick

@@ -62,11 +62,12 @@ void TextControl::OnModified(int position, int type, int length) {
     insertedFrom_ = position;
     insertedLength_ = length;
   }
-  NoteChange();
+  NoteChange(position);
 }
 
-void TextControl::NoteChange() {
+void TextControl::NoteChange(long from) {
   modified_ = true;
+  lowestChange_ = std::min(lowestChange_, from);
   if (changePending_) return;
   changePending_ = true;
   QMetaObject::invokeMethod(
@@ -165,6 +166,10 @@ void TextControl::SetSelStart(int pos) {
 void TextControl::SetSelLength(int length) {
   const int start = SelStart();
   Send(QsciScintillaBase::SCI_SETSEL, ToByte(start), ToByte(start + std::max(length, 0)));
+}
+
+void TextControl::CopyBytes(long fromByte, long toByte, char* out) const {
+  editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, fromByte, toByte, out);
 }
 
 QString TextControl::SelText() const {

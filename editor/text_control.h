@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QObject>
 #include <QString>
+#include <limits>
 #include <vector>
 
 #include "platform/document_io.h"
@@ -29,6 +30,13 @@ class TextControl : public QObject {
   void LoadUtf8(QByteArrayView utf8);
   // The document as Scintilla holds it (UTF-8, CR LF), valid until the next edit.
   QByteArrayView Utf8() const;
+  // Copies the bytes [fromByte, toByte) to out, which has room for one byte more (a NUL is written after
+  // them). Scintilla's gap stays where it is, so typing goes on at no extra cost.
+  void CopyBytes(long fromByte, long toByte, char* out) const;
+  // The lowest byte position any edit touched since the last ResetLowestChange (LONG_MAX: none): the bytes
+  // before it are as they were then. A copy taken in pieces between keys stays whole with it.
+  long LowestChange() const { return lowestChange_; }
+  void ResetLowestChange() { lowestChange_ = std::numeric_limits<long>::max(); }
   // The line break that text put in by commands takes: CR LF, except in a document that keeps a file's
   // mixed line breaks, where new breaks take the file's most common style. Text handed to the control
   // always writes its breaks as CR LF; they are changed to this style on the way in.
@@ -151,7 +159,8 @@ class TextControl : public QObject {
   // index.
   bool AsciiOnly() const;
   void CheckInserted() const;
-  void NoteChange();
+  // The text changed from byte `from` on.
+  void NoteChange(long from);
   void OnModified(int position, int type, int length);
   void OnUpdateUi(int updated);
   // Numbers only: a pointer never goes through long (32 bits on 64-bit Windows); see SendBytes.
@@ -163,6 +172,7 @@ class TextControl : public QObject {
   ScintillaWidget* editor_;
   bool modified_ = false;
   bool changePending_ = false;
+  long lowestChange_ = std::numeric_limits<long>::max();
   QByteArray lineBreak_ = "\r\n";
   mutable bool asciiOnly_ = true;
   mutable bool indexWanted_ = false;

@@ -96,7 +96,7 @@ void TextControl::AdoptDocument(void* document, bool multiByte) {
   asciiOnly_ = !multiByte;
   indexWanted_ = multiByte;
   insertedFrom_ = -1;
-  NoteChange();
+  NoteChange(0);
   if (bigBefore) ReturnFreeMemorySoon();
 }
 

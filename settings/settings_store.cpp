@@ -46,6 +46,13 @@ struct IniFile {
 
 // A missing file reads as defaults; one that cannot be read (not a regular file, far too large) is reported
 // and reads as defaults too.
+IniFile ParseIni(const QByteArray& bytes) {
+  IniFile ini;
+  ini.profile = Profile::Parse(bytes);
+  ini.lineCount = CountLines(bytes);
+  return ini;
+}
+
 IniFile ReadIniFile(const QString& path, MessageBoxes& boxes) {
   IniFile ini;
   if (KindOfPath(path) == PathKind::kMissing) return ini;
@@ -55,9 +62,7 @@ IniFile ReadIniFile(const QString& path, MessageBoxes& boxes) {
     boxes.ShowError(error + QStringLiteral("\nPenwick starts with its default settings."));
     return ini;
   }
-  ini.profile = Profile::Parse(bytes);
-  ini.lineCount = CountLines(bytes);
-  return ini;
+  return ParseIni(bytes);
 }
 
 // The kinds of stored value; each points at the field that reading fills and writing takes the value from.
@@ -287,14 +292,43 @@ QString SettingsStore::PenwickIniPath() const { return QDir(folder_).filePath("p
 
 QString SettingsStore::SuperBpIniPath() const { return QDir(folder_).filePath("superbp.ini"); }
 
-void SettingsStore::Load(Settings& s, EditorSwitches& sw, MessageBoxes& boxes) const {
-  ReadRows(ReadIniFile(SuperBpIniPath(), boxes), SuperBpRows(s), boxes);
+namespace {
+
+void ReadBoth(const IniFile& superBp, const IniFile& penwick, Settings& s, EditorSwitches& sw,
+              MessageBoxes& boxes) {
+  ReadRows(superBp, SuperBpRows(s), boxes);
   s.bookmarkNotes.clear();
   const qsizetype sitesBefore = s.helpUrls.size();
-  ReadRows(ReadIniFile(PenwickIniPath(), boxes), PenwickRows(s, sw), boxes);
+  ReadRows(penwick, PenwickRows(s, sw), boxes);
   if (!s.research.isEmpty()) s.lastResearch = s.research.first();
   // A fresh installation offers the home page in the help drop-down.
   if (s.helpUrls.size() == sitesBefore && s.helpUrl == kHomePage) s.helpUrls = QStringList{kHomePage};
+}
+
+}  // namespace
+
+void SettingsStore::Load(Settings& s, EditorSwitches& sw, MessageBoxes& boxes) const {
+  ReadBoth(ReadIniFile(SuperBpIniPath(), boxes), ReadIniFile(PenwickIniPath(), boxes), s, sw, boxes);
+}
+
+QMap<QByteArray, QByteArray> SettingsStore::Snapshot(const Settings& settings,
+                                                     const EditorSwitches& switches) const {
+  Settings s = settings;
+  EditorSwitches sw = switches;
+  return {{"superbp.ini", WriteRows(SuperBpRows(s))}, {"penwick.ini", WriteRows(PenwickRows(s, sw))}};
+}
+
+void SettingsStore::Restore(const QMap<QByteArray, QByteArray>& snapshot, Settings& settings,
+                            EditorSwitches& switches, MessageBoxes& boxes) const {
+  // Lists are appended to as they are read: the snapshot is read into fresh settings.
+  Settings s;
+  ReadBoth(ParseIni(snapshot.value("superbp.ini")), ParseIni(snapshot.value("penwick.ini")), s, switches,
+           boxes);
+  s.top = settings.top;
+  s.left = settings.left;
+  s.height = settings.height;
+  s.width = settings.width;
+  settings = std::move(s);
 }
 
 bool SettingsStore::Save(const Settings& settings, const EditorSwitches& switches,

@@ -2,6 +2,7 @@
 // Reads penwick.ini and superbp.ini from the program's folder once at start and writes them once at close.
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <vector>
 
@@ -29,6 +30,13 @@ class SettingsStore {
   // "Unable to write to <path>" and the reason through boxes.ShowError, leaves both files and both backups
   // untouched, and returns false.
   bool Save(const Settings& settings, const EditorSwitches& switches, MessageBoxes& boxes) const;
+
+  // The in-memory state as the two files would hold it, named "superbp.ini" and "penwick.ini": what a
+  // recovery copy keeps of the settings.
+  QMap<QByteArray, QByteArray> Snapshot(const Settings& settings, const EditorSwitches& switches) const;
+  // Puts a snapshot back into memory: every stored value from it, the frame's bounds kept as they are.
+  void Restore(const QMap<QByteArray, QByteArray>& snapshot, Settings& settings, EditorSwitches& switches,
+               MessageBoxes& boxes) const;
 
   // Fault injection for tests: the save stops dead after this step (1-based), leaving what a crash there
   // would leave. 0: never.

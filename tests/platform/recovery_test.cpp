@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include "platform/recovery_file.h"
+#include "platform/recovery_runs.h"
+#include "tests/support/dead_process.h"
+
+namespace penwick {
+namespace {
+
+using test::DeadMark;
+
+TEST(RecoveryFileTest, OnlyAWholeUndamagedFileDecodes) {
+  const QByteArray body("caf\xC3\xA9\r\nline two\n\n\0end", 21);
+  const QByteArray good = EncodeRecoveryFile({{"name", "/a b/=%\n.txt"}, {"kind", "document"}}, body);
+  const std::optional<RecoveryFile> decoded = DecodeRecoveryFile(good);
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->body, body);
+  EXPECT_EQ(decoded->fields.value("name"), "/a b/=%\n.txt");
+  EXPECT_EQ(decoded->fields.value("kind"), "document");
+
+  // What a write cut short, a damaged disk or a stray file leave.
+  QByteArray flippedBody = good;
+  flippedBody[flippedBody.size() - 3] ^= 1;
+  QByteArray flippedHeader = good;
+  flippedHeader[good.indexOf("length=") + 7] = '9';
+  const struct {
+    const char* what;
+    QByteArray bytes;
+  } kDamaged[] = {
+      {"empty", {}},
+      {"cut in the header", good.left(30)},
+      {"cut in the body", good.left(good.size() - 1)},
+      {"longer than written", good + 'x'},
+      {"a body byte changed", flippedBody},
+      {"the length changed", flippedHeader},
+      {"not a recovery file", "PENWICK RECOVERY 2\nlength=0\nmd5=x\n\n"},
+  };
+  for (const auto& damaged : kDamaged) EXPECT_FALSE(DecodeRecoveryFile(damaged.bytes)) << damaged.what;
+}
+
+TEST(RecoveryRunsTest, AMarkIsLiveOnlyWhileItsOwnProcessRuns) {
+  const QByteArray own = ProcessMark(QCoreApplication::applicationPid());
+  EXPECT_TRUE(MarkIsLive(own));
+  // The same id taken by a later process (after a reboot, say) is not the run that wrote the mark.
+  const QByteArray reused = QByteArray(own).replace("start=", "start=9");
+  for (const QByteArray& dead : {DeadMark(), reused, QByteArray(), QByteArray("garbage")}) {
+    EXPECT_FALSE(MarkIsLive(dead)) << dead.constData();
+  }
+}
+
+}  // namespace
+}  // namespace penwick

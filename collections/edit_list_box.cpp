@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 
 namespace penwick {
 
@@ -13,6 +14,19 @@ EditListBox::EditListBox(QWidget* parent) : QListWidget(parent) {
 void EditListBox::SetRows(const QStringList& rows) {
   clear();
   addItems(rows);
+}
+
+void EditListBox::SetEditing(bool on, QPushButton* editButton) {
+  setEnabled(on);
+  editButton->setText(on ? QStringLiteral("&End Edit") : QStringLiteral("&Edit"));
+  if (on) {
+    setCurrentRow(0);
+    setFocus();
+  } else {
+    clearSelection();
+    setCurrentRow(-1);
+    editButton->setFocus();
+  }
 }
 
 QStringList EditListBox::Rows() const {

@@ -4,6 +4,8 @@
 
 #include <QListWidget>
 
+class QPushButton;
+
 namespace penwick {
 
 class EditListBox : public QListWidget {
@@ -14,6 +16,9 @@ class EditListBox : public QListWidget {
   // Rows as given, the old ones gone.
   void SetRows(const QStringList& rows);
   QStringList Rows() const;
+  // Edit mode on: the list enabled with row 1 selected, and the Edit button reading "&End Edit". Off: no row
+  // selected, the list disabled, the button reading "&Edit" and focused.
+  void SetEditing(bool on, QPushButton* editButton);
 
  signals:
   // The user pressed a row or Enter on the selected row; never sent without a row.

@@ -190,11 +190,7 @@ void TrfDialog::EditBtnClick() {
   if (code_ == ' ') return;
   if (editing_) {
     editing_ = false;
-    editBtn_->setText(QStringLiteral("&Edit"));
-    list_->clearSelection();
-    list_->setCurrentRow(-1);
-    list_->setEnabled(false);
-    editBtn_->setFocus();
+    list_->SetEditing(false, editBtn_);
     addBtn_->setEnabled(true);
     delBtn_->setEnabled(true);
     return;
@@ -204,10 +200,7 @@ void TrfDialog::EditBtnClick() {
   if (code_ == 'r') Inform(kRecentlyOpened + QStringLiteral(" Files List"), kRecentEditText);
   if (code_ == 's') Inform(kResearchCaption, kResearchText);
   editing_ = true;
-  list_->setEnabled(true);
-  list_->setCurrentRow(0);
-  list_->setFocus();
-  editBtn_->setText(QStringLiteral("&End Edit"));
+  list_->SetEditing(true, editBtn_);
   addBtn_->setEnabled(false);
   delBtn_->setEnabled(false);
 }

@@ -85,21 +85,9 @@ void SlotSetDialog::showEvent(QShowEvent* event) {
 }
 
 void SlotSetDialog::EditBtnClick() {
-  if (!editing_) {
-    ExplainEditing();
-    editing_ = true;
-    list_->setEnabled(true);
-    list_->setCurrentRow(0);
-    editBtn_->setText(QStringLiteral("&End Edit"));
-    list_->setFocus();
-    return;
-  }
-  editing_ = false;
-  editBtn_->setText(QStringLiteral("&Edit"));
-  list_->clearSelection();
-  list_->setCurrentRow(-1);
-  list_->setEnabled(false);
-  editBtn_->setFocus();
+  if (!editing_) ExplainEditing();
+  editing_ = !editing_;
+  list_->SetEditing(editing_, editBtn_);
 }
 
 void SlotSetDialog::ListBox1Click(int row) {

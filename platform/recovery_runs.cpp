@@ -32,14 +32,16 @@ qint64 PidOf(const QByteArray& mark) {
 }
 
 #ifdef Q_OS_LINUX
-// Field 22 of /proc/<pid>/stat: when the process started, in clock ticks after boot. The name in field 2 may
-// hold blanks and brackets, so fields are counted after its last ')'.
+// Field 22 of /proc/<pid>/stat: when the process started, in clock ticks after boot; empty for a process that
+// has ended but not yet been reaped (state Z or X in field 3), which holds no run any more. The name in
+// field 2 may hold blanks and brackets, so fields are counted after its last ')'.
 QByteArray StartTime(qint64 pid) {
   const QByteArray stat = ReadSmallFile(QStringLiteral("/proc/%1/stat").arg(pid));
   const qsizetype close = stat.lastIndexOf(')');
   if (close < 0) return {};
   const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
-  return fields.size() > 19 ? fields[19] : QByteArray();
+  if (fields.size() <= 19 || fields[0] == "Z" || fields[0] == "X") return {};
+  return fields[19];
 }
 #endif
 

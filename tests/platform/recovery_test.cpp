@@ -50,5 +50,26 @@ TEST(RecoveryRunsTest, AMarkIsLiveOnlyWhileItsOwnProcessRuns) {
   }
 }
 
+TEST(RecoveryRunsTest, AProcessThatEndedButIsNotYetReapedHoldsNoRun) {
+  int gate[2];
+  ASSERT_EQ(pipe(gate), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    char byte;
+    close(gate[1]);
+    [[maybe_unused]] const auto got = read(gate[0], &byte, 1);  // runs until the test lets it end
+    _exit(0);
+  }
+  close(gate[0]);
+  const QByteArray mark = ProcessMark(child);
+  EXPECT_TRUE(MarkIsLive(mark));
+  close(gate[1]);
+  // Ended, not reaped: a zombie keeps its process id and start time until its parent collects it.
+  siginfo_t info{};
+  ASSERT_EQ(waitid(P_PID, child, &info, WEXITED | WNOWAIT), 0);
+  EXPECT_FALSE(MarkIsLive(mark));
+  waitpid(child, nullptr, 0);
+}
+
 }  // namespace
 }  // namespace penwick

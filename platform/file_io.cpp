@@ -228,60 +228,27 @@ QString RefusalToOpen(const QString& path, qint64 maxBytes) {
 
 bool ReadWholeFile(const QString& path, QByteArray* out, QString* error, qint64 maxBytes) {
   out->clear();
-  const auto fail = [&](const QString& message) {
-    out->clear();
-    if (error) *error = message;
-    return false;
-  };
-#ifdef Q_OS_UNIX
-  // Non-blocking, so that opening a pipe with no writer returns at once and can be refused.
-  const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return fail(ReadFailure(path, ErrnoText(errno)));
-  struct stat st {};
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(fd);
-    return fail(NotRegularFileMessage(path));
-  }
-  if (st.st_size > maxBytes) {
-    close(fd);
-    return fail(TooBigMessage(path, st.st_size, maxBytes));
-  }
-  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  // The size is a hint: the file may shrink or grow while it is read.
-  qint64 capacity = std::max<qint64>(st.st_size + 1, 4096);
+  FileReader reader;
+  if (!reader.Open(path, error, maxBytes)) return false;
+  // The size is a hint: the file may shrink or grow while it is read (the reader refuses it past maxBytes).
+  qint64 capacity = std::max<qint64>(reader.Size() + 1, 4096);
   out->resize(capacity);
   qint64 done = 0;
   for (;;) {
     if (done == capacity) {
-      if (capacity > maxBytes) break;
       capacity = std::min<qint64>(capacity * 2, maxBytes + 1);
       out->resize(capacity);
     }
-    const ssize_t got =
-        read(fd, out->data() + done, static_cast<size_t>(std::min<qint64>(capacity - done, 1 << 30)));
+    const qint64 got = reader.Read(out->data() + done, std::min<qint64>(capacity - done, 1 << 30), error);
     if (got < 0) {
-      if (errno == EINTR) continue;
-      const int readError = errno;
-      close(fd);
-      return fail(ReadFailure(path, ErrnoText(readError)));
+      out->clear();
+      return false;
     }
     if (got == 0) break;
     done += got;
   }
-  close(fd);
-  if (done > maxBytes) return fail(TooBigMessage(path, done, maxBytes));
   out->truncate(done);
   return true;
-#else
-  const QString refusal = RefusalToOpen(path, maxBytes);
-  if (!refusal.isEmpty()) return fail(refusal);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return fail(ReadFailure(path, file.errorString()));
-  *out = file.read(maxBytes + 1);
-  if (file.error() != QFileDevice::NoError) return fail(ReadFailure(path, file.errorString()));
-  if (out->size() > maxBytes) return fail(TooBigMessage(path, out->size(), maxBytes));
-  return true;
-#endif
 }
 
 FileReader::~FileReader() {

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include "platform/file_io.h"
+
 #ifdef Q_OS_UNIX
 #include <signal.h>
 
@@ -18,10 +20,11 @@ namespace {
 const char kLockName[] = "lock";
 const char kAdopted[] = "adopted";
 
+// A lock or a /proc file: small, and never a pipe or a device (which could block the start).
 QByteArray ReadSmallFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.read(4096);
+  QByteArray bytes;
+  ReadWholeFile(path, &bytes, nullptr, 4096);
+  return bytes;
 }
 
 qint64 PidOf(const QByteArray& mark) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "platform/recovery_file.h"
 #include "platform/recovery_runs.h"
@@ -48,6 +52,17 @@ TEST(RecoveryRunsTest, AMarkIsLiveOnlyWhileItsOwnProcessRuns) {
   for (const QByteArray& dead : {DeadMark(), reused, QByteArray(), QByteArray("garbage")}) {
     EXPECT_FALSE(MarkIsLive(dead)) << dead.constData();
   }
+}
+
+TEST(RecoveryRunsTest, ALockThatIsAPipeNeitherHangsTheStartNorCountsAsLive) {
+  QTemporaryDir home;
+  const QString run = home.filePath(QStringLiteral("recovery/run-1-x"));
+  ASSERT_TRUE(QDir().mkpath(run));
+  ASSERT_EQ(mkfifo(QFile::encodeName(run + QStringLiteral("/lock")).constData(), 0600), 0);
+  RecoveryRun mine;
+  ASSERT_TRUE(mine.Begin(home.path(), nullptr));
+  EXPECT_EQ(mine.AdoptAbandoned().size(), 1);
+  mine.End();
 }
 
 TEST(RecoveryRunsTest, AProcessThatEndedButIsNotYetReapedHoldsNoRun) {

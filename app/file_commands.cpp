@@ -177,12 +177,16 @@ void File1Click(TFrameForm& f) {
 void ReopenClick(TFrameForm& f, int index) {
   const QStringList& recent = f.AppSettings().reopens;
   if (index < 0 || index >= recent.size()) return;
-  const QString name = recent.at(index);
-  if (IsAlreadyOpen(f, name)) {
-    BringFileToFront(f, name);
-    return;
+  const QString name = recent.at(index);  // a copy: opening reorders the list
+  ShowFile(f, name);
+}
+
+void ShowFile(TFrameForm& f, const QString& fileName) {
+  if (IsAlreadyOpen(f, fileName)) {
+    BringFileToFront(f, fileName);
+  } else {
+    ReopenIt(f, fileName);
   }
-  ReopenIt(f, name);
 }
 
 void DirectFileClick(TFrameForm& f, int slot) {

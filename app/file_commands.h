@@ -56,6 +56,9 @@ void RemoveDirectOpen1Click(TFrameForm& f);
 // Opens an existing file by name in a new window, its folder made the current directory; a missing file
 // gets "File Doesn't exist!". A direct open leaves the recent-files list alone. Returns whether it opened.
 bool ReopenIt(TFrameForm& f, const QString& fileName, bool directOpen = false);
+// The window of a file brought to the front (after saying it is open already), or the file opened by
+// ReopenIt.
+void ShowFile(TFrameForm& f, const QString& fileName);
 void OpenDirectFile(TFrameForm& f, const QString& fileName);
 // Whether a window shows the file (names compared as the file system does); says so unless quiet.
 bool IsAlreadyOpen(TFrameForm& f, const QString& fileName, bool quiet = false);

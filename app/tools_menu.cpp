@@ -27,13 +27,7 @@ CollectionLinks Links(TFrameForm& f) {
   CollectionLinks links{f};
   links.owner = &f;
   links.programFolder = f.ProgramFolder();
-  links.showFile = [&f](const QString& path) {
-    if (IsAlreadyOpen(f, path)) {
-      BringFileToFront(f, path);
-    } else {
-      ReopenIt(f, path);
-    }
-  };
+  links.showFile = [&f](const QString& path) { ShowFile(f, path); };
   links.openHelp = [&f](int context) { ShowHelpPage(f.Boxes(), f, HelpContextPage(context)); };
   links.addDirectOpen = [&f] { AddDirectOpen1Click(f); };
   links.removeDirectOpen = [&f] { RemoveDirectOpen1Click(f); };

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/frame_form.h"
+#include "editor/command_row.h"
 #include "editor/edit_form.h"
 #include "platform/file_io.h"
 #include "platform/file_names.h"
@@ -162,14 +163,14 @@ void File1Click(TFrameForm& f) {
     if (!item) continue;
     const bool shown = static_cast<qsizetype>(i) < recent.size();
     // Only entries that exist are offered: a shortened list never leaves a stale item behind.
-    if (shown) item->setText(MenuCaptionFor(recent.at(static_cast<qsizetype>(i))));
+    if (shown) item->setText(LiteralCaption(recent.at(static_cast<qsizetype>(i))));
     item->setVisible(shown);
   }
   for (size_t i = 0; i < f.State().fileItems.directFiles.size(); ++i) {
     QAction* item = f.State().fileItems.directFiles[i];
     if (!item) continue;
     const QString& name = f.AppSettings().directOpen[i];
-    if (!name.isEmpty()) item->setText(MenuCaptionFor(name));
+    if (!name.isEmpty()) item->setText(LiteralCaption(name));
     item->setVisible(!name.isEmpty());
   }
 }

@@ -79,7 +79,4 @@ void Altgetswindow1Click(TFrameForm& f);
 void SaveDesktop1Click(TFrameForm& f);
 void RestoreDesktop1Click(TFrameForm& f);
 
-// A name for a menu caption: an ampersand in a file name is shown, not taken for a mnemonic.
-QString MenuCaptionFor(const QString& fileName);
-
 }  // namespace penwick

@@ -100,12 +100,6 @@ FileMenuItems& ItemsOf(FrameMenus& menus) {
 
 }  // namespace
 
-QString MenuCaptionFor(const QString& fileName) {
-  QString caption = fileName;
-  caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  return caption;
-}
-
 void AddOpenItems(FrameMenus& menus, MenuId id) {
   for (QAction* action : ItemsOf(menus).open) menus.AddExisting(id, action);
 }

@@ -59,6 +59,14 @@ struct MenuRow {
   Access access = Access::kReads;
 };
 
+// A user's text (a file name, a tag, a meta name, a tool's path) as a menu caption, shown as it is: an "&"
+// is not taken for an access key, and a tab does not move the rest into the shortcut column.
+inline QString LiteralCaption(QString text) {
+  text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+  return text;
+}
+
 // What a module needs to put its rows into the menus: the frame's menu registry implements it.
 class MenuBuilder {
  public:

@@ -77,13 +77,6 @@ QString MetaStatement(const QString& name, const QString& content, bool changer)
          MetaClose(changer) + QStringLiteral("\r\n");
 }
 
-QString UserMetaCaption(const QString& name) {
-  QString caption = name;
-  caption.replace(u'&', QStringLiteral("&&"));
-  caption.replace(u'\t', u' ');
-  return caption;
-}
-
 void AddUserMeta(FrameLink& frame) {
   UserMetas& metas = frame.AppSettings().userMetas;
   const auto slot = std::find_if(metas.begin(), metas.end(), [](const QString& m) { return m.isEmpty(); });
@@ -255,7 +248,7 @@ void META1Click(FrameLink& frame, const UserItems& menu) {
   bool any = false;
   for (int i = 0; i < kUserMetas; ++i) {
     const bool filled = !metas[i].isEmpty();
-    menu.items[i]->setText(filled ? UserMetaCaption(metas[i]) : QString());
+    menu.items[i]->setText(filled ? LiteralCaption(metas[i]) : QString());
     menu.items[i]->setVisible(filled);
     any = any || filled;
   }

@@ -18,8 +18,6 @@ using UserMetas = std::array<QString, kUserMetas>;
 QString MetaClose(bool changer);
 // A whole statement on a line of its own: <meta name="name" content="content"> and a line break.
 QString MetaStatement(const QString& name, const QString& content, bool changer);
-// The menu caption of a user's meta name; an "&" of the name shows as itself.
-QString UserMetaCaption(const QString& name);
 
 // The user's own names, with or without an editor window (the lists editor adds names too).
 // Fills the lowest free slot with an asked name; "All 5 slots are full" when there is none.

@@ -63,11 +63,7 @@ std::optional<QString> TagSlotText(const QString& answer) {
 }
 
 QString TagSlotCaption(int index, const QString& slotText) {
-  QString shown = slotText;
-  shown.replace(u'&', QStringLiteral("&&"));
-  // A tab would move the rest of the text into the menu's shortcut column.
-  shown.replace(u'\t', u' ');
-  return QStringLiteral("&") + TagSlotKey(index) + QStringLiteral(" - ") + shown;
+  return QStringLiteral("&") + TagSlotKey(index) + QStringLiteral(" - ") + LiteralCaption(slotText);
 }
 
 std::optional<int> FirstEmptySlot(const TagSlots& tags) {

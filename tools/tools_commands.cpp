@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QStandardPaths>
 
+#include "editor/command_row.h"
 #include "editor/edit_form.h"
 #include "editor/frame_link.h"
 #include "tools/clipboard_viewer.h"
@@ -101,12 +102,6 @@ void RunSetProgram(FrameLink& frame, const QString& caption, QString& program, c
   Launch(frame, value.trimmed(), QString(), QString(), kToolCaption, "Can't open called program");
 }
 
-// A tool's path as a menu caption: an ampersand in it is shown, not taken for an access key.
-QString ToolCaption(const QString& path) {
-  QString caption = path;
-  return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
 }  // namespace
 
 void Tools1Click(FrameLink& frame, const UserToolItems& items) {
@@ -116,7 +111,7 @@ void Tools1Click(FrameLink& frame, const UserToolItems& items) {
   bool any = false;
   for (int i = 0; i < 2; ++i) {
     const bool set = !tools[i]->isEmpty();
-    actions[i]->setText(set ? ToolCaption(*tools[i]) : QString());
+    actions[i]->setText(set ? LiteralCaption(*tools[i]) : QString());
     actions[i]->setVisible(set);
     any = any || set;
   }

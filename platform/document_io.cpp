@@ -5,6 +5,13 @@
 
 #include "platform/codepage.h"
 
+#if defined(__x86_64__) || defined(_M_X64)
+#include <emmintrin.h>
+#define PENWICK_SSE2 1
+#else
+#define PENWICK_SSE2 0
+#endif
+
 namespace penwick {
 namespace {
 
@@ -37,27 +44,73 @@ struct ByteCounts {
   qsizetype high = 0;  // bytes >= 0x80
 };
 
-void CountBytes(const char* data, qsizetype size, ByteCounts& counts) {
-  qsizetype i = 0;
-  while (i < size) {
-    while (i + 8 <= size && IsPlainChunk(data + i, true)) i += 8;
-    const qsizetype stop = std::min(size, i + 8);
-    for (; i < stop; ++i) {
-      const char c = data[i];
-      if (c == '\r') {
-        if (i + 1 < size && data[i + 1] == '\n') {
-          ++counts.crLf;
-          ++i;
-        } else {
-          ++counts.cr;
-        }
-      } else if (c == '\n') {
-        ++counts.lf;
-      } else if (static_cast<unsigned char>(c) >= 0x80) {
-        ++counts.high;
-      }
-    }
+// Adds one byte to the totals; a CR LF pair is an LF whose byte before is a CR.
+struct ByteTotals {
+  qsizetype cr = 0, lf = 0, pairs = 0, high = 0;
+  void Add(const char* data, qsizetype at) {
+    const char c = data[at];
+    cr += c == '\r';
+    lf += c == '\n';
+    pairs += c == '\n' && at > 0 && data[at - 1] == '\r';
+    high += static_cast<unsigned char>(c) >= 0x80;
   }
+};
+
+#if PENWICK_SSE2
+// Sixteen bytes a step, counted in byte lanes that are added up before they can overflow: about a tenth of
+// the time of a loop that stops at every line break.
+qsizetype CountVectors(const char* data, qsizetype size, ByteTotals& totals) {
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i zero = _mm_setzero_si128();
+  const auto sum = [zero](__m128i lanes) {
+    const __m128i halves = _mm_sad_epu8(lanes, zero);
+    return static_cast<qsizetype>(_mm_cvtsi128_si64(halves) +
+                                  _mm_cvtsi128_si64(_mm_unpackhi_epi64(halves, halves)));
+  };
+  qsizetype at = 1;  // each step also reads the byte before its sixteen
+  while (at + 16 <= size) {
+    __m128i crs = zero, lfs = zero, pairs = zero, highs = zero;
+    for (int step = 0; step < 255 && at + 16 <= size; ++step, at += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+      const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at - 1));
+      const __m128i isCr = _mm_cmpeq_epi8(bytes, cr);
+      const __m128i isLf = _mm_cmpeq_epi8(bytes, lf);
+      crs = _mm_sub_epi8(crs, isCr);
+      lfs = _mm_sub_epi8(lfs, isLf);
+      pairs = _mm_sub_epi8(pairs, _mm_and_si128(isLf, _mm_cmpeq_epi8(before, cr)));
+      highs = _mm_sub_epi8(highs, _mm_cmplt_epi8(bytes, zero));
+    }
+    totals.cr += sum(crs);
+    totals.lf += sum(lfs);
+    totals.pairs += sum(pairs);
+    totals.high += sum(highs);
+  }
+  return at;
+}
+#endif
+
+void CountBytes(const char* data, qsizetype size, ByteCounts& counts) {
+  ByteTotals totals;
+  qsizetype at = 0;
+#if PENWICK_SSE2
+  if (size > 16) {
+    totals.Add(data, 0);
+    at = CountVectors(data, size, totals);
+  }
+#else
+  // Eight bytes a step where they hold no break and no byte >= 0x80.
+  while (at < size) {
+    while (at + 8 <= size && IsPlainChunk(data + at, true)) at += 8;
+    const qsizetype stop = std::min(size, at + 8);
+    for (; at < stop; ++at) totals.Add(data, at);
+  }
+#endif
+  for (; at < size; ++at) totals.Add(data, at);
+  counts.crLf += totals.pairs;
+  counts.cr += totals.cr - totals.pairs;
+  counts.lf += totals.lf - totals.pairs;
+  counts.high += totals.high;
 }
 
 ByteCounts CountBytes(const char* data, qsizetype size) {

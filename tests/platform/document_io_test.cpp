@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "platform/file_io.h"
 #include "tests/support/file_bytes.h"
@@ -211,6 +213,51 @@ TEST(DocumentIoTest, BlocksDecodeAsTheWholeFileDoes) {
       EXPECT_EQ(text, whole.utf8);
       EXPECT_LE(text.size(), scan.textBytes);
       EXPECT_EQ(scan.multiByte, std::any_of(text.begin(), text.end(), [](char c) { return c & 0x80; }));
+    }
+  }
+}
+
+// Line breaks and bytes above 0x7F counted one byte at a time, as a reader would.
+DocumentScan CountedByHand(const QByteArray& bytes) {
+  DocumentScan counts;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+      ++counts.crLf;
+      ++i;
+    } else {
+      counts.cr += c == '\r';
+      counts.lf += c == '\n';
+      counts.high += static_cast<unsigned char>(c) >= 0x80;
+    }
+  }
+  return counts;
+}
+
+// Texts thick with breaks and high bytes, short and long (past the point where counters in byte lanes would
+// overflow), whole and in blocks that cut pairs.
+TEST(DocumentIoTest, CountsBreaksAndHighBytesExactly) {
+  std::vector<QByteArray> texts = {QByteArray(10000, '\n'), QByteArray(10000, '\r'), QByteArray(9999, '\xE9'),
+                                   QByteArray("\r\n").repeated(6000), QByteArray("\r\r\n").repeated(3000)};
+  std::mt19937 random(7);
+  const char alphabet[] = {'\r', '\n', 'a', ' ', '\x80', '\xC3', '\xA9', '\xFF', '\0'};
+  for (int length : {1, 2, 15, 16, 17, 18, 31, 33, 64, 255, 4097, 70000}) {
+    QByteArray text(length, '\0');
+    for (char& c : text) c = alphabet[random() % sizeof alphabet];
+    texts.push_back(text);
+  }
+  for (const QByteArray& text : texts) {
+    const DocumentScan expected = CountedByHand(text);
+    for (qsizetype block : {text.size(), qsizetype(17), qsizetype(4096)}) {
+      SCOPED_TRACE(std::to_string(text.size()) + " bytes in blocks of " + std::to_string(block));
+      FormatScanner scanner;
+      for (qsizetype at = 0; at < text.size(); at += block)
+        scanner.Feed(text.constData() + at, std::min(block, text.size() - at));
+      const DocumentScan scan = scanner.Finish();
+      EXPECT_EQ(scan.crLf, expected.crLf);
+      EXPECT_EQ(scan.cr, expected.cr);
+      EXPECT_EQ(scan.lf, expected.lf);
+      EXPECT_EQ(scan.high, expected.high);
     }
   }
 }

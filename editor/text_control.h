@@ -26,7 +26,8 @@ class TextControl : public QObject {
 
   ScintillaWidget* Widget() const { return editor_; }
 
-  // Replaces the whole document with utf8 (line breaks CR LF): no undo step, room left for typing.
+  // Replaces the whole document with utf8 (line breaks CR LF): no undo step, room left for typing. Throws
+  // std::bad_alloc, with the document unchanged, when memory cannot hold the text.
   void LoadUtf8(QByteArrayView utf8);
   // The document as Scintilla holds it (UTF-8, CR LF), valid until the next edit.
   QByteArrayView Utf8() const;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <new>
 
 #include "editor/scintilla_loader.h"
 #include "editor/scintilla_widget.h"
@@ -42,14 +43,20 @@ void DocumentBuilder::Drop() {
 void DocumentBuilder::Start(qint64 textBytes) {
   Drop();
   ScintillaWidget* editor = text_.Widget();
-  if constexpr (sizeof(long) >= sizeof(void*)) {
-    const long bytes = static_cast<long>(textBytes) + kLoadHeadroom;
-    loader_ = reinterpret_cast<ScintillaLoader*>(
-        editor->SendScintilla(QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(bytes), 0L));
-  } else {
-    // Where a pointer does not fit a long, the loader is made without room set aside and grows as it fills.
-    loader_ =
-        static_cast<ScintillaLoader*>(editor->SendScintillaPtrResult(QsciScintillaBase::SCI_CREATELOADER));
+  try {
+    if constexpr (sizeof(long) >= sizeof(void*)) {
+      const long bytes = static_cast<long>(textBytes) + kLoadHeadroom;
+      loader_ = reinterpret_cast<ScintillaLoader*>(
+          editor->SendScintilla(QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(bytes), 0L));
+    } else {
+      // Where a pointer does not fit a long, the loader is made without room set aside and grows as it fills.
+      loader_ =
+          static_cast<ScintillaLoader*>(editor->SendScintillaPtrResult(QsciScintillaBase::SCI_CREATELOADER));
+    }
+  } catch (const std::bad_alloc&) {
+    // The room for the whole text is set aside at once; when memory cannot hold it, Append refuses the text
+    // and the control keeps the document it has.
+    loader_ = nullptr;
   }
 }
 
@@ -68,7 +75,8 @@ void DocumentBuilder::Finish(bool multiByte) {
 void TextControl::LoadUtf8(QByteArrayView utf8) {
   DocumentBuilder builder(*this);
   builder.Start(utf8.size());
-  builder.Append(utf8);
+  // Too big for memory: the control keeps its text, and the command that asked is told.
+  if (!builder.Append(utf8)) throw std::bad_alloc();
   builder.Finish(HasHighByte(utf8.data(), utf8.size()));
 }
 

@@ -24,6 +24,20 @@ class TextControlTest : public ::testing::Test {
   TextControl text_;
 };
 
+// A document too big for memory is refused and the control keeps its text; nothing crashes.
+TEST_F(TextControlTest, TextTooBigForMemoryLeavesTheDocumentAsItWas) {
+  Load("kept");
+  {
+    DocumentBuilder builder(text_);
+    builder.Start(qint64(1) << 44);  // 16 TiB
+    EXPECT_FALSE(builder.Append("new text"));
+  }
+  EXPECT_EQ(text_.Utf8(), "kept");
+  text_.SetSelStart(4);
+  text_.SetSelText(QStringLiteral("!"));
+  EXPECT_EQ(text_.Utf8(), "kept!");
+}
+
 TEST_F(TextControlTest, PositionsCountCharactersAndLineBreaksCountTwo) {
   Load("ab\r\ncaf\xC3\xA9 x\r\n\r\nend");
   EXPECT_EQ(text_.TextLength(), 17);  // "é" is one character, each CR LF two

@@ -102,7 +102,9 @@ TEST_F(HelpMenuTest, EManualPagesOpenInTheChosenBrowserAsOneArgument) {
     ui_.AnswerInput(programs_.PathOf("browser"));
     const QString current = frame_->AppSettings().browser;
     Trigger(item.item);
-    if (item.notice) EXPECT_EQ(ui_.Shown().front().caption, item.notice);
+    if (item.notice) {
+      EXPECT_EQ(ui_.Shown().front().caption, item.notice);
+    }
     EXPECT_EQ(ui_.Last().Summary(), "Available Web Browsers|Path\\name:|" + current);
     const auto launch = programs_.WaitFor("browser");
     ASSERT_TRUE(launch) << item.item;

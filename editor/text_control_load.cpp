@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -43,6 +44,13 @@ void DocumentBuilder::Drop() {
 void DocumentBuilder::Start(qint64 textBytes) {
   Drop();
   ScintillaWidget* editor = text_.Widget();
+  // Scintilla sets aside room for the text and for its colours; when memory cannot give the second after the
+  // first, it keeps the first to itself. Asking for both first (only reserved, never touched) refuses such a
+  // file before anything is kept.
+  const auto room = static_cast<std::size_t>(textBytes + kLoadHeadroom);
+  void* probe = textBytes > kLoadHeadroom ? std::malloc(2 * room) : nullptr;
+  if (textBytes > kLoadHeadroom && !probe) return;
+  std::free(probe);
   try {
     if constexpr (sizeof(long) >= sizeof(void*)) {
       const long bytes = static_cast<long>(textBytes) + kLoadHeadroom;

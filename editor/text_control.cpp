@@ -98,6 +98,16 @@ QByteArray TextControl::ForDocument(const QString& text) const {
   return utf8;
 }
 
+int TextControl::LengthInDocument(QStringView text) const {
+  int length = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()) continue;
+    if (text[i] == u'\n' && i > 0 && text[i - 1] == u'\r' && lineBreak_ != "\r\n") continue;
+    ++length;
+  }
+  return length;
+}
+
 QByteArrayView TextControl::Utf8() const {
   const long length = Send(QsciScintillaBase::SCI_GETLENGTH);
   const auto* data =

@@ -58,7 +58,8 @@ class TextControl : public QObject {
   // As SetSelText, for typed characters: keystrokes typed one after the other undo together.
   void TypeText(const QString& text);
   // Inserts text at the caret or over the selection without an undo step. Scintilla cannot leave a gap in
-  // its undo history, so the history is emptied.
+  // its undo history, so the history is emptied. Where text holds the selection itself (a wrap), the
+  // selection's bytes go back unchanged, whatever line breaks the document takes for new text.
   void ReplaceSelection(const QString& text);
 
   int LineCount() const;  // at least 1

@@ -51,10 +51,12 @@ Insertion InsertAtCaret(const Insertion& insertion, const QString& more) {
 }
 
 void ApplyInsertion(TextControl& text, const Insertion& insertion) {
-  const int start = text.SelStart();
   text.ReplaceSelection(insertion.text);
   if (insertion.caret != insertion.text.size()) {
-    text.SetSelStart(start + text.LengthInDocument(QStringView(insertion.text).left(insertion.caret)));
+    // Counted back from the end: what follows the caret is the command's own text, never a selection kept
+    // with the file's line breaks.
+    text.SetSelStart(text.SelStart() -
+                     text.LengthInDocument(QStringView(insertion.text).mid(insertion.caret)));
   }
 }
 

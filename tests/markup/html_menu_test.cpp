@@ -105,6 +105,31 @@ TEST_F(HtmlMenuTest, CaretLandsRightInADocumentWithOneCharacterLineBreaks) {
   }
 }
 
+// Wrapping a selection leaves the selection's own line breaks as the file has them.
+TEST_F(HtmlMenuTest, WrappingKeepsTheLineBreaksOfTheSelection) {
+  const QString path = env_.WriteFile("mixed.htm", "a\nb\nc\r\nd\ne\n");
+  const struct {
+    const char* item;
+    const char* bytes;
+  } cases[] = {
+      {"HTMLBold1", "a\nb\n<b>c\r\nd</b>\ne\n"},
+      {"Parentheses1", "a\nb\n(c\r\nd)\ne\n"},
+      {"HTMLMenuStack1",
+       "a\nb\n<select name=\"\" size=\"\">c\r\nd</select><option value=\"\"></option>\n\ne\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.item);
+    TEditForm* editor = Open(path);
+    Select(editor, 4, 4);
+    if (QLatin1String(c.item) == QLatin1String("HTMLMenuStack1")) ui_.AnswerInput(QStringLiteral("1"));
+    Run(c.item);
+    const QByteArrayView bytes = editor->Text().Utf8();
+    EXPECT_EQ(QByteArray(bytes.data(), bytes.size()), QByteArray(c.bytes));
+    editor->Text().SetModified(false);
+    Run("Close1");
+  }
+}
+
 TEST_F(HtmlMenuTest, ShortcutsReachTheirItemsFromTheText) {
   // clang-format off
   struct ShortcutCase {

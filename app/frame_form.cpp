@@ -8,6 +8,8 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSessionManager>
@@ -208,7 +210,13 @@ TEditForm* TFrameForm::CreateEditorWindow(bool rtfView) {
   recovery_->Watch(*editor);
   connect(editor, &TEditForm::StatusBarClicked, this,
           [this](int number) { RunCommand([&] { ShiftWindow(number); }); });
-  mdi_->addSubWindow(editor);
+  QMdiSubWindow* window = mdi_->addSubWindow(editor);
+  // The sub-window's own system menu closes on the platform's Close keys (Ctrl+W here, Ctrl+F4 and Ctrl+W
+  // on Windows), which are the keys of menu items: two owners make the key do nothing at all. Closing is
+  // the File menu's item, so the system menu keeps its items without keys.
+  if (QMenu* systemMenu = window->systemMenu()) {
+    for (QAction* action : systemMenu->actions()) action->setShortcuts({});
+  }
   editor->showMaximized();
   editor->Editor()->setFocus();
   return editor;

@@ -98,6 +98,16 @@ QByteArray TextControl::ForDocument(const QString& text) const {
   return utf8;
 }
 
+int TextControl::LengthInDocument(QStringView text) const {
+  int length = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()) continue;
+    if (text[i] == u'\n' && i > 0 && text[i - 1] == u'\r' && lineBreak_ != "\r\n") continue;
+    ++length;
+  }
+  return length;
+}
+
 QByteArrayView TextControl::Utf8() const {
   const long length = Send(QsciScintillaBase::SCI_GETLENGTH);
   const auto* data =
@@ -203,8 +213,26 @@ void TextControl::TypeText(const QString& text) {
 }
 
 void TextControl::ReplaceSelection(const QString& text) {
+  QByteArray utf8 = ForDocument(text);
+  // Text built around the selection keeps the selection's own bytes: a CR LF of the file inside it is the
+  // file's, not the command's, and stays as it is.
+  const long start = Send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+  const long end = Send(QsciScintillaBase::SCI_GETSELECTIONEND);
+  if (lineBreak_ != "\r\n" && end > start) {
+    QByteArray kept(end - start + 1, '\0');
+    editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, start, end, kept.data());
+    kept.chop(1);
+    if (kept.contains("\r\n")) {
+      const QString selected = FromUtf8(kept);
+      const qsizetype at = text.indexOf(selected);
+      if (at >= 0) utf8 = ForDocument(text.left(at)) + kept + ForDocument(text.mid(at + selected.size()));
+    }
+  }
   Send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
-  SetSelText(text);
+  Send(QsciScintillaBase::SCI_TARGETFROMSELECTION);
+  SendBytes(QsciScintillaBase::SCI_REPLACETARGET, utf8);
+  const long after = Send(QsciScintillaBase::SCI_GETTARGETEND);
+  Send(QsciScintillaBase::SCI_SETSEL, after, after);
   Send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
   Send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
 }

@@ -42,6 +42,9 @@ class TextControl : public QObject {
   // mixed line breaks, where new breaks take the file's most common style. Text handed to the control
   // always writes its breaks as CR LF; they are changed to this style on the way in.
   void SetLineBreak(const QByteArray& lineBreak);
+  // How many positions text takes once handed to the control: a character outside the basic plane is
+  // one, and each CR LF is the document's line break (one position where breaks are LF or CR).
+  int LengthInDocument(QStringView text) const;
 
   QString Text() const;
   void SetText(const QString& text);  // undoable; "" empties the control
@@ -56,7 +59,8 @@ class TextControl : public QObject {
   // As SetSelText, for typed characters: keystrokes typed one after the other undo together.
   void TypeText(const QString& text);
   // Inserts text at the caret or over the selection without an undo step. Scintilla cannot leave a gap in
-  // its undo history, so the history is emptied.
+  // its undo history, so the history is emptied. Where text holds the selection itself (a wrap), the
+  // selection's bytes go back unchanged, whatever line breaks the document takes for new text.
   void ReplaceSelection(const QString& text);
 
   int LineCount() const;  // at least 1

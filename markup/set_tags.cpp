@@ -17,15 +17,6 @@ qsizetype LastLineStart(const QString& text) {
   return std::max(lf, cr) + 1;
 }
 
-// The text control counts characters, not UTF-16 units: a character outside the basic plane is one.
-int CharacterCount(QStringView text) {
-  int count = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())) ++count;
-  }
-  return count;
-}
-
 }  // namespace
 
 Insertion ComposeTags(const TagCall& call, const QString& wrapped) {
@@ -60,10 +51,12 @@ Insertion InsertAtCaret(const Insertion& insertion, const QString& more) {
 }
 
 void ApplyInsertion(TextControl& text, const Insertion& insertion) {
-  const int start = text.SelStart();
   text.ReplaceSelection(insertion.text);
   if (insertion.caret != insertion.text.size()) {
-    text.SetSelStart(start + CharacterCount(QStringView(insertion.text).left(insertion.caret)));
+    // Counted back from the end: what follows the caret is the command's own text, never a selection kept
+    // with the file's line breaks.
+    text.SetSelStart(text.SelStart() -
+                     text.LengthInDocument(QStringView(insertion.text).mid(insertion.caret)));
   }
 }
 

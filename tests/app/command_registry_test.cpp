@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QPointer>
 #include <map>
+#include <set>
 #include <stdexcept>
 
 #include "app/frame_menus.h"
@@ -91,6 +92,25 @@ TEST_F(CommandRegistryTest, NoTwoMenuItemsShareAShortcut) {
                        << " and " << row->name;
   }
   EXPECT_GT(owners.size(), 30u);
+}
+
+// Actions Qt gives the windows themselves (the editor window's system menu) must not take a menu item's key:
+// a key with two owners runs neither.
+TEST_F(CommandRegistryTest, NoBuiltInActionTakesTheKeyOfAMenuItem) {
+  NewWindow();
+  std::set<QAction*> items;
+  std::set<QKeySequence> keys;
+  for (const auto& [action, row] : frame_->Menus().Rows()) {
+    items.insert(action);
+    if (!action->shortcut().isEmpty()) keys.insert(action->shortcut());
+  }
+  for (QAction* action : frame_->findChildren<QAction*>()) {
+    if (items.count(action)) continue;
+    for (const QKeySequence& key : action->shortcuts()) {
+      EXPECT_FALSE(keys.count(key)) << action->text().toStdString() << " takes "
+                                    << key.toString().toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -68,6 +68,7 @@ TEST_F(CharCommandsTest, ShortcutsReachTheirItemsFromTheText) {
       {Qt::Key_G, Qt::ControlModifier, "&#|;"},
       {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "&#62;|"},
       {Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier, "&#147;|&#148;"},
+      {Qt::Key_W, Qt::ControlModifier, "&#147;|"},
       {Qt::Key_A, Qt::ControlModifier, "*|*"},
       {Qt::Key_Comma, Qt::ControlModifier, ", |,"},
       {Qt::Key_E, Qt::ControlModifier, "...|"},

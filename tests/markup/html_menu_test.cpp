@@ -78,6 +78,58 @@ TEST_F(HtmlMenuTest, FixedTextItemsWriteTheirMarkupAndPlaceTheCaret) {
   EXPECT_TRUE(ui_.Shown().empty());
 }
 
+// A file that keeps its mixed line breaks takes one-character breaks from the commands: the caret must
+// still land where it would with CR LF.
+TEST_F(HtmlMenuTest, CaretLandsRightInADocumentWithOneCharacterLineBreaks) {
+  const struct {
+    const char* item;
+    bool changer;
+    const char* after;
+  } cases[] = {
+      {"HTMLPreformat1", false, "a\nb\nc\r\nx<pre>\n|\n</pre>y"},
+      {"HTMLParagraph1", true, "a\nb\nc\r\nx<p>\n|\n</p>y"},
+      {"JSArrayinstance1", false,
+       "a\nb\nc\r\nx/* fill in instance's name after var & numItems\nwith the number of items plus one "
+       "(length in 0)*/\nvar  = new createArray(|)y"},
+  };
+  const QString path = env_.WriteFile("mixed.htm", "a\nb\nc\r\nxy");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.item);
+    TEditForm* editor = Open(path);
+    editor->Text().SetSelStart(8);
+    frame_->Switches().changer = c.changer;
+    Run(c.item);
+    EXPECT_EQ(Result(), QString::fromUtf8(c.after));
+    editor->Text().SetModified(false);
+    Run("Close1");
+  }
+}
+
+// Wrapping a selection leaves the selection's own line breaks as the file has them.
+TEST_F(HtmlMenuTest, WrappingKeepsTheLineBreaksOfTheSelection) {
+  const QString path = env_.WriteFile("mixed.htm", "a\nb\nc\r\nd\ne\n");
+  const struct {
+    const char* item;
+    const char* bytes;
+  } cases[] = {
+      {"HTMLBold1", "a\nb\n<b>c\r\nd</b>\ne\n"},
+      {"Parentheses1", "a\nb\n(c\r\nd)\ne\n"},
+      {"HTMLMenuStack1",
+       "a\nb\n<select name=\"\" size=\"\">c\r\nd</select><option value=\"\"></option>\n\ne\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.item);
+    TEditForm* editor = Open(path);
+    Select(editor, 4, 4);
+    if (QLatin1String(c.item) == QLatin1String("HTMLMenuStack1")) ui_.AnswerInput(QStringLiteral("1"));
+    Run(c.item);
+    const QByteArrayView bytes = editor->Text().Utf8();
+    EXPECT_EQ(QByteArray(bytes.data(), bytes.size()), QByteArray(c.bytes));
+    editor->Text().SetModified(false);
+    Run("Close1");
+  }
+}
+
 TEST_F(HtmlMenuTest, ShortcutsReachTheirItemsFromTheText) {
   // clang-format off
   struct ShortcutCase {

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "editor/virtual_key.h"
 
@@ -34,8 +35,6 @@ constexpr std::array kKeptCommands = {
     QsciCommand::WordLeftExtend,
     QsciCommand::WordRight,
     QsciCommand::WordRightExtend,
-    QsciCommand::VCHome,
-    QsciCommand::VCHomeExtend,
     QsciCommand::VCHomeRectExtend,
     QsciCommand::LineEnd,
     QsciCommand::LineEndExtend,
@@ -90,6 +89,18 @@ void ScintillaWidget::KeepOnlyMovementKeys() {
     if (std::find(kKeptCommands.begin(), kKeptCommands.end(), command->command()) == kKeptCommands.end()) {
       command->setKey(0);
       command->setAlternateKey(0);
+    }
+  }
+  // Home goes to the first position of the line (of the shown line when lines wrap at the window's edge),
+  // not to its first non-blank character: that is where the trailing-blank cleaning puts the caret as well.
+  const std::pair<QsciCommand::Command, int> homeKeys[] = {
+      {QsciCommand::HomeWrap, Qt::Key_Home},
+      {QsciCommand::HomeWrapExtend, (Qt::SHIFT | Qt::Key_Home).toCombined()},
+  };
+  for (const auto& [command, key] : homeKeys) {
+    if (QsciCommand* bound = standardCommands()->find(command)) {
+      bound->setKey(key);
+      bound->setAlternateKey(0);
     }
   }
 }

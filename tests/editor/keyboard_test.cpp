@@ -104,6 +104,15 @@ TEST_F(KeyboardTest, BackspaceAndDeleteKeepTheSelectedText) {
   EXPECT_EQ(editor->Text().Text(), "c");
 }
 
+TEST_F(KeyboardTest, HomeGoesToTheFirstPositionOfAnIndentedLine) {
+  TEditForm* editor = MarkedWindow("x\r\n    abc|");
+  Key(editor, Qt::Key_Home);
+  EXPECT_EQ(Shown(editor), "x\r\n|    abc");
+  editor->Text().SetSelStart(10);
+  Key(editor, Qt::Key_Home, Qt::ShiftModifier);
+  EXPECT_EQ(Shown(editor), "x\r\n[    abc]");
+}
+
 TEST_F(KeyboardTest, HighCharactersFollowTheHighCharacterModeInACodePageDocument) {
   struct Case {
     HighCharMode mode;

@@ -92,6 +92,19 @@ void TextControl::SetLineBreak(const QByteArray& lineBreak) {
                                           : QsciScintilla::EolWindows);
 }
 
+int TextControl::PositionsOf(QStringView text) const {
+  int count = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()) continue;
+    // ForDocument turns the pair into the one-character break of such a document.
+    if (lineBreak_.size() == 1 && text[i] == QLatin1Char('\n') && i > 0 && text[i - 1] == QLatin1Char('\r')) {
+      continue;
+    }
+    ++count;
+  }
+  return count;
+}
+
 QByteArray TextControl::ForDocument(const QString& text) const {
   QByteArray utf8 = text.toUtf8();
   if (lineBreak_ != "\r\n" && utf8.contains('\r')) utf8.replace("\r\n", lineBreak_);

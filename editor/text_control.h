@@ -41,6 +41,9 @@ class TextControl : public QObject {
   // mixed line breaks, where new breaks take the file's most common style. Text handed to the control
   // always writes its breaks as CR LF; they are changed to this style on the way in.
   void SetLineBreak(const QByteArray& lineBreak);
+  // How many positions text takes once put into the document: a character outside the basic plane counts
+  // once, a CR LF as the line break the document's new breaks take.
+  int PositionsOf(QStringView text) const;
 
   QString Text() const;
   void SetText(const QString& text);  // undoable; "" empties the control

@@ -17,15 +17,6 @@ qsizetype LastLineStart(const QString& text) {
   return std::max(lf, cr) + 1;
 }
 
-// The text control counts characters, not UTF-16 units: a character outside the basic plane is one.
-int CharacterCount(QStringView text) {
-  int count = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())) ++count;
-  }
-  return count;
-}
-
 }  // namespace
 
 Insertion ComposeTags(const TagCall& call, const QString& wrapped) {
@@ -63,7 +54,7 @@ void ApplyInsertion(TextControl& text, const Insertion& insertion) {
   const int start = text.SelStart();
   text.ReplaceSelection(insertion.text);
   if (insertion.caret != insertion.text.size()) {
-    text.SetSelStart(start + CharacterCount(QStringView(insertion.text).left(insertion.caret)));
+    text.SetSelStart(start + text.PositionsOf(QStringView(insertion.text).left(insertion.caret)));
   }
 }
 

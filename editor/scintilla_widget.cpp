@@ -36,8 +36,6 @@ constexpr std::array kKeptCommands = {
     QsciCommand::WordRight,
     QsciCommand::WordRightExtend,
     QsciCommand::VCHomeRectExtend,
-    QsciCommand::LineEnd,
-    QsciCommand::LineEndExtend,
     QsciCommand::LineEndRectExtend,
     QsciCommand::DocumentStart,
     QsciCommand::DocumentStartExtend,
@@ -91,11 +89,14 @@ void ScintillaWidget::KeepOnlyMovementKeys() {
       command->setAlternateKey(0);
     }
   }
-  // Home goes to the first position of the line (of the shown line when lines wrap at the window's edge),
-  // not to its first non-blank character: that is where the trailing-blank cleaning puts the caret as well.
+  // Home goes to the first position of the line, not to its first non-blank character: that is where the
+  // trailing-blank cleaning puts the caret as well. Where lines wrap at the window's edge (a viewing copy),
+  // Home and End keep to the line shown.
   const std::pair<QsciCommand::Command, int> homeKeys[] = {
       {QsciCommand::HomeWrap, Qt::Key_Home},
       {QsciCommand::HomeWrapExtend, (Qt::SHIFT | Qt::Key_Home).toCombined()},
+      {QsciCommand::LineEndWrap, Qt::Key_End},
+      {QsciCommand::LineEndWrapExtend, (Qt::SHIFT | Qt::Key_End).toCombined()},
   };
   for (const auto& [command, key] : homeKeys) {
     if (QsciCommand* bound = standardCommands()->find(command)) {

@@ -61,6 +61,8 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddEditMenus(*this);
   AddTypingMenus(*this);
   AddSuperboilerplateMenus(*this);
+  // The pop-up menu's items in their order: ... superboilerplates, The Changer, comment, then the searches.
+  AddChangerPopupItem(*this);
   AddToolsMenu(*this);
   AddHtmlMenus(*this);
   AddJsMenus(*this);
@@ -74,6 +76,7 @@ FrameMenus::FrameMenus(TFrameForm& frame) : QObject(&frame), frame_(frame) {
   AddTagsetMenus(*this);
   AddMetaMenus(*this);
   AddBookmarkMenus(*this);
+  AddSearchPopupItems(*this);
   AddHelpMenu(*this);
   AddWindowMenus(*this);
   ShowMenusFor(false);

@@ -51,10 +51,12 @@ void ChangeSelection(TEditForm& e, QString (*change)(const QString&)) {
   TextControl& text = e.Text();
   if (!text.HasSelection()) return;
   const int start = text.SelStart();
-  const QString changed = change(text.SelText());
-  text.SetSelText(changed);
+  text.SetSelText(change(text.SelText()));
+  // The caret stands after the new text; its length in positions counts a character outside the basic
+  // plane once.
+  const int end = text.SelStart();
   text.SetSelStart(start);
-  text.SetSelLength(static_cast<int>(changed.size()));
+  text.SetSelLength(end - start);
 }
 
 QString AsciiUpper(const QString& s) {
@@ -87,9 +89,13 @@ std::vector<Marker> PreppedMarkers(TextControl& text) {
     }
   }
   std::sort(markers.begin(), markers.end(), [](const Marker& a, const Marker& b) { return a.pos < b.pos; });
-  // A mark whose pilcrow was typed over or deleted no longer counts.
-  const QString all = text.Text();
-  std::erase_if(markers, [&](const Marker& m) { return m.pos >= all.size() || all[m.pos] != kPilcrow; });
+  // A mark whose pilcrow was typed over or deleted no longer counts. Positions are characters, so the
+  // document's own bytes are looked at (a character outside the basic plane is two units of a QString).
+  const QByteArrayView doc = text.Utf8();
+  const QByteArray pilcrow = QString(kPilcrow).toUtf8();
+  std::erase_if(markers, [&](const Marker& m) {
+    return !doc.sliced(std::min<qsizetype>(text.ToByte(m.pos), doc.size())).startsWith(pilcrow);
+  });
   return markers;
 }
 

@@ -46,7 +46,8 @@ CaretOrientation ComputeOrientation(const TextControl& text) {
   o.lineLength = text.LineLength(o.position);
   if (o.lineNumber > 0) {
     o.prevLineStart = text.LineIndex(o.lineNumber - 1);
-    o.prevLineLength = o.lineStart - o.prevLineStart - 2;
+    // Asked of the control: a document that keeps a file's mixed line breaks has one-character breaks too.
+    o.prevLineLength = text.LineLength(o.prevLineStart);
   }
   if (o.lineNumber + 1 < text.LineCount()) {
     o.nextLineStart = text.LineIndex(o.lineNumber + 1);

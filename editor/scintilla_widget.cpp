@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "editor/virtual_key.h"
 
@@ -34,11 +35,7 @@ constexpr std::array kKeptCommands = {
     QsciCommand::WordLeftExtend,
     QsciCommand::WordRight,
     QsciCommand::WordRightExtend,
-    QsciCommand::VCHome,
-    QsciCommand::VCHomeExtend,
     QsciCommand::VCHomeRectExtend,
-    QsciCommand::LineEnd,
-    QsciCommand::LineEndExtend,
     QsciCommand::LineEndRectExtend,
     QsciCommand::DocumentStart,
     QsciCommand::DocumentStartExtend,
@@ -90,6 +87,21 @@ void ScintillaWidget::KeepOnlyMovementKeys() {
     if (std::find(kKeptCommands.begin(), kKeptCommands.end(), command->command()) == kKeptCommands.end()) {
       command->setKey(0);
       command->setAlternateKey(0);
+    }
+  }
+  // Home goes to the first position of the line, not to its first non-blank character: that is where the
+  // trailing-blank cleaning puts the caret as well. Where lines wrap at the window's edge (a viewing copy),
+  // Home and End keep to the line shown.
+  const std::pair<QsciCommand::Command, int> homeKeys[] = {
+      {QsciCommand::HomeWrap, Qt::Key_Home},
+      {QsciCommand::HomeWrapExtend, (Qt::SHIFT | Qt::Key_Home).toCombined()},
+      {QsciCommand::LineEndWrap, Qt::Key_End},
+      {QsciCommand::LineEndWrapExtend, (Qt::SHIFT | Qt::Key_End).toCombined()},
+  };
+  for (const auto& [command, key] : homeKeys) {
+    if (QsciCommand* bound = standardCommands()->find(command)) {
+      bound->setKey(key);
+      bound->setAlternateKey(0);
     }
   }
 }

@@ -263,8 +263,9 @@ const MenuRow kTextRows[] = {
 
 void AddSearchMenus(MenuBuilder& menus) {
   menus.AddRows(MenuId::kSrch, kSrchRows);
-  menus.AddRows(MenuId::kPopup, kPopupRows);
   menus.AddRows(MenuId::kText, kTextRows);
 }
+
+void AddSearchPopupItems(MenuBuilder& menus) { menus.AddRows(MenuId::kPopup, kPopupRows); }
 
 }  // namespace penwick

@@ -22,5 +22,7 @@ class MenuBuilder;
 // The Srch menu's items (the bookmark notes come after them), Find, Replace and Re-search on the pop-up menu,
 // and the paste warning's switch on the Text menu.
 void AddSearchMenus(MenuBuilder& menus);
+// Find, Replace and Re-search at the end of the pop-up menu.
+void AddSearchPopupItems(MenuBuilder& menus);
 
 }  // namespace penwick

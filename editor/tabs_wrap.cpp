@@ -90,7 +90,8 @@ void ProcessTab(TEditForm& e, const CaretOrientation& o, bool backward) {
   if (e.IsRtfView()) request = false;
   if (!request) {
     if (c + 1 + n > o.lineLength) {
-      e.Text().SetSelStart(o.position + o.lineLength - c + 2);
+      // The start of the next line, whatever the width of the line break; the end of the last line.
+      e.Text().SetSelStart(o.nextLineStart >= 0 ? o.nextLineStart : o.lineStart + o.lineLength);
     } else {
       e.Text().SetSelStart(o.position + n);
     }
@@ -170,7 +171,8 @@ void TypingWordWrap(TEditForm& e, const QString& typed) {
     e.Text().SetSelStart(lineStart + cut->cutStart);
     e.Text().SetSelLength(cut->cutEnd - cut->cutStart);
     e.Text().SetSelText(QStringLiteral("\r\n"));
-    const int newLineStart = lineStart + cut->cutStart + 2;
+    // A document that keeps a file's mixed line breaks may break lines with one character.
+    const int newLineStart = e.Text().LineIndex(lineNumber + 1);
     const int c = caret - lineStart;
     if (c >= cut->cutEnd) {
       e.Text().SetSelStart(newLineStart + c - cut->cutEnd);

@@ -184,8 +184,9 @@ void AddTagNavigationMenus(MenuBuilder& menus) {
   menus.AddExisting(MenuId::kTagset, edit[1]);
   menus.AddRows(MenuId::kTagset, kTagsetRows);
   menus.AddRows(MenuId::kXml, kXmlRows);
-  menus.AddRows(MenuId::kPopup, kPopupRows);
   menus.AddRows(MenuId::kText, kTextRows);
 }
+
+void AddChangerPopupItem(MenuBuilder& menus) { menus.AddRows(MenuId::kPopup, kPopupRows); }
 
 }  // namespace penwick

@@ -31,5 +31,7 @@ QByteArray LowerCaseTags(QByteArrayView utf8);
 std::vector<KeyRow> TagNavigationKeyRows();
 // The items on the Edit, Tagset, XML, Text and pop-up menus.
 void AddTagNavigationMenus(MenuBuilder& menus);
+// The Changer in the pop-up menu, after the superboilerplates.
+void AddChangerPopupItem(MenuBuilder& menus);
 
 }  // namespace penwick

@@ -204,6 +204,23 @@ TEST_F(DisplayTest, CaseAndBlueChangeOnlyTheSelection) {
   EXPECT_EQ(StyleMap(editor->Text()), QStringLiteral(".......BB"));  // é is two bytes
 }
 
+// An emoji is one position of the text but two units of a QString.
+TEST_F(DisplayTest, MarkingAndCaseChangesAfterAnEmojiKeepTheirPositions) {
+  Start();
+  TEditForm* editor = Window(QString::fromUtf8("\U0001F600 abc y"));
+  Select(editor, 2, 3);
+  Run("Setselectedblockformark1");
+  ui_.AnswerMessage(MsgResult::kOk);
+  Run("Markallsetblockswredtext1");
+  EXPECT_EQ(ui_.Last().caption, QStringLiteral("Marking text on screen w/red text."));
+  EXPECT_EQ(editor->Text().Text(), QString::fromUtf8("\U0001F600 abc y"));
+  EXPECT_EQ(StyleMap(editor->Text()), QStringLiteral(".....RRR.."));  // the emoji is four bytes
+
+  editor = MarkedWindow(QString::fromUtf8("[a\U0001F600b]cd"));
+  Run("SelectedtexttoUPPERcase1");
+  EXPECT_EQ(Shown(editor), QString::fromUtf8("[A\U0001F600B]cd"));
+}
+
 TEST_F(DisplayTest, DisplayOptionsTakeEffectAtTheNextLoad) {
   Start();
   const QString path = env_.WriteFile(QStringLiteral("n.txt"), "text");

@@ -144,8 +144,10 @@ TEST_F(EditCommandsTest, RightClickAndTheMenuKeyShowPenwicksPopupMenu) {
   for (QAction* action : popup->actions()) {
     if (!action->isSeparator()) captions << action->text();
   }
-  // Other groups' items follow the clipboard and print items.
+  // Other groups' items follow the clipboard and print items; the searches come last.
   EXPECT_EQ(captions.mid(0, 5), (QStringList{"Cu&t", "&Copy", "Copy &All", "&Paste", "Pri&nt"}));
+  EXPECT_EQ(captions.indexOf("The Chan&ger\tF8"), captions.indexOf("&Superboilerplates") + 1);
+  EXPECT_EQ(captions.mid(captions.size() - 3), (QStringList{"&Find", "&Replace", "Re-sea&rch"}));
 
   // A right-click in the first window's text brings that window forward and shows the pop-up there.
   SetClipboardText("before");

@@ -104,6 +104,27 @@ TEST_F(KeyboardTest, BackspaceAndDeleteKeepTheSelectedText) {
   EXPECT_EQ(editor->Text().Text(), "c");
 }
 
+TEST_F(KeyboardTest, HomeGoesToTheFirstPositionOfTheLineAsShown) {
+  TEditForm* editor = MarkedWindow("x\r\n    abc|");
+  Key(editor, Qt::Key_Home);
+  EXPECT_EQ(Shown(editor), "x\r\n|    abc");
+  editor->Text().SetSelStart(10);
+  Key(editor, Qt::Key_Home, Qt::ShiftModifier);
+  EXPECT_EQ(Shown(editor), "x\r\n[    abc]");
+
+  // Where lines wrap at the window's edge (a viewing copy), Home and End keep to the shown line.
+  editor = Window(QString("word ").repeated(400) + "end");
+  editor->Text().SetSoftWrap(true);
+  QTest::qWait(50);
+  editor->Text().SetSelStart(1000);
+  Key(editor, Qt::Key_Home);
+  EXPECT_GT(editor->Text().SelStart(), 0);
+  EXPECT_LE(editor->Text().SelStart(), 1000);
+  Key(editor, Qt::Key_End);
+  EXPECT_GT(editor->Text().SelStart(), 1000);
+  EXPECT_LT(editor->Text().SelStart(), 2000);
+}
+
 TEST_F(KeyboardTest, HighCharactersFollowTheHighCharacterModeInACodePageDocument) {
   struct Case {
     HighCharMode mode;

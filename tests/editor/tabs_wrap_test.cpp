@@ -198,6 +198,25 @@ TEST_F(TabsWrapTest, TrailingBlanksGoWhenTheCaretLeavesTheLine) {
   }
 }
 
+// A file of mixed line breaks keeps them, so some lines end in a one-character break: the caret still lands
+// where it would after CR LF.
+TEST_F(TabsWrapTest, CaretKeysTabAndWrapCountOneCharacterLineBreaksOfAMixedFile) {
+  frame_->Switches().tabInterval = 4;
+  frame_->Switches().wrapColumn = 10;
+  TEditForm* editor = Open(env_.WriteFile(QStringLiteral("mixed.txt"), "abcd\nxy\nmore\r\n"));
+  editor->Text().SetSelStart(7);
+  Type(editor->Editor(), "  ");
+  Key(editor, Qt::Key_Up);  // past the end of the line above: to its end
+  EXPECT_EQ(Shown(editor), "abcd|\nxy\nmore\r\n");
+  editor->Text().SetSelStart(6);
+  Key(editor, Qt::Key_Tab);  // the stop is past the line's end: to the next line's start
+  EXPECT_EQ(Shown(editor), "abcd\nxy\n|more\r\n");
+  frame_->Switches().wordWrap = true;
+  editor->Text().SetSelStart(12);
+  Type(editor->Editor(), " hello word");
+  EXPECT_EQ(Shown(editor), "abcd\nxy\nmore hello\nword|\r\n");
+}
+
 TEST_F(TabsWrapTest, DirtySpacesAndUnchangedTextKeepTrailingBlanks) {
   // A document nobody has changed keeps its blanks.
   TEditForm* loaded = Open(env_.WriteFile("a.txt", "one  \r\ntwo"));

@@ -351,6 +351,14 @@ TEST_F(HtmlMenuTest, NumericPadKeysShowInTheShortcutColumnAndRunTheirItems) {
   EXPECT_TRUE(ui_.AllAnswered());
 }
 
+// A file that keeps its mixed line breaks takes new breaks as its most common one, here one character wide.
+TEST_F(HtmlMenuTest, TheCaretLandsInsideMultiLineMarkupInAFileOfOneCharacterBreaks) {
+  TEditForm* editor = Open(env_.WriteFile(QStringLiteral("mixed.htm"), "ab\ncd\nend\r\n"));
+  editor->Text().SetSelStart(1);
+  Key(editor, Qt::Key_M, Qt::ControlModifier);
+  EXPECT_EQ(Shown(editor), "a<pre>\n|\n</pre>b\ncd\nend\r\n");
+}
+
 TEST_F(HtmlMenuTest, InsertionsCannotBeUndoneAndLeaveNoStaleUndo) {
   TEditForm* editor = Editor("|");
   Type(editor->Editor(), "abc");

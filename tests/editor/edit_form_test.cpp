@@ -258,12 +258,6 @@ TEST_F(EditFormTest, ClosingADocumentWhoseFileWasDeletedOffersToSaveIt) {
     if (editor) editor->CloseApproved();
     Flush();
   }
-  // A file that is still there closes without a question.
-  TEditForm* kept = Open(env_.WriteFile("kept.txt", "x"));
-  ui_.Clear();
-  kept->Close1Click();
-  Flush();
-  EXPECT_TRUE(ui_.Shown().empty());
 }
 
 TEST_F(EditFormTest, ReloadRefreshesTheTextButNeverLosesItWhenTheFileIsGone) {

@@ -103,6 +103,8 @@ void Open1Click(TFrameForm& f) {
   request.folder = QDir::currentPath();
   request.filters = OpenFilters();
   request.filterIndex = std::clamp(f.AppSettings().lastFilter, 1, kFilterCount);
+  // A new name typed here makes a new, empty file.
+  request.createPrompt = true;
   const FileDialogResult chosen = f.Boxes().ui().AskOpenFiles(request, /*multiple=*/true);
   if (chosen.fileNames.isEmpty()) return;
   QStringList names;

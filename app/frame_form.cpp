@@ -179,28 +179,43 @@ void TFrameForm::FormActivate() {
 }
 
 void TFrameForm::HandleCommandLine() {
-  const QString joined = arguments_.join(QLatin1Char(' '));
+  const QStringList arguments = arguments_;
   arguments_.clear();
+  const QString joined = arguments.join(QLatin1Char(' '));
   if (joined.isEmpty()) return;
+  const QString start = QDir::currentPath();
+  if (OpenCommandLineName(joined) || arguments.size() < 2) return;
+  // Not one name with blanks in it: several names, as a shell that expanded a wildcard passes them. Each is
+  // opened on its own.
+  for (const QString& argument : arguments) {
+    QDir::setCurrent(start);
+    if (!argument.isEmpty()) OpenCommandLineName(argument);
+  }
+}
+
+bool TFrameForm::OpenCommandLineName(const QString& name) {
   // A relative name is taken against the current directory; the name's folder becomes the current one.
-  const QFileInfo info(QDir::current(), joined);
+  const QFileInfo info(QDir::current(), name);
   const QString folder = QDir::cleanPath(info.absolutePath());
   const QString pattern = info.fileName();
   QDir::setCurrent(folder);
   const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
   if (!pattern.contains(QLatin1Char('?')) && !pattern.contains(QLatin1Char('*'))) {
-    const QString name = prefix + pattern;
-    // A name that does not exist is passed over; one that cannot be opened says why.
-    if (KindOfPath(name) == PathKind::kMissing || !StartupOpen(name)) return;
-    settings_.lastOpen = name;
-    settings_.lastFilter = 2;
-    return;
+    const QString fileName = prefix + pattern;
+    if (KindOfPath(fileName) == PathKind::kMissing) return false;
+    // A name that cannot be opened says why.
+    if (StartupOpen(fileName)) {
+      settings_.lastOpen = fileName;
+      settings_.lastFilter = 2;
+    }
+    return true;
   }
   const QStringList matches = QDir(folder).entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name);
   for (const QString& match : matches) StartupOpen(prefix + match);
   settings_.lastOpen = matches.isEmpty() ? prefix : prefix + matches.last();
   settings_.lastFilter = 2;
   ShowCover(false);
+  return true;
 }
 
 TEditForm* TFrameForm::CreateEditorWindow(bool rtfView) {

@@ -119,6 +119,8 @@ class TFrameForm : public QMainWindow, public FrameLink {
  private:
   void FormCreate();
   void HandleCommandLine();
+  // Opens what one command-line name names; false when it names no file at all.
+  bool OpenCommandLineName(const QString& name);
   void RunFlip();
   void OnSubWindowActivated(QMdiSubWindow* window);
   void OnCommitData(QSessionManager& manager);

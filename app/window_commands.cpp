@@ -153,7 +153,6 @@ void Tile2ofN1Click(TFrameForm& f) {
   }
   f.Boxes().Show(QStringLiteral("Tile Top 2 of N Windows"), QString::fromLatin1(kTile2ofNText),
                  MsgType::kInformation, MsgButtons::kOk);
-  f.State().tile2ofN = true;
   std::vector<QPointer<TEditForm>> below;
   int position = 0;
   for (QMdiSubWindow* window : TopFirst(*f.MdiArea())) {
@@ -168,8 +167,13 @@ void Tile2ofN1Click(TFrameForm& f) {
     const QString name = editor->FileName();
     if (editor->close()) f.State().heldFiles << name;
   }
-  f.Boxes().Show(QStringLiteral("Reminder"), QString::fromLatin1(kReminderText), MsgType::kInformation,
-                 MsgButtons::kOk);
+  // The check mark says that files are held: with none held (every window below refused to close, or could
+  // not be reopened by name) a mark would leave the item doing nothing for the rest of the run.
+  if (!f.State().heldFiles.isEmpty()) {
+    f.State().tile2ofN = true;
+    f.Boxes().Show(QStringLiteral("Reminder"), QString::fromLatin1(kReminderText), MsgType::kInformation,
+                   MsgButtons::kOk);
+  }
   Tile1Click(f);
 }
 

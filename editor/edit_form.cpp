@@ -10,6 +10,7 @@
 #include "editor/frame_link.h"
 #include "editor/status_panels.h"
 #include "editor/text_control.h"
+#include "platform/file_io.h"
 #include "platform/memory_return.h"
 #include "ui/message_boxes.h"
 
@@ -165,10 +166,22 @@ void TEditForm::FormActivate() {
 }
 
 bool TEditForm::FormCloseQuery() {
-  if (!text_->Modified()) return true;
-  const MsgResult answer = frame_.Boxes().Show(QStringLiteral("Closing with modified text"),
-                                               QStringLiteral("Save changes to %1?").arg(fileName_),
-                                               MsgType::kConfirmation, MsgButtons::kYesNoCancel);
+  MsgResult answer = MsgResult::kNo;
+  if (text_->Modified()) {
+    answer = frame_.Boxes().Show(QStringLiteral("Closing with modified text"),
+                                 QStringLiteral("Save changes to %1?").arg(fileName_), MsgType::kConfirmation,
+                                 MsgButtons::kYesNoCancel);
+  } else if (diskStamp_ && !IsRtfView() && KindOfPath(fileName_) == PathKind::kMissing) {
+    // Another program deleted or moved the file: this window holds the only copy of the text.
+    answer = frame_.Boxes().Show(
+        QStringLiteral("File deleted from disk"),
+        QStringLiteral("%1 is no longer on disk: another program deleted or moved it. This window holds the "
+                       "only copy of its text.\n\nSave the text to it again?")
+            .arg(fileName_),
+        MsgType::kConfirmation, MsgButtons::kYesNoCancel);
+  } else {
+    return true;
+  }
   if (answer == MsgResult::kCancel) return false;
   // A save that was cancelled or failed keeps the window open: closing would lose the text.
   if (answer == MsgResult::kYes) return Save1Click();

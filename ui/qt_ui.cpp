@@ -1,6 +1,7 @@
 #include "ui/qt_ui.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -79,6 +80,34 @@ void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, co
   if (!folder.isEmpty()) dialog.setDirectory(folder);
   if (!fileName.isEmpty()) dialog.selectFile(info.fileName());
 }
+
+// The open dialog that, asked to, offers to create a file typed by a name that does not exist yet; every
+// other name goes through the dialog's own checks.
+class OpenFileDialog : public QFileDialog {
+ public:
+  OpenFileDialog(QWidget* parent, const QString& caption, bool createPrompt)
+      : QFileDialog(parent, caption), createPrompt_(createPrompt) {}
+
+  void accept() override {
+    const QStringList names = selectedFiles();
+    if (createPrompt_ && names.size() == 1) {
+      const QFileInfo info(names.first());
+      if (!info.exists() && !info.fileName().isEmpty() && QFileInfo(info.absolutePath()).isDir()) {
+        MessageDialog box(windowTitle(),
+                          QStringLiteral("%1\nThis file does not exist.\nDo you want to create it?")
+                              .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
+                          MsgType::kWarning, MsgButtons::kYesNo, this);
+        box.exec();
+        if (box.Result() == MsgResult::kYes) QDialog::accept();
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  bool createPrompt_;
+};
 
 FileDialogResult RunFileDialog(QFileDialog& dialog, const FileDialogRequest& request,
                                const QStringList& qtFilters) {
@@ -256,7 +285,7 @@ std::optional<QString> QtUi::AskText(const QString& caption, const QString& prom
 
 FileDialogResult QtUi::AskOpenFiles(const FileDialogRequest& request, bool multiple) {
   const QStringList qtFilters = QtNameFilters(request.filters);
-  QFileDialog dialog(parent_, request.caption);
+  OpenFileDialog dialog(parent_, request.caption, request.createPrompt);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
   PrepareFileDialog(dialog, request, qtFilters);

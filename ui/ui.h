@@ -23,6 +23,8 @@ struct FileDialogRequest {
   QString folder;       // initial folder when fileName has none
   QStringList filters;  // "Description|pattern;pattern" pairs, e.g. "Plain text files (*.txt)|*.txt"
   int filterIndex = 1;  // 1-based, as chosen on entry
+  // An open dialog asks whether a typed name that does not exist is to be created, and returns it on Yes.
+  bool createPrompt = false;
 };
 
 struct FileDialogResult {

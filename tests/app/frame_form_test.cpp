@@ -58,6 +58,12 @@ TEST_F(FrameFormTest, TheCommandLineOpensWhatItNamesAndRefusesWhatCannotBeOpened
        work + "/y.htm",
        work,
        {}},
+      {"names that do not join into one are each opened, as a shell passes a wildcard's files",
+       {"z.txt", "missing.txt", work + "/x.htm"},
+       {"z.txt", "x.htm"},
+       work + "/x.htm",
+       work,
+       {}},
       {"a missing file opens nothing and says nothing", {"nothing.txt"}, {}, "", work, {}},
       {"a pipe is refused", {fifo}, {}, "", work, {"Penwick|" + fifo + " is not a regular file"}},
   };

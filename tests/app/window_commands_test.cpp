@@ -170,19 +170,27 @@ TEST_F(WindowCommandsTest, TileTopTwoLeavesUnnamedAndRefusingWindowsOpenAndUnhel
   Flush();
   ui_.AnswerMessage(MsgResult::kOk);      // explanation
   ui_.AnswerMessage(MsgResult::kCancel);  // keep.txt refuses to close
-  ui_.AnswerMessage(MsgResult::kOk);      // reminder
   Tile2ofN1Click(*frame_);
   Flush();
+  ASSERT_EQ(ui_.MessageLog().size(), 2);
   EXPECT_EQ(ui_.MessageLog()[1].section(QLatin1Char('|'), 0, 0), "Closing with modified text");
   EXPECT_EQ(frame_->EditorWindows().size(), 4u);
   EXPECT_FALSE(modified->IsClosed());
   EXPECT_FALSE(unnamed->IsClosed());
-  // Nothing closed, nothing held: choosing the item again opens no second window of keep.txt.
+  // Nothing closed, nothing held: no reminder, no check mark, and the item still works the next time.
   EXPECT_TRUE(frame_->State().heldFiles.isEmpty());
-  EXPECT_TRUE(frame_->State().tile2ofN);
+  EXPECT_FALSE(frame_->State().tile2ofN);
+  const QString keep = modified->FileName();
+  modified->Text().SetModified(false);
+  ui_.Clear();
+  ui_.AnswerMessage(MsgResult::kOk);  // explanation
+  ui_.AnswerMessage(MsgResult::kOk);  // reminder
   Tile2ofN1Click(*frame_);
   Flush();
-  EXPECT_EQ(frame_->EditorWindows().size(), 4u);
+  // keep.txt closes and is held; the unnamed window stays.
+  EXPECT_EQ(frame_->State().heldFiles, QStringList{keep});
+  EXPECT_EQ(frame_->EditorWindows().size(), 3u);
+  EXPECT_TRUE(frame_->State().tile2ofN);
 }
 
 TEST_F(WindowCommandsTest, AltDigitBringsThatWindowOrSaysThereIsNone) {

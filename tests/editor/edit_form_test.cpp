@@ -235,6 +235,31 @@ TEST_F(EditFormTest, ClosingAModifiedDocumentNeverLosesItsText) {
   }
 }
 
+// Unmodified, but its file deleted behind Penwick's back: the window holds the only copy of the text.
+TEST_F(EditFormTest, ClosingADocumentWhoseFileWasDeletedOffersToSaveIt) {
+  const struct {
+    MsgResult answer;
+    bool closes;
+    bool saved;
+  } cases[] = {
+      {MsgResult::kCancel, false, false}, {MsgResult::kNo, true, false}, {MsgResult::kYes, true, true}};
+  for (const auto& c : cases) {
+    const QString path = env_.WriteFile("gone.txt", "only copy");
+    QPointer<TEditForm> editor(Open(path));
+    QFile::remove(path);
+    ui_.Clear();
+    ui_.AnswerMessage(c.answer);
+    editor->Close1Click();
+    Flush();
+    ASSERT_EQ(ui_.Shown().size(), 1u);
+    EXPECT_EQ(ui_.Last().caption, "File deleted from disk");
+    EXPECT_EQ(editor.isNull(), c.closes);
+    EXPECT_EQ(QFileInfo::exists(path) ? ReadAll(path) : QByteArray(), c.saved ? "only copy" : "");
+    if (editor) editor->CloseApproved();
+    Flush();
+  }
+}
+
 TEST_F(EditFormTest, ReloadRefreshesTheTextButNeverLosesItWhenTheFileIsGone) {
   const QString path = env_.WriteFile("r.txt", "disk");
   TEditForm* editor = Open(path);

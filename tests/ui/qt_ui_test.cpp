@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 
 namespace penwick {
 namespace {
@@ -59,6 +65,48 @@ TEST(QtNameFilterTest, PatternsAreShownOnceAndTheDialogListsByAllOfThem) {
   }
   EXPECT_EQ(QtNameFilters({"Plain text files (*.txt)|*.txt", "All files|*.*"}),
             QStringList({"Plain text files (*.txt)", "All files (*)"}));
+}
+
+// A name typed into the Open dialog that does not exist is offered for creation; Yes returns it, No keeps
+// the dialog open.
+TEST(QtOpenDialogTest, OffersToCreateATypedNameThatDoesNotExist) {
+  QTemporaryDir folder;
+  const QString fresh = folder.filePath("new page.htm");
+  for (const bool create : {true, false}) {
+    SCOPED_TRACE(create);
+    QString asked;
+    bool answered = false;
+    // The user types the name and presses Open; a timer of its own answers the question (a timer does not
+    // fire inside its own handler).
+    QTimer typist;
+    QObject::connect(&typist, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      if (answered) return dialog->reject();  // still open after the question
+      dialog->findChild<QLineEdit*>("fileNameEdit")->setText(fresh);
+      static_cast<QDialog*>(dialog)->accept();  // as the Open button does
+    });
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || qobject_cast<QFileDialog*>(modal)) return;
+      answered = true;
+      auto* box = qobject_cast<MessageDialog*>(modal);
+      if (box) asked = box->TextLabel()->text();
+      box ? box->Buttons().value(create ? 0 : 1)->click()
+          : void(modal->close());  // Yes, No; Qt's "not found"
+    });
+    typist.start(10);
+    answerer.start(10);
+    QtUi ui;
+    FileDialogRequest request;
+    request.caption = "Open";
+    request.folder = folder.path();
+    request.createPrompt = true;
+    const FileDialogResult chosen = ui.AskOpenFiles(request, /*multiple=*/true);
+    EXPECT_TRUE(asked.contains(QDir::toNativeSeparators(fresh))) << asked.toStdString();
+    EXPECT_EQ(chosen.fileNames, create ? QStringList{fresh} : QStringList{});
+  }
 }
 
 }  // namespace

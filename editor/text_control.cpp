@@ -182,14 +182,18 @@ void TextControl::CopyBytes(long fromByte, long toByte, char* out) const {
   editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, fromByte, toByte, out);
 }
 
+QByteArray TextControl::RangeBytes(long fromByte, long toByte) const {
+  if (toByte <= fromByte) return {};
+  QByteArray bytes(toByte - fromByte + 1, Qt::Uninitialized);  // and Scintilla's closing NUL
+  CopyBytes(fromByte, toByte, bytes.data());
+  bytes.chop(1);
+  return bytes;
+}
+
 QString TextControl::SelText() const {
   const long start = Send(QsciScintillaBase::SCI_GETSELECTIONSTART);
   const long end = Send(QsciScintillaBase::SCI_GETSELECTIONEND);
-  if (end <= start) return {};
-  QByteArray bytes(end - start + 1, '\0');
-  editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, start, end, bytes.data());
-  bytes.chop(1);
-  return FromUtf8(bytes);
+  return FromUtf8(RangeBytes(start, end));
 }
 
 void TextControl::SetSelText(const QString& text) {
@@ -218,10 +222,8 @@ void TextControl::ReplaceSelection(const QString& text) {
   // file's, not the command's, and stays as it is.
   const long start = Send(QsciScintillaBase::SCI_GETSELECTIONSTART);
   const long end = Send(QsciScintillaBase::SCI_GETSELECTIONEND);
-  if (lineBreak_ != "\r\n" && end > start) {
-    QByteArray kept(end - start + 1, '\0');
-    editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, start, end, kept.data());
-    kept.chop(1);
+  if (lineBreak_ != "\r\n") {
+    const QByteArray kept = RangeBytes(start, end);
     if (kept.contains("\r\n")) {
       const QString selected = FromUtf8(kept);
       const qsizetype at = text.indexOf(selected);
@@ -243,11 +245,7 @@ QString TextControl::Line(int line) const {
   if (line < 0 || line >= LineCount()) return {};
   const long start = Send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
   const long end = Send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line);
-  if (end <= start) return {};
-  QByteArray bytes(end - start + 1, '\0');
-  editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, start, end, bytes.data());
-  bytes.chop(1);
-  return FromUtf8(bytes);
+  return FromUtf8(RangeBytes(start, end));
 }
 
 void TextControl::InsertLine(int line, const QString& text) {

@@ -34,6 +34,8 @@ class TextControl : public QObject {
   // Copies the bytes [fromByte, toByte) to out, which has room for one byte more (a NUL is written after
   // them). Scintilla's gap stays where it is, so typing goes on at no extra cost.
   void CopyBytes(long fromByte, long toByte, char* out) const;
+  // The document's bytes from fromByte to toByte; empty when toByte is not past fromByte.
+  QByteArray RangeBytes(long fromByte, long toByte) const;
   // The lowest byte position any edit touched since the last ResetLowestChange (LONG_MAX: none): the bytes
   // before it are as they were then. A copy taken in pieces between keys stays whole with it.
   long LowestChange() const { return lowestChange_; }

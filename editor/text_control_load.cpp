@@ -10,6 +10,7 @@
 #include "editor/scintilla_loader.h"
 #include "editor/scintilla_widget.h"
 #include "editor/text_control.h"
+#include "platform/codepage.h"
 #include "platform/memory_return.h"
 
 namespace penwick {
@@ -18,19 +19,6 @@ namespace {
 
 constexpr long kLoadHeadroom = 1 << 20;  // room for typing after a load, so early keys do not move the buffer
 constexpr qsizetype kCheckChunk = 64 << 10;
-
-bool HasHighByte(const char* data, qsizetype size) {
-  qsizetype i = 0;
-  for (; i + 8 <= size; i += 8) {
-    quint64 word;
-    std::memcpy(&word, data + i, sizeof word);
-    if (word & 0x8080808080808080ULL) return true;
-  }
-  for (; i < size; ++i) {
-    if (static_cast<unsigned char>(data[i]) >= 0x80) return true;
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -47,10 +35,11 @@ void DocumentBuilder::Start(qint64 textBytes) {
   // Scintilla sets aside room for the text and for its colours; when memory cannot give the second after the
   // first, it keeps the first to itself. Asking for both first (only reserved, never touched) refuses such a
   // file before anything is kept.
-  const auto room = static_cast<std::size_t>(textBytes + kLoadHeadroom);
-  void* probe = textBytes > kLoadHeadroom ? std::malloc(2 * room) : nullptr;
-  if (textBytes > kLoadHeadroom && !probe) return;
-  std::free(probe);
+  if (textBytes > kLoadHeadroom) {
+    void* probe = std::malloc(2 * static_cast<std::size_t>(textBytes + kLoadHeadroom));
+    if (!probe) return;
+    std::free(probe);
+  }
   try {
     if constexpr (sizeof(long) >= sizeof(void*)) {
       const long bytes = static_cast<long>(textBytes) + kLoadHeadroom;

@@ -1,6 +1,7 @@
 #include "platform/codepage.h"
 
 #include <array>
+#include <cstring>
 
 namespace penwick {
 namespace {
@@ -104,6 +105,19 @@ bool LooksLikeUtf8Text(const char* data, qsizetype size) {
   bool multiByte = false;
   for (qsizetype i = 0; i < size && !multiByte; ++i) multiByte = static_cast<unsigned char>(data[i]) >= 0x80;
   return multiByte && IsValidUtf8(data, size);
+}
+
+bool HasHighByte(const char* data, qsizetype size) {
+  qsizetype i = 0;
+  for (; i + 8 <= size; i += 8) {
+    quint64 word;
+    std::memcpy(&word, data + i, sizeof word);
+    if (word & 0x8080808080808080ULL) return true;
+  }
+  for (; i < size; ++i) {
+    if (static_cast<unsigned char>(data[i]) >= 0x80) return true;
+  }
+  return false;
 }
 
 }  // namespace penwick

@@ -18,6 +18,8 @@ bool EncodeCp1252(const QString& text, QByteArray* out, qsizetype* badIndex = nu
 
 // True when bytes are valid UTF-8 (no overlongs, no surrogates, nothing above U+10FFFF).
 bool IsValidUtf8(const char* data, qsizetype size);
+// True when a byte is 0x80 or above (the text is not plain ASCII); eight bytes are looked at a step.
+bool HasHighByte(const char* data, qsizetype size);
 // True when the bytes are valid UTF-8 and hold at least one multi-byte sequence.
 bool LooksLikeUtf8Text(const char* data, qsizetype size);
 // Decodes the UTF-8 sequence that starts at data (size bytes available) into *ch; returns its length, or 0

@@ -355,19 +355,7 @@ bool EncodeDocument(const char* utf8, qsizetype size, const DocumentFormat& form
   const qsizetype lineEndSize = lineBreak.size();
 
   const bool convertBreaks = !format.mixedLineEnds && format.lineEnd != LineEnd::kCrLf;
-  bool copyAsIs = !convertBreaks;
-  if (copyAsIs && toCp1252) {
-    for (qsizetype i = 0; i < size && copyAsIs;) {
-      if (i + 8 <= size) {
-        quint64 word;
-        std::memcpy(&word, utf8 + i, sizeof word);
-        copyAsIs = (word & kHighBits) == 0;
-        i += 8;
-      } else {
-        copyAsIs = static_cast<unsigned char>(utf8[i++]) < 0x80;
-      }
-    }
-  }
+  const bool copyAsIs = !convertBreaks && !(toCp1252 && HasHighByte(utf8, size));
   // Line ends and characters only ever shrink, so the text plus the mark is enough room.
   out->resize(size + prefix);
   char* write = out->data();

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -32,7 +31,6 @@
 #include "markup/html_commands.h"
 #include "markup/tag_navigation.h"
 #include "platform/file_io.h"
-#include "platform/run_once.h"
 
 namespace penwick {
 
@@ -63,13 +61,6 @@ const char kMinimumWidthText[] =
     "around "
     "it at 640x480. However, it prevents ikon drop-off and problems associated with that. It's not meant to "
     "be a post-it pad.\n\nTo not see this message again, press cancel.";
-
-const char kSavingSettingsText[] =
-    "Penwick will now write to Penwick.ini. If you have edited the ini file and saved it ...you might want "
-    "to "
-    "cancel this writing over of it. Or, you might not have new settings and prefer to preserve your recent "
-    "opens list from last time. You might even want to get rid of settings useful only temporarily.\n\n"
-    "If anything should go wrong while writing penwick.ini, pw_ini.bak is your previous penwick.ini.";
 
 }  // namespace
 
@@ -370,96 +361,6 @@ bool TFrameForm::AppMessage(QObject* target, QEvent* event) {
   run_.tabInsertRequest = true;
   editor->Editor()->SendKey(Qt::Key_Tab, key->modifiers() & ~Qt::ControlModifier, QStringLiteral("\t"));
   return true;
-}
-
-// --- Closing and log-off ----------------------------------------------------------------------------------
-
-bool TFrameForm::AskToClose() {
-  // Top of the stacking order first.
-  QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::StackingOrder);
-  std::reverse(order.begin(), order.end());
-  for (QMdiSubWindow* window : order) {
-    auto* editor = qobject_cast<TEditForm*>(window);
-    if (editor && !editor->IsClosed() && !editor->FormCloseQuery()) return false;
-  }
-  const MsgResult answer =
-      boxes_.Show(QStringLiteral("Saving settings"), QString::fromLatin1(kSavingSettingsText),
-                  MsgType::kWarning, MsgButtons::kYesNoCancel);
-  if (answer == MsgResult::kCancel) return false;
-  writeSettings_ = answer == MsgResult::kYes;
-  return true;
-}
-
-bool TFrameForm::FormCloseQuery() { return AskToClose(); }
-
-bool TFrameForm::WriteSettings() {
-  // Notes typed into a pad that is still open are kept too.
-  if (bookmarkPad_) bookmarkPad_->KeepNotes();
-  const QRect bounds = geometry();
-  settings_.top = bounds.top();
-  settings_.left = bounds.left();
-  settings_.height = bounds.height();
-  settings_.width = bounds.width();
-  return store_.Save(settings_, switches_, boxes_);
-}
-
-bool TFrameForm::FormClose() {
-  if (writeSettings_ && !WriteSettings()) return false;
-  closing_ = true;
-  if (bookmarkPad_) bookmarkPad_->close();
-  for (TEditForm* editor : EditorWindows()) editor->CloseApproved();
-  // A normal end: the run's recovery copies and its lock go.
-  recovery_->End();
-  return true;
-}
-
-void TFrameForm::closeEvent(QCloseEvent* event) {
-  if (closing_) {
-    event->accept();
-    return;
-  }
-  bool accepted = false;
-  RunCommand([&] { accepted = FormCloseQuery() && FormClose(); });
-  if (accepted) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
-
-bool TFrameForm::LogOffQuery() {
-  if (!AskToClose()) return false;
-  return !writeSettings_ || WriteSettings();
-}
-
-void TFrameForm::LogOffProceed() {
-  const bool hasFile = !EditorWindows().empty();
-  const QString file = hasFile ? run_.currentFile : QStringLiteral("no file");
-  const MsgResult answer = boxes_.Show(
-      QStringLiteral("Win 95 closing -- \"Yes\" quick or auto-\"No\"!"),
-      QStringLiteral(
-          "Windows95 is shutting down; When it is started, do you want Penwick to be open at startup "
-          "with %1 loaded? (Sorry, only one.)")
-          .arg(file),
-      MsgType::kConfirmation, MsgButtons::kYesNo);
-  if (answer != MsgResult::kYes) return;
-  QString error;
-  if (!RegisterRunOnce(QStringLiteral("Penwick"), QCoreApplication::applicationFilePath(),
-                       hasFile ? run_.currentFile : QString(), &error)) {
-    boxes_.ShowError(error);
-  }
-}
-
-void TFrameForm::OnCommitData(QSessionManager& manager) {
-  if (!manager.allowsInteraction()) return;
-  const bool mayGo = LogOffQuery();
-  if (!mayGo) {
-    manager.cancel();
-    manager.release();
-    return;
-  }
-  LogOffProceed();
-  manager.release();
 }
 
 }  // namespace penwick
